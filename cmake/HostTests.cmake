@@ -1,0 +1,20 @@
+# Unit tests of the logic against in-memory fakes, and the benchmarks.
+find_package(GTest REQUIRED)
+
+file(GLOB KELVO_FAKE_SOURCES CONFIGURE_DEPENDS tests/fakes/*.cpp)
+add_library(kelvo_fakes STATIC ${KELVO_FAKE_SOURCES})
+target_include_directories(kelvo_fakes PUBLIC tests)
+target_link_libraries(kelvo_fakes PUBLIC kelvo_logic)
+
+file(GLOB KELVO_UNIT_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${KELVO_UNIT_SOURCES})
+target_link_libraries(unit_tests PRIVATE kelvo_fakes kelvo_warnings GTest::gtest GTest::gtest_main GTest::gmock)
+include(GoogleTest)
+gtest_discover_tests(unit_tests)
+
+find_package(benchmark QUIET)
+file(GLOB KELVO_BENCH_SOURCES CONFIGURE_DEPENDS bench/*.cpp)
+if(benchmark_FOUND AND KELVO_BENCH_SOURCES)
+  add_executable(logic_bench ${KELVO_BENCH_SOURCES})
+  target_link_libraries(logic_bench PRIVATE kelvo_fakes benchmark::benchmark benchmark::benchmark_main)
+endif()

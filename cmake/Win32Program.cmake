@@ -1,0 +1,40 @@
+# KelvoTop.exe, the Win32 layer, and the tests that run under Wine.
+enable_language(RC)
+set(KELVO_WIN32_LIBS comctl32 shell32 user32 gdi32 ole32 uuid advapi32 shlwapi)
+
+file(GLOB KELVO_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+list(FILTER KELVO_WIN32_SOURCES EXCLUDE REGEX "WinMain\\.cpp$")
+add_library(kelvo_win32 STATIC ${KELVO_WIN32_SOURCES})
+target_compile_definitions(kelvo_win32 PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
+  _WIN32_WINNT=0x0601)
+target_link_libraries(kelvo_win32 PUBLIC kelvo_logic ${KELVO_WIN32_LIBS})
+
+add_executable(KelvoTop WIN32 src/platform/win32/WinMain.cpp src/platform/win32/resources/KelvoTop.rc)
+target_link_libraries(KelvoTop PRIVATE kelvo_win32)
+target_link_options(KelvoTop PRIVATE -static -municode)
+
+# GoogleTest from Debian's sources, built with the cross compiler.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+function(kelvo_wine_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE kelvo_win32 gtest gmock gtest_main)
+  target_link_options(${name} PRIVATE -static)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "KELVO_BUILD_DIR=${CMAKE_BINARY_DIR}"
+    RESOURCE_LOCK wine)
+endfunction()
+
+file(GLOB KELVO_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+if(KELVO_WIN32_TEST_SOURCES)
+  kelvo_wine_test(win32_tests ${KELVO_WIN32_TEST_SOURCES})
+endif()
+
+file(GLOB KELVO_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
+if(KELVO_E2E_SOURCES)
+  kelvo_wine_test(e2e_tests ${KELVO_E2E_SOURCES})
+  add_dependencies(e2e_tests KelvoTop)
+  target_compile_definitions(e2e_tests PRIVATE KELVO_EXE_NAME=L"KelvoTop.exe")
+endif()

@@ -1,0 +1,10 @@
+# Debian's mingw-w64 cross compilers, in their POSIX-threads flavour.
+set(CMAKE_C_COMPILER ${KELVO_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KELVO_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${KELVO_MINGW_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${KELVO_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Tests run under Wine, in a prefix inside the build tree.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in a private prefix inside the build tree
+# (never the user's own), creating the prefix on first use.
+set -euo pipefail
+exe=$1
+build_dir=${KELVO_BUILD_DIR:-$(cd "$(dirname "$exe")" && pwd)}
+export WINEPREFIX=${WINEPREFIX:-$build_dir/wineprefix}
+export WINEARCH=${WINEARCH:-win32}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot --init >/dev/null 2>&1
+  wineserver -w
+fi
+exec wine "$@"

@@ -1,0 +1,63 @@
+#include "menus/MenuLevel.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace kelvo {
+
+MenuLevel* MenuLevel::SubMenu(int pos) {
+    return const_cast<MenuLevel*>(std::as_const(*this).SubMenu(pos));
+}
+
+const MenuLevel* MenuLevel::SubMenu(int pos) const {
+    if (pos < 0 || pos >= Count()) return nullptr;
+    return items_[static_cast<std::size_t>(pos)].submenu.get();
+}
+
+void MenuLevel::Insert(int pos, MenuItem item) {
+    if (pos < 0 || pos > Count()) throw std::out_of_range("menu position");
+    items_.insert(items_.begin() + pos, std::move(item));
+}
+
+void MenuLevel::InsertCommand(int pos, int id, const std::string& text) {
+    Insert(pos, MenuItem{MenuItemKind::Command, id, text, nullptr});
+}
+
+void MenuLevel::InsertSeparator(int pos) {
+    Insert(pos, MenuItem{MenuItemKind::Separator, 0, {}, nullptr});
+}
+
+void MenuLevel::InsertColumnBreak(int pos, int id) {
+    Insert(pos, MenuItem{MenuItemKind::ColumnBreak, id, {}, nullptr});
+}
+
+MenuLevel& MenuLevel::InsertSubmenu(int pos, const std::string& text) {
+    auto submenu = std::make_unique<MenuLevel>();
+    MenuLevel& result = *submenu;
+    Insert(pos, MenuItem{MenuItemKind::Submenu, -1, text, std::move(submenu)});
+    return result;
+}
+
+void MenuLevel::RemoveRange(int pos, int count) {
+    if (pos < 0 || count < 0 || pos + count > Count()) throw std::out_of_range("menu range");
+    items_.erase(items_.begin() + pos, items_.begin() + pos + count);
+}
+
+int MenuLevel::PositionOf(int id) const {
+    auto found = std::find_if(items_.begin(), items_.end(), [id](const MenuItem& item) {
+        return item.kind != MenuItemKind::Submenu && item.id == id;
+    });
+    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+}
+
+bool MenuLevel::RemoveById(int id) {
+    if (int pos = PositionOf(id); pos >= 0) {
+        items_.erase(items_.begin() + pos);
+        return true;
+    }
+    return std::any_of(items_.begin(), items_.end(), [id](MenuItem& item) {
+        return item.submenu && item.submenu->RemoveById(id);
+    });
+}
+
+}  // namespace kelvo

@@ -1,0 +1,46 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kelvo {
+
+class MenuLevel;
+
+enum class MenuItemKind { Command, Separator, ColumnBreak, Submenu };
+
+struct MenuItem {
+    MenuItemKind kind = MenuItemKind::Command;
+    int id = 0;
+    std::string text;
+    std::unique_ptr<MenuLevel> submenu;
+};
+
+// One level of a popup menu: its rows from position 0 down.
+class MenuLevel {
+public:
+    int Count() const { return static_cast<int>(items_.size()); }
+    const MenuItem& At(int pos) const { return items_.at(static_cast<std::size_t>(pos)); }
+    // The submenu opened by the row at `pos`, or nullptr for any other row
+    // and for positions that hold no row.
+    MenuLevel* SubMenu(int pos);
+    const MenuLevel* SubMenu(int pos) const;
+
+    void InsertCommand(int pos, int id, const std::string& text);
+    void InsertSeparator(int pos);
+    // A separator that starts a new column at `pos`.
+    void InsertColumnBreak(int pos, int id);
+    MenuLevel& InsertSubmenu(int pos, const std::string& text);
+    // Removes the first row with `id` found in this level or its submenus.
+    bool RemoveById(int id);
+    // Removes `count` rows from `pos` on.
+    void RemoveRange(int pos, int count);
+    // Position of the row with `id` in this level, or -1.
+    int PositionOf(int id) const;
+
+private:
+    void Insert(int pos, MenuItem item);
+    std::vector<MenuItem> items_;
+};
+
+}  // namespace kelvo

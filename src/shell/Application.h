@@ -1,0 +1,40 @@
+#pragma once
+
+#include "menus/MenuLevel.h"
+#include "shell/DesktopParts.h"
+
+namespace kelvo {
+
+// Mouse codes that the notification-area icon reports in lParam.
+inline constexpr long kMouseMove = 0x0200;
+inline constexpr long kLeftButtonDown = 0x0201;
+inline constexpr long kLeftButtonDoubleClick = 0x0203;
+inline constexpr long kRightButtonDown = 0x0204;
+inline constexpr long kRightButtonUp = 0x0205;
+// Window message under which the shell reports them.
+inline constexpr unsigned kTrayCallbackMessage = 0x0601;
+
+// The resident program: its life cycle and the events of its icon and menu.
+class Application {
+public:
+    explicit Application(DesktopParts& parts);
+
+    // Runs the start-up sequence; false when the shell has no taskbar.
+    bool StartUp();
+    // A mouse action reported for the notification-area icon.
+    void OnTrayMessage(long mouseCode);
+    // Explorer was restarted: the icon must be placed again.
+    void OnTaskbarCreated();
+    // A command chosen from the popup menu.
+    void OnMenuCommand(int id);
+
+    const DesktopState& State() const { return state_; }
+    const MenuLevel& Popup() const { return popup_; }
+
+private:
+    DesktopParts& parts_;
+    DesktopState state_;
+    MenuLevel popup_;
+};
+
+}  // namespace kelvo

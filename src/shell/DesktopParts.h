@@ -1,0 +1,55 @@
+#pragma once
+#include <string>
+
+#include "menus/MenuLevel.h"
+#include "platform/Controls.h"
+#include "platform/FileSystem.h"
+#include "platform/ImageList.h"
+#include "platform/ListView.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+
+namespace kelvo {
+
+// The program's form-level state, owned by the application object.
+struct DesktopState {
+    int desktopCount = 0;
+    int customCount = 0;
+    int desktopMenuCount = 0;
+    int customMenuCount = 0;
+    bool helpShown = false;
+    bool dosIconLoaded = false;
+    std::string desktopPath;
+};
+
+// The six editing buttons and Help of the settings window.
+struct EditingButtons {
+    Button& customMoveDown;
+    Button& customMoveUp;
+    Button& customRemoveItem;
+    Button& desktopMoveDown;
+    Button& desktopMoveUp;
+    Button& desktopRemoveItem;
+    Button& help;
+};
+
+// Everything of the platform that the logic drives, as contracts.
+struct DesktopParts {
+    SettingsStore& store;
+    FileSystem& files;
+    ListView& listView1;  // desktop list
+    ListView& listView2;  // custom list
+    ImageList& imageList1;
+    ImageList& imageList2;
+    Window& settingsWindow;  // "KelvoTop"
+    Window& splash;          // frmLogo
+    Window& waitNotice;      // frmWait
+    TabControl& tabs;
+    EditingButtons buttons;
+    Taskbar& taskbar;
+    PopupPresenter& popup;
+    EventPump& pump;
+    Program& program;
+};
+
+}  // namespace kelvo
