@@ -11,17 +11,29 @@ target_link_libraries(kelvo_win32 PUBLIC kelvo_logic ${KELVO_WIN32_LIBS})
 
 add_executable(KelvoTop WIN32 src/platform/win32/WinMain.cpp src/platform/win32/resources/KelvoTop.rc)
 target_link_libraries(KelvoTop PRIVATE kelvo_win32)
-target_link_options(KelvoTop PRIVATE -static -municode)
+if(MINGW)
+  target_link_options(KelvoTop PRIVATE -static -municode)
+endif()
 
-# GoogleTest from Debian's sources, built with the cross compiler.
-set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+# GoogleTest from Debian's sources, built with the cross compiler; on Windows
+# an installed GoogleTest is used instead.
+set(KELVO_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+if(EXISTS ${KELVO_GTEST_SOURCE}/CMakeLists.txt)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${KELVO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+else()
+  find_package(GTest REQUIRED)
+  add_library(gtest ALIAS GTest::gtest)
+  add_library(gmock ALIAS GTest::gmock)
+  add_library(gtest_main ALIAS GTest::gtest_main)
+endif()
 
 function(kelvo_wine_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE kelvo_win32 gtest gmock gtest_main)
-  target_link_options(${name} PRIVATE -static)
+  if(MINGW)
+    target_link_options(${name} PRIVATE -static)
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "KELVO_BUILD_DIR=${CMAKE_BINARY_DIR}"
     RESOURCE_LOCK wine)
