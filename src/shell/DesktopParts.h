@@ -5,6 +5,7 @@
 #include "platform/Controls.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageList.h"
+#include "platform/Launcher.h"
 #include "platform/ListView.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -50,6 +51,7 @@ struct DesktopParts {
     PopupPresenter& popup;
     EventPump& pump;
     Program& program;
+    Launcher& launcher;
 };
 
 }  // namespace kelvo

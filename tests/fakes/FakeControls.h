@@ -1,0 +1,77 @@
+#pragma once
+#include "fakes/CallLog.h"
+#include "platform/Controls.h"
+
+namespace kelvo {
+
+class FakeButton : public Button {
+public:
+    explicit FakeButton(std::string name = "button") : logTarget{nullptr, std::move(name)} {}
+    void Enable(bool on) override {
+        logTarget.Note(on ? "Enable" : "Disable");
+        enabled = on;
+    }
+    bool IsEnabled() const override { return enabled; }
+
+    bool enabled = true;
+    LogTarget logTarget;
+};
+
+class FakeTabControl : public TabControl {
+public:
+    int Selected() const override { return selected; }
+    void Select(int tab) override { selected = tab; }
+
+    int selected = 0;
+};
+
+class FakeWindow : public Window {
+public:
+    explicit FakeWindow(std::string name = "window") : logTarget{nullptr, std::move(name)} {}
+    void Show() override {
+        logTarget.Note("Show");
+        visible = true;
+    }
+    void Hide() override {
+        logTarget.Note("Hide");
+        visible = false;
+    }
+    bool IsVisible() const override { return visible; }
+    void Centre() override {
+        logTarget.Note("Centre");
+        centred = true;
+    }
+    void WidenBy(int twips) override {
+        logTarget.Note("WidenBy " + std::to_string(twips));
+        widthTwips += twips;
+    }
+
+    bool visible = false;
+    bool centred = false;
+    int widthTwips = 6735;
+    LogTarget logTarget;
+};
+
+class FakeEventPump : public EventPump {
+public:
+    void RunPending() override {
+        logTarget.Note("RunPending");
+        ++runs;
+    }
+
+    int runs = 0;
+    LogTarget logTarget{nullptr, "pump"};
+};
+
+class FakeProgram : public Program {
+public:
+    void End() override {
+        logTarget.Note("End");
+        ended = true;
+    }
+
+    bool ended = false;
+    LogTarget logTarget{nullptr, "program"};
+};
+
+}  // namespace kelvo

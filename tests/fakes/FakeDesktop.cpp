@@ -1,0 +1,18 @@
+#include "fakes/FakeDesktop.h"
+
+namespace kelvo {
+
+FakeDesktop::FakeDesktop() {
+    for (LogTarget* target : {&store.logTarget, &listView1.logTarget, &listView2.logTarget,
+                              &imageList1.logTarget, &imageList2.logTarget, &settingsWindow.logTarget,
+                              &splash.logTarget, &waitNotice.logTarget, &customMoveDown.logTarget,
+                              &customMoveUp.logTarget, &customRemoveItem.logTarget,
+                              &desktopMoveDown.logTarget, &desktopMoveUp.logTarget,
+                              &desktopRemoveItem.logTarget, &help.logTarget, &taskbar.logTarget,
+                              &popup.logTarget, &pump.logTarget, &program.logTarget,
+                              &launcher.logTarget}) {
+        target->log = &log;
+    }
+}
+
+}  // namespace kelvo

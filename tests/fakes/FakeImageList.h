@@ -1,0 +1,26 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fakes/CallLog.h"
+#include "platform/ImageList.h"
+
+namespace kelvo {
+
+class FakeImageList : public ImageList {
+public:
+    explicit FakeImageList(std::string name = "imageList") : logTarget{nullptr, std::move(name)} {}
+
+    void Clear() override;
+    void Add(const std::string& key, const Image16& picture) override;
+    bool Contains(const std::string& key) const override { return pictures.count(key) > 0; }
+    int Count() const override { return static_cast<int>(keys.size()); }
+
+    // Keys in the order their pictures were added.
+    std::vector<std::string> keys;
+    std::map<std::string, Image16> pictures;
+    LogTarget logTarget;
+};
+
+}  // namespace kelvo

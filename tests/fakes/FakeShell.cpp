@@ -1,0 +1,30 @@
+#include "fakes/FakeShell.h"
+
+namespace kelvo {
+
+MenuLevel CopyMenu(const MenuLevel& menu) {
+    MenuLevel copy;
+    for (int pos = 0; pos < menu.Count(); ++pos) {
+        const MenuItem& item = menu.At(pos);
+        switch (item.kind) {
+            case MenuItemKind::Command: copy.InsertCommand(pos, item.id, item.text); break;
+            case MenuItemKind::Separator: copy.InsertSeparator(pos); break;
+            case MenuItemKind::ColumnBreak: copy.InsertColumnBreak(pos, item.id); break;
+            case MenuItemKind::Submenu:
+                copy.InsertSubmenu(pos, item.text) = CopyMenu(*item.submenu);
+                break;
+        }
+    }
+    return copy;
+}
+
+int FakePopupPresenter::Track(const MenuLevel& menu) {
+    logTarget.Note("Track");
+    shown.push_back(CopyMenu(menu));
+    if (choices.empty()) return 0;
+    int id = choices.front();
+    choices.pop_front();
+    return id;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,63 @@
+#pragma once
+#include <deque>
+#include <vector>
+
+#include "fakes/CallLog.h"
+#include "menus/MenuLevel.h"
+#include "platform/Launcher.h"
+#include "platform/Shell.h"
+
+namespace kelvo {
+
+// A deep copy of `menu`, rows and submenus alike.
+MenuLevel CopyMenu(const MenuLevel& menu);
+
+class FakeTaskbar : public Taskbar {
+public:
+    bool IsPresent() override {
+        logTarget.Note("IsPresent");
+        return present;
+    }
+    void AddIcon() override {
+        logTarget.Note("AddIcon");
+        ++adds;
+    }
+    void RemoveIcon() override {
+        logTarget.Note("RemoveIcon");
+        ++removes;
+    }
+
+    bool present = true;
+    int adds = 0;
+    int removes = 0;
+    LogTarget logTarget{nullptr, "taskbar"};
+};
+
+// Keeps a copy of every menu shown and answers with the scripted choices, in
+// order; dismisses the menu (0) once they run out.
+class FakePopupPresenter : public PopupPresenter {
+public:
+    int Track(const MenuLevel& menu) override;
+
+    std::deque<int> choices;
+    std::vector<MenuLevel> shown;
+    LogTarget logTarget{nullptr, "popup"};
+};
+
+class FakeLauncher : public Launcher {
+public:
+    void OpenFile(const std::string& path) override {
+        logTarget.Note("OpenFile " + path);
+        opened.push_back(path);
+    }
+    void StartExplorer() override {
+        logTarget.Note("StartExplorer");
+        ++explorerStarts;
+    }
+
+    std::vector<std::string> opened;
+    int explorerStarts = 0;
+    LogTarget logTarget{nullptr, "launcher"};
+};
+
+}  // namespace kelvo
