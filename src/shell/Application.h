@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menus/MenuLevel.h"
+#include "menus/PopupMenu.h"
 #include "shell/DesktopParts.h"
 
 namespace kelvo {
@@ -27,14 +28,21 @@ public:
     void OnTaskbarCreated();
     // A command chosen from the popup menu.
     void OnMenuCommand(int id);
+    // After OK has written the lists: the popup menu shows them again.
+    void RebuildPopupMenu();
 
     const DesktopState& State() const { return state_; }
-    const MenuLevel& Popup() const { return popup_; }
+    DesktopState& State() { return state_; }
+    const MenuLevel& Popup() const { return popup_.tree; }
 
 private:
+    void OpenSettings();
+    void Exit();
+
     DesktopParts& parts_;
     DesktopState state_;
-    MenuLevel popup_;
+    PopupMenu popup_;
+    bool iconPlaced_ = false;
 };
 
 }  // namespace kelvo

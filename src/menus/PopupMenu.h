@@ -1,0 +1,41 @@
+#pragma once
+#include <vector>
+
+#include "menus/MenuLevel.h"
+#include "platform/Controls.h"
+#include "platform/SettingsStore.h"
+#include "shell/DesktopParts.h"
+#include "store/ListEntry.h"
+
+namespace kelvo {
+
+inline constexpr char kDesktopCaption[] = "DeskTop";
+inline constexpr char kPropertiesCaption[] = "Properties";
+inline constexpr char kExitCaption[] = "Exit";
+
+// The popup menu and the entries its built rows stand for: custom[k-1] is
+// the row with id kCustomIdBase + k, desktop[k-1] the one with
+// kDesktopIdBase + k.
+struct PopupMenu {
+    PopupMenu();
+
+    MenuLevel tree;
+    std::vector<ListEntry> custom;
+    std::vector<ListEntry> desktop;
+};
+
+// The "DeskTop" submenu of the popup.
+MenuLevel& DesktopSubmenu(MenuLevel& tree);
+
+// Build the entries of the stored custom list at the top of the popup, or of
+// the stored desktop list in its "DeskTop" submenu, and set the list's
+// counter to the number built. The menu must hold no built entries of that
+// list. A custom name that repeats an earlier one ends the custom build.
+void CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
+void CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
+
+// After a commit: removes every built entry, lets pending events run and
+// builds both lists again from the store.
+void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, EventPump& pump, DesktopState& state);
+
+}  // namespace kelvo

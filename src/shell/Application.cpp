@@ -1,0 +1,88 @@
+#include "shell/Application.h"
+
+#include "menus/EntryImages.h"
+#include "menus/MenuEntries.h"
+#include "menus/MenuIds.h"
+#include "menus/TrayPopup.h"
+#include "store/ListLoader.h"
+
+namespace kelvo {
+
+Application::Application(DesktopParts& parts) : parts_(parts) {}
+
+bool Application::StartUp() {
+    parts_.splash.Centre();
+    parts_.splash.Show();
+    parts_.settingsWindow.Centre();
+    parts_.pump.RunPending();  // paints the splash
+    // Without a taskbar there is nowhere to live: stop, leaving the splash.
+    if (!parts_.taskbar.IsPresent()) return false;
+    parts_.taskbar.AddIcon();
+    iconPlaced_ = true;
+    CreateCustomPopupMenu(popup_, parts_.store, state_);
+    CreateDesktopPopupMenu(popup_, parts_.store, state_);
+    ResetDesktopImages(parts_);
+    ResetCustomImages(parts_);
+    parts_.listView1.Clear();
+    parts_.listView2.Clear();
+    LoadCustomView(parts_, state_);
+    LoadDesktopView(parts_, state_);
+    parts_.settingsWindow.Hide();
+    EditingButtons& buttons = parts_.buttons;
+    for (Button* button : {&buttons.customMoveDown, &buttons.customMoveUp, &buttons.customRemoveItem,
+                           &buttons.desktopMoveDown, &buttons.desktopMoveUp, &buttons.desktopRemoveItem}) {
+        button->Enable(false);
+    }
+    parts_.splash.Hide();
+    return true;
+}
+
+void Application::OnTrayMessage(long mouseCode) {
+    // The icon does nothing while the settings are being edited.
+    if (parts_.settingsWindow.IsVisible()) return;
+    if (mouseCode == kRightButtonUp) {
+        if (int id = ShowTrayPopup(popup_.tree, parts_.settingsWindow, parts_.popup)) OnMenuCommand(id);
+    } else if (mouseCode == kLeftButtonDown) {
+        parts_.launcher.StartExplorer();
+    }
+}
+
+void Application::OnTaskbarCreated() {
+    if (iconPlaced_) parts_.taskbar.AddIcon();
+}
+
+void Application::OnMenuCommand(int id) {
+    if (id == kPropertiesId) {
+        OpenSettings();
+    } else if (id == kExitId) {
+        Exit();
+    } else if (const ListEntry* entry = EntryForCommand(popup_, id)) {
+        // The entry the row was built from, not a row of a list view: a view
+        // skips missing files, so its row k can hold another entry.
+        parts_.launcher.OpenFile(entry->location + entry->name);
+    }
+}
+
+void Application::RebuildPopupMenu() {
+    kelvo::RebuildPopupMenu(popup_, parts_.store, parts_.pump, state_);
+}
+
+void Application::OpenSettings() {
+    // Cancel puts the counters back from these copies.
+    state_.desktopMenuCount = state_.desktopCount;
+    state_.customMenuCount = state_.customCount;
+    ResetDesktopImages(parts_);
+    ResetCustomImages(parts_);
+    parts_.listView1.Clear();
+    parts_.listView2.Clear();
+    LoadCustomView(parts_, state_);
+    LoadDesktopView(parts_, state_);
+    parts_.settingsWindow.Show();
+}
+
+void Application::Exit() {
+    parts_.taskbar.RemoveIcon();
+    parts_.program.End();
+}
+
+}  // namespace kelvo

@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace kelvo {
+
+// Cuts `item` in place at its first NUL and returns it; text from fixed-size
+// buffers of Windows calls ends there.
+std::string& StripNulls(std::string& item);
+
+// The upper half of a 32-bit result as the earlier program computed it:
+// dw / 65535, one less for negative values. Results beyond 16 bits saturate
+// at -32768 and 32767.
+int GetHiWord(std::int32_t dw);
+
+}  // namespace kelvo

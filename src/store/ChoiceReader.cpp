@@ -1,0 +1,30 @@
+#include "store/ChoiceReader.h"
+
+#include "store/Choices.h"
+
+namespace kelvo {
+
+ChoiceReader::ChoiceReader(SettingsStore& store, std::string section)
+    : store_(store), section_(std::move(section)) {}
+
+std::optional<ListEntry> ChoiceReader::Next() {
+    if (done_) return std::nullopt;
+    std::string value = ReadChoice(store_, section_, ChoiceKey(count_ + 1), kDoneValue);
+    // Only the exact terminator ends the list; " done " is read as an entry.
+    if (value == kDoneValue) {
+        done_ = true;
+        return std::nullopt;
+    }
+    ++count_;
+    return ParseChoice(value);
+}
+
+StoredList ReadList(SettingsStore& store, const std::string& section) {
+    StoredList list;
+    ChoiceReader reader(store, section);
+    while (auto entry = reader.Next()) list.entries.push_back(std::move(*entry));
+    list.count = reader.Count();
+    return list;
+}
+
+}  // namespace kelvo

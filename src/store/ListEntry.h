@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+namespace kelvo {
+
+// One entry of the desktop or custom list. The location ends in a backslash,
+// so the full path is simply location followed by name.
+struct ListEntry {
+    std::string name;
+    std::string location;
+    std::string fullPath;
+    bool operator==(const ListEntry&) const = default;
+};
+
+inline ListEntry MakeEntry(const std::string& name, const std::string& location) {
+    return ListEntry{name, location, location + name};
+}
+
+}  // namespace kelvo

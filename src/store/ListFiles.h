@@ -1,0 +1,12 @@
+#pragma once
+#include "shell/DesktopParts.h"
+#include "store/ListEntry.h"
+
+namespace kelvo {
+
+// Add one file as the last row of the desktop (ListView1) or custom
+// (ListView2) list.
+void AddDesktopFile(DesktopParts& parts, const ListEntry& entry);
+void AddCustomFile(DesktopParts& parts, const ListEntry& entry);
+
+}  // namespace kelvo

@@ -1,0 +1,12 @@
+#pragma once
+#include "shell/DesktopParts.h"
+
+namespace kelvo {
+
+// Fill ListView1 (desktop) or ListView2 (custom), which the caller has
+// emptied, with the stored entries whose file still exists. The list's
+// counter counts every stored entry, the missing ones included.
+void LoadDesktopView(DesktopParts& parts, DesktopState& state);
+void LoadCustomView(DesktopParts& parts, DesktopState& state);
+
+}  // namespace kelvo
