@@ -1,0 +1,34 @@
+#include "fakes/TestData.h"
+
+namespace kelvo {
+
+void SeedList(FakeSettingsStore& store, const std::string& section, const std::vector<ListEntry>& entries) {
+    int position = 1;
+    for (const ListEntry& entry : entries) {
+        store.Seed(section, "MenuChoice" + std::to_string(position++), entry.name + "%" + entry.location + "%1");
+    }
+    store.Seed(section, "MenuChoice" + std::to_string(position), "Done");
+}
+
+std::vector<ListEntry> NumberedEntries(int n, const std::string& prefix, const std::string& folder) {
+    std::vector<ListEntry> entries;
+    entries.reserve(static_cast<std::size_t>(n));
+    for (int k = 1; k <= n; ++k) entries.push_back(MakeEntry(prefix + std::to_string(k) + ".txt", "C:\\" + folder + "\\"));
+    return entries;
+}
+
+std::vector<std::string> MenuRows(const MenuLevel& menu) {
+    std::vector<std::string> rows;
+    for (int pos = 0; pos < menu.Count(); ++pos) {
+        const MenuItem& item = menu.At(pos);
+        switch (item.kind) {
+            case MenuItemKind::Separator: rows.push_back("-"); break;
+            case MenuItemKind::ColumnBreak: rows.push_back("||"); break;
+            case MenuItemKind::Submenu: rows.push_back(item.text + ">"); break;
+            case MenuItemKind::Command: rows.push_back(item.text); break;
+        }
+    }
+    return rows;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "fakes/FakeSettingsStore.h"
+#include "menus/MenuLevel.h"
+#include "store/ListEntry.h"
+
+namespace kelvo {
+
+// Stores `entries` as the list of `section`, followed by the terminator.
+void SeedList(FakeSettingsStore& store, const std::string& section, const std::vector<ListEntry>& entries);
+
+// Entries C:\<folder>\<prefix>1.txt ... <prefix>n.txt.
+std::vector<ListEntry> NumberedEntries(int n, const std::string& prefix, const std::string& folder);
+
+// The rows of one menu level as short texts: "-" a separator, "||" a column
+// break, "Name>" a submenu, otherwise the caption.
+std::vector<std::string> MenuRows(const MenuLevel& menu);
+
+}  // namespace kelvo

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/FakeControls.h"
+#include "fakes/FakeSettingsStore.h"
+#include "fakes/FakeShell.h"
+#include "fakes/TestData.h"
+#include "menus/ColumnBreaks.h"
+#include "menus/MenuIds.h"
+#include "menus/PopupMenu.h"
+#include "menus/TrayPopup.h"
+#include "store/Choices.h"
+
+namespace kelvo {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+class PopupMenuTest : public ::testing::Test {
+protected:
+    void Build() {
+        CreateCustomPopupMenu(menu, store, state);
+        CreateDesktopPopupMenu(menu, store, state);
+    }
+    void BuildWith(int customEntries, int desktopEntries) {
+        SeedList(store, kCustomSection, NumberedEntries(customEntries, "c", "Custom"));
+        SeedList(store, kDesktopSection, NumberedEntries(desktopEntries, "d", "Desk"));
+        Build();
+    }
+    Rows Top() const { return MenuRows(menu.tree); }
+    Rows Desk() { return MenuRows(DesktopSubmenu(menu.tree)); }
+    int Show() { return ShowTrayPopup(menu.tree, settingsWindow, presenter); }
+
+    FakeSettingsStore store;
+    DesktopState state;
+    PopupMenu menu;
+    FakeWindow settingsWindow;
+    FakePopupPresenter presenter;
+};
+
+TEST_F(PopupMenuTest, EmptyListsGiveOnlyTheFixedRows) {
+    Build();
+    EXPECT_EQ(Top(), (Rows{"-", "-", "DeskTop>", "Properties", "Exit"}));
+    EXPECT_EQ(Desk(), (Rows{"-"}));
+    EXPECT_EQ(menu.tree.At(3).id, kPropertiesId);
+    EXPECT_EQ(menu.tree.At(4).id, kExitId);
+    EXPECT_EQ(state.customCount, 0);
+    EXPECT_EQ(state.desktopCount, 0);
+    EXPECT_EQ(store.Value("Custom", "MenuChoice1"), "Done");
+    EXPECT_EQ(store.Value("Desktop", "MenuChoice1"), "Done");
+}
+
+TEST_F(PopupMenuTest, EntriesTakeTheirStoredPositionsAndIds) {
+    BuildWith(2, 3);
+    EXPECT_EQ(Top(), (Rows{"-", "c1.txt", "c2.txt", "-", "DeskTop>", "Properties", "Exit"}));
+    EXPECT_EQ(Desk(), (Rows{"-", "d1.txt", "d2.txt", "d3.txt"}));
+    EXPECT_EQ(menu.tree.At(2).id, kCustomIdBase + 2);
+    EXPECT_EQ(DesktopSubmenu(menu.tree).At(3).id, kDesktopIdBase + 3);
+    EXPECT_EQ(state.customCount, 2);
+    EXPECT_EQ(state.desktopCount, 3);
+    EXPECT_EQ(menu.desktop[2], MakeEntry("d3.txt", "C:\\Desk\\"));
+}
+
+TEST_F(PopupMenuTest, CaptionsAreTheStoredNamesUnescaped) {
+    store.Seed("Custom", "MenuChoice1", "Tom & Jerry.avi%C:\\%1");
+    store.Seed("Custom", "MenuChoice2", "Done");
+    Build();
+    EXPECT_EQ(menu.tree.At(1).text, "Tom & Jerry.avi");
+}
+
+TEST_F(PopupMenuTest, RepeatedCustomNameEndsTheCustomBuild) {
+    SeedList(store, kCustomSection,
+             {MakeEntry("a", "C:\\1\\"), MakeEntry("b", "C:\\"), MakeEntry("a", "C:\\2\\"), MakeEntry("c", "C:\\")});
+    SeedList(store, kDesktopSection, {MakeEntry("a", "C:\\"), MakeEntry("a", "D:\\")});
+    Build();
+    EXPECT_EQ(Top(), (Rows{"-", "a", "b", "-", "DeskTop>", "Properties", "Exit"}));
+    EXPECT_EQ(state.customCount, 2);
+    // The comparison is exact, and the desktop list has no such rule.
+    EXPECT_EQ(Desk(), (Rows{"-", "a", "a"}));
+}
+
+TEST_F(PopupMenuTest, RepeatedNameComparesWithCase) {
+    SeedList(store, kCustomSection, {MakeEntry("a", "C:\\"), MakeEntry("A", "C:\\")});
+    Build();
+    EXPECT_EQ(state.customCount, 2);
+}
+
+TEST_F(PopupMenuTest, TopLevelBreaksAfterRowTwentyFiveCountingFixedRows) {
+    struct Case {
+        int customEntries;
+        int rows;
+        bool broken;
+    };
+    for (const Case& c : {Case{20, 25, false}, Case{21, 26, true}, Case{22, 27, true}}) {
+        menu = PopupMenu();
+        store = FakeSettingsStore();
+        BuildWith(c.customEntries, 0);
+        ASSERT_EQ(menu.tree.Count(), c.rows);
+        Show();
+        const MenuLevel& shown = presenter.shown.back();
+        EXPECT_EQ(shown.Count(), c.rows + (c.broken ? 1 : 0)) << c.customEntries;
+        EXPECT_EQ(shown.PositionOf(kColumnBreakId), c.broken ? kColumnRows : -1) << c.customEntries;
+    }
+}
+
+TEST_F(PopupMenuTest, BreakIsFollowedByRowTwentySix) {
+    BuildWith(21, 0);  // 26 rows
+    Show();
+    const MenuLevel& shown = presenter.shown.back();
+    EXPECT_EQ(shown.At(24).text, "Properties");
+    EXPECT_EQ(shown.At(25).kind, MenuItemKind::ColumnBreak);
+    EXPECT_EQ(shown.At(25).id, kColumnBreakId);
+    EXPECT_EQ(shown.At(25).text, "");
+    EXPECT_EQ(shown.At(26).text, "Exit");
+}
+
+TEST_F(PopupMenuTest, LongSubmenuIsBrokenToo) {
+    BuildWith(0, 30);
+    Show();
+    const MenuLevel* desk = presenter.shown.back().SubMenu(2);
+    ASSERT_NE(desk, nullptr);
+    EXPECT_EQ(desk->Count(), 32);
+    EXPECT_EQ(desk->PositionOf(kColumnBreakId), kColumnRows);
+    EXPECT_EQ(desk->At(26).text, "d25.txt");
+    EXPECT_EQ(presenter.shown.back().PositionOf(kColumnBreakId), -1);
+}
+
+TEST_F(PopupMenuTest, VeryLongLevelGetsOneBreakOnly) {
+    BuildWith(60, 60);
+    Show();
+    const MenuLevel& shown = presenter.shown.back();
+    int breaks = 0;
+    for (int pos = 0; pos < shown.Count(); ++pos) breaks += shown.At(pos).kind == MenuItemKind::ColumnBreak;
+    EXPECT_EQ(breaks, 1);
+    EXPECT_EQ(shown.Count(), 66);
+}
+
+TEST_F(PopupMenuTest, RepeatedShowingsKeepOneBreakPerBrokenLevel) {
+    BuildWith(40, 30);
+    for (int i = 0; i < 5; ++i) Show();
+    ASSERT_EQ(presenter.shown.size(), 5u);
+    for (const MenuLevel& shown : presenter.shown) {
+        EXPECT_EQ(MenuRows(shown), MenuRows(presenter.shown.front()));
+    }
+    const MenuLevel& last = presenter.shown.back();
+    EXPECT_EQ(last.Count(), 46);
+    EXPECT_EQ(last.PositionOf(kColumnBreakId), kColumnRows);
+    EXPECT_EQ(last.SubMenu(43)->Count(), 32);
+}
+
+TEST_F(PopupMenuTest, ShowReturnsTheChosenId) {
+    BuildWith(1, 0);
+    presenter.choices = {kCustomIdBase + 1};
+    EXPECT_EQ(Show(), kCustomIdBase + 1);
+    EXPECT_EQ(Show(), 0);
+}
+
+TEST_F(PopupMenuTest, NothingShowsWhileTheSettingsWindowIsOpen) {
+    BuildWith(1, 0);
+    settingsWindow.visible = true;
+    presenter.choices = {kExitId};
+    EXPECT_EQ(Show(), 0);
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(PopupMenuTest, RebuildAfterShowingReplacesEveryBuiltEntry) {
+    BuildWith(30, 40);
+    Show();
+    SeedList(store, kCustomSection, NumberedEntries(2, "x", "New"));
+    SeedList(store, kDesktopSection, NumberedEntries(1, "y", "New"));
+    FakeEventPump pump;
+    RebuildPopupMenu(menu, store, pump, state);
+    EXPECT_EQ(Top(), (Rows{"-", "x1.txt", "x2.txt", "-", "DeskTop>", "Properties", "Exit"}));
+    EXPECT_EQ(Desk(), (Rows{"-", "y1.txt"}));
+    EXPECT_EQ(menu.custom.size(), 2u);
+    EXPECT_EQ(menu.desktop[0], MakeEntry("y1.txt", "C:\\New\\"));
+    EXPECT_EQ(state.customCount, 2);
+    EXPECT_EQ(state.desktopCount, 1);
+    EXPECT_EQ(pump.runs, 1);
+}
+
+TEST_F(PopupMenuTest, RebuildRemovesOnlyTheBuiltEntriesAfterTheMenuCountsWentStale) {
+    SeedList(store, kCustomSection, {MakeEntry("a", "C:\\"), MakeEntry("b", "C:\\"), MakeEntry("a", "D:\\")});
+    Build();
+    // The list readers count every stored entry; the menu holds two.
+    state.customMenuCount = 3;
+    FakeEventPump pump;
+    RebuildPopupMenu(menu, store, pump, state);
+    EXPECT_EQ(Top(), (Rows{"-", "a", "b", "-", "DeskTop>", "Properties", "Exit"}));
+}
+
+}  // namespace
+}  // namespace kelvo
