@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "platform/Shell.h"
+
+namespace kelvo {
+
+// Builds a new popup menu from `level` and its submenus; the caller destroys
+// it with DestroyMenu.
+HMENU RenderMenu(const MenuLevel& level);
+
+// A menu caption shown exactly as given: every '&' doubled, so none of them
+// marks a mnemonic.
+std::wstring LiteralCaption(const std::string& text);
+
+// Shows popup menus at the pointer on behalf of `owner`.
+class Win32Popup final : public PopupPresenter {
+public:
+    explicit Win32Popup(HWND owner);
+    int Track(const MenuLevel& menu) override;
+
+private:
+    HWND owner_;
+};
+
+}  // namespace kelvo
