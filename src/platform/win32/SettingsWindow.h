@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
@@ -36,6 +37,10 @@ public:
     ImageList& ImageList1();
     ImageList& ImageList2();
     Button& ButtonOf(SettingsButton which);
+    // Replaces the text of the help pane DeskTopHelp.
+    void SetHelpText(std::string_view utf8);
+    // The window of a control of the layout by its name, nullptr when none.
+    HWND ControlHandle(std::string_view name) const;
 
     // Offered every message first; returning true means handled, with `result`.
     std::function<bool(UINT message, WPARAM, LPARAM, LRESULT& result)> onMessage;

@@ -1,0 +1,99 @@
+#include <stdexcept>
+
+#include "platform/win32/SettingsWindow.h"
+#include "platform/win32/Twips.h"
+#include "platform/win32/Win32ControlsForm.h"
+#include "platform/win32/Win32ControlsLayout.h"
+#include "platform/win32/Win32ControlsLook.h"
+
+namespace kelvo {
+namespace {
+
+constexpr wchar_t kClassName[] = L"KelvoTopNotice";
+// No border and no title bar, so the notice cannot be dragged; kept above
+// other windows and out of the taskbar.
+constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+
+struct NoticeHost;
+
+LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+void RegisterNoticeClass(HINSTANCE instance) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, kClassName, &existing)) return;
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof(type);
+    type.lpfnWndProc = NoticeProc;
+    type.hInstance = instance;
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    type.lpszClassName = kClassName;
+    if (RegisterClassExW(&type) == 0) throw std::runtime_error("cannot register the notice window");
+}
+
+const layout::Form& LayoutOf(NoticeKind kind) {
+    return kind == NoticeKind::Wait ? layout::Wait() : layout::Logo();
+}
+
+struct NoticeHost {
+    NoticeHost(HINSTANCE instance, NoticeKind kind) {
+        RegisterNoticeClass(instance);
+        window = CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr, nullptr,
+                                 instance, this);
+        if (window == nullptr) throw std::runtime_error("cannot create a notice window");
+        const layout::Form& form = LayoutOf(kind);
+        controls = std::make_unique<LaidOutControls>(window, form, WindowDpi(window));
+        frame = std::make_unique<FormWindow>(window, form.clientWidth, form.clientHeight, true);
+    }
+    ~NoticeHost() {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        DestroyWindow(window);
+    }
+    NoticeHost(const NoticeHost&) = delete;
+    NoticeHost& operator=(const NoticeHost&) = delete;
+
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        switch (message) {
+            case WM_CTLCOLORSTATIC: return ColourControl(window, message, wParam, lParam);
+            case WM_DPICHANGED:
+                if (frame != nullptr) frame->Resize(HIWORD(wParam));
+                if (controls != nullptr) controls->Place(HIWORD(wParam));
+                return 0;
+            default: return DefWindowProcW(window, message, wParam, lParam);
+        }
+    }
+
+    HWND window = nullptr;
+    std::unique_ptr<LaidOutControls> controls;
+    std::unique_ptr<FormWindow> frame;
+};
+
+LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* host = reinterpret_cast<NoticeHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (host == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    host->window = window;
+    return host->OnMessage(message, wParam, lParam);
+}
+
+}  // namespace
+
+struct NoticeWindow::Impl final : NoticeHost {
+    using NoticeHost::NoticeHost;
+};
+
+NoticeWindow::NoticeWindow(HINSTANCE instance, NoticeKind kind)
+    : impl_(std::make_unique<Impl>(instance, kind)) {}
+
+NoticeWindow::~NoticeWindow() = default;
+
+HWND NoticeWindow::Handle() const { return impl_->window; }
+
+Window& NoticeWindow::AsWindow() { return *impl_->frame; }
+
+}  // namespace kelvo

@@ -1,0 +1,214 @@
+#include "platform/win32/SettingsWindow.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <stdexcept>
+#include <utility>
+
+#include "platform/win32/Twips.h"
+#include "platform/win32/Utf8.h"
+#include "platform/win32/Win32Controls.h"
+#include "platform/win32/Win32ControlsForm.h"
+#include "platform/win32/Win32ControlsLayout.h"
+#include "platform/win32/Win32ImageList.h"
+#include "platform/win32/Win32ListView.h"
+#include "platform/win32/resources/ResourceIds.h"
+
+namespace kelvo {
+namespace {
+
+constexpr wchar_t kClassName[] = L"KelvoTopSettings";
+// Fixed single border with a caption, and no system menu, minimize or maximize box.
+constexpr DWORD kStyle = WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+
+constexpr auto kButtonNames = std::to_array<std::pair<SettingsButton, std::string_view>>({
+    {SettingsButton::Help, "cmdKelvoTopHelp"},
+    {SettingsButton::Exit, "cmdExit"},
+    {SettingsButton::OK, "cmdOK"},
+    {SettingsButton::Cancel, "cmdCancel"},
+    {SettingsButton::DesktopMoveUp, "cmdDesktopMoveUp"},
+    {SettingsButton::DesktopMoveDown, "cmdDesktopMoveDown"},
+    {SettingsButton::DesktopRemoveItem, "cmdDesktopRemoveItem"},
+    {SettingsButton::LoadDeskTop, "cmdLoadDeskTop"},
+    {SettingsButton::CustomMoveUp, "cmdCustomMoveUp"},
+    {SettingsButton::CustomMoveDown, "cmdCustomMoveDown"},
+    {SettingsButton::CustomRemoveItem, "cmdCustomRemoveItem"},
+    {SettingsButton::StartExplorer, "cmdStartExplorer"},
+});
+
+LRESULT CALLBACK SettingsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+void RegisterSettingsClass(HINSTANCE instance) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, kClassName, &existing)) return;
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof(type);
+    type.lpfnWndProc = SettingsProc;
+    type.hInstance = instance;
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    type.lpszClassName = kClassName;
+    if (RegisterClassExW(&type) == 0) throw std::runtime_error("cannot register the settings window");
+}
+
+void InitCommonControlClasses() {
+    INITCOMMONCONTROLSEX classes{};
+    classes.dwSize = sizeof(classes);
+    classes.dwICC = ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&classes);
+}
+
+// Everything behind the settings window; its window procedure reaches it
+// through the window's user data.
+struct SettingsHost {
+    SettingsHost(SettingsWindow& owner, HINSTANCE instance);
+    ~SettingsHost();
+    SettingsHost(const SettingsHost&) = delete;
+    SettingsHost& operator=(const SettingsHost&) = delete;
+
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(WPARAM wParam);
+    void OnNotify(const NMHDR& header);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+
+    SettingsWindow& owner;
+    HICON bigIcon;
+    HICON smallIcon;
+    HWND window = nullptr;
+    std::unique_ptr<LaidOutControls> controls;
+    std::unique_ptr<FormWindow> form;
+    std::unique_ptr<Win32TabControl> tabs;
+    std::unique_ptr<Win32ListView> list1;
+    std::unique_ptr<Win32ListView> list2;
+    Win32ImageList images1;
+    Win32ImageList images2;
+    std::array<std::unique_ptr<Win32Button>, kButtonNames.size()> buttons;
+};
+
+SettingsHost::SettingsHost(SettingsWindow& settings, HINSTANCE instance)
+    : owner(settings),
+      bigIcon(LoadIconResource(IDI_KELVOTOP, GetSystemMetrics(SM_CXICON))),
+      smallIcon(LoadIconResource(IDI_KELVOTOP, GetSystemMetrics(SM_CXSMICON))) {
+    InitCommonControlClasses();
+    RegisterSettingsClass(instance);
+    const std::wstring caption = Widen(layout::Desktop().caption);
+    window = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT,
+                             CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    if (window == nullptr) throw std::runtime_error("cannot create the settings window");
+    const int dpi = WindowDpi(window);
+    controls = std::make_unique<LaidOutControls>(window, layout::Desktop(), dpi);
+    form = std::make_unique<FormWindow>(window, layout::Desktop().clientWidth,
+                                        layout::Desktop().clientHeight, false);
+    tabs = std::make_unique<Win32TabControl>(controls->Get("SSTab1"), controls->PageControls());
+    list1 = std::make_unique<Win32ListView>(controls->Get("ListView1"));
+    list2 = std::make_unique<Win32ListView>(controls->Get("ListView2"));
+    for (std::size_t index = 0; index < kButtonNames.size(); ++index)
+        buttons[index] = std::make_unique<Win32Button>(controls->Get(kButtonNames[index].second));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+}
+
+SettingsHost::~SettingsHost() {
+    // No event reaches the owner while the window is torn down.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    DestroyWindow(window);
+    DestroyIcon(bigIcon);
+    DestroyIcon(smallIcon);
+}
+
+LRESULT SettingsHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (owner.onMessage && owner.onMessage(message, wParam, lParam, result)) return result;
+    switch (message) {
+        case WM_COMMAND: OnCommand(wParam); return 0;
+        case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN: return ColourControl(window, message, wParam, lParam);
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        // Closing only hides or ends through the window's own buttons.
+        case WM_CLOSE: return 0;
+        default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void SettingsHost::OnCommand(WPARAM wParam) {
+    if (HIWORD(wParam) != BN_CLICKED || controls == nullptr) return;
+    const layout::Control* control = controls->ById(LOWORD(wParam));
+    if (control == nullptr) return;
+    for (const auto& [button, name] : kButtonNames)
+        if (name == control->name && owner.onClick) owner.onClick(button);
+}
+
+void SettingsHost::OnNotify(const NMHDR& header) {
+    if (tabs == nullptr) return;
+    if (header.hwndFrom == tabs->Handle() && header.code == TCN_SELCHANGE) {
+        const int tab = tabs->OnSelectionChanged();
+        if (owner.onTabChange) owner.onTabChange(tab);
+    } else if (header.code == NM_CLICK && owner.onListClick) {
+        if (header.hwndFrom == list1->Handle()) owner.onListClick(1);
+        if (header.hwndFrom == list2->Handle()) owner.onListClick(2);
+    }
+}
+
+void SettingsHost::OnDpiChanged(int dpi, const RECT& suggested) {
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (form != nullptr) form->Resize(dpi);
+    if (controls != nullptr) controls->Place(dpi);
+}
+
+LRESULT CALLBACK SettingsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* impl = reinterpret_cast<SettingsHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (impl == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    impl->window = window;
+    return impl->OnMessage(message, wParam, lParam);
+}
+
+}  // namespace
+
+struct SettingsWindow::Impl final : SettingsHost {
+    using SettingsHost::SettingsHost;
+};
+
+SettingsWindow::SettingsWindow(HINSTANCE instance) : impl_(std::make_unique<Impl>(*this, instance)) {}
+
+SettingsWindow::~SettingsWindow() = default;
+
+HWND SettingsWindow::Handle() const { return impl_->window; }
+
+HICON SettingsWindow::ProgramIcon(bool small) const {
+    return small ? impl_->smallIcon : impl_->bigIcon;
+}
+
+Window& SettingsWindow::AsWindow() { return *impl_->form; }
+TabControl& SettingsWindow::Tabs() { return *impl_->tabs; }
+ListView& SettingsWindow::ListView1() { return *impl_->list1; }
+ListView& SettingsWindow::ListView2() { return *impl_->list2; }
+ImageList& SettingsWindow::ImageList1() { return impl_->images1; }
+ImageList& SettingsWindow::ImageList2() { return impl_->images2; }
+
+Button& SettingsWindow::ButtonOf(SettingsButton which) {
+    for (std::size_t index = 0; index < kButtonNames.size(); ++index)
+        if (kButtonNames[index].first == which) return *impl_->buttons[index];
+    throw std::out_of_range("no such button");
+}
+
+void SettingsWindow::SetHelpText(std::string_view utf8) {
+    SetWindowTextW(impl_->controls->Get("DeskTopHelp"), Widen(utf8).c_str());
+}
+
+HWND SettingsWindow::ControlHandle(std::string_view name) const {
+    return impl_->controls->Get(name);
+}
+
+}  // namespace kelvo

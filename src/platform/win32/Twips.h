@@ -1,0 +1,22 @@
+#pragma once
+#include <windows.h>
+
+#include "settings/Layout.h"
+
+namespace kelvo {
+
+// Dots per inch of `window` (of the screen when the system cannot say per
+// window, or for a null window).
+int WindowDpi(HWND window);
+int TwipsToPixels(int twips, int dpi);
+// The control's rectangle in pixels, relative to its container.
+RECT PixelRect(const layout::Control& control, int dpi);
+// Outer window size whose client area is `clientWidth` x `clientHeight`
+// twips, for the given styles.
+SIZE WindowSizeFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
+
+// A font of the layout at `dpi`; the caller owns it.
+HFONT CreateLayoutFont(const layout::Font& font, int dpi);
+COLORREF ColourRef(const layout::Colour& colour);
+
+}  // namespace kelvo

@@ -1,0 +1,30 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/Controls.h"
+
+namespace kelvo {
+
+// The Window contract over a top-level window whose client area is given
+// in twips; sizes follow the window's DPI.
+class FormWindow final : public Window {
+public:
+    FormWindow(HWND window, int clientWidth, int clientHeight, bool centreOnShow);
+
+    void Show() override;
+    void Hide() override;
+    bool IsVisible() const override;
+    void Centre() override;
+    void WidenBy(int twips) override;
+
+    // Sets the outer size for the current client size at `dpi`.
+    void Resize(int dpi);
+
+private:
+    HWND window_;
+    int clientWidth_;
+    int clientHeight_;
+    bool centreOnShow_;
+};
+
+}  // namespace kelvo
