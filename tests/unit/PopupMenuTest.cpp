@@ -116,6 +116,22 @@ TEST_F(PopupMenuTest, BreakIsFollowedByRowTwentySix) {
     EXPECT_EQ(shown.At(26).text, "Exit");
 }
 
+TEST_F(PopupMenuTest, SubmenuBreaksAfterRowTwentyFive) {
+    struct Case {
+        int desktopEntries;
+        bool broken;
+    };
+    for (const Case& c : {Case{24, false}, Case{25, true}}) {
+        menu = PopupMenu();
+        store = FakeSettingsStore();
+        BuildWith(0, c.desktopEntries);
+        Show();
+        const MenuLevel* desk = presenter.shown.back().SubMenu(2);
+        ASSERT_NE(desk, nullptr);
+        EXPECT_EQ(desk->PositionOf(kColumnBreakId), c.broken ? kColumnRows : -1) << c.desktopEntries;
+    }
+}
+
 TEST_F(PopupMenuTest, LongSubmenuIsBrokenToo) {
     BuildWith(0, 30);
     Show();
@@ -147,7 +163,9 @@ TEST_F(PopupMenuTest, RepeatedShowingsKeepOneBreakPerBrokenLevel) {
     const MenuLevel& last = presenter.shown.back();
     EXPECT_EQ(last.Count(), 46);
     EXPECT_EQ(last.PositionOf(kColumnBreakId), kColumnRows);
-    EXPECT_EQ(last.SubMenu(43)->Count(), 32);
+    const MenuLevel* desk = last.SubMenu(43);
+    ASSERT_NE(desk, nullptr);
+    EXPECT_EQ(desk->Count(), 32);
 }
 
 TEST_F(PopupMenuTest, ShowReturnsTheChosenId) {

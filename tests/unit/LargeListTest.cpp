@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "fakes/FakeDesktop.h"
+#include "fakes/TestData.h"
+#include "menus/MenuIds.h"
+#include "shell/Application.h"
+#include "store/ChoiceReader.h"
+#include "store/ChoiceWriter.h"
+#include "store/Choices.h"
+
+namespace kelvo {
+namespace {
+
+// Far beyond what 16-bit counters could hold.
+constexpr int kEntries = 40000;
+
+class LargeListTest : public ::testing::Test {
+protected:
+    LargeListTest() {
+        for (const char* section : {kCustomSection, kDesktopSection}) {
+            auto entries = NumberedEntries(kEntries, section, section);
+            SeedList(desktop.store, section, entries);
+            for (const ListEntry& entry : entries) desktop.files.Add(entry.fullPath);
+        }
+        desktop.store.logTarget.log = nullptr;
+    }
+    FakeDesktop desktop;
+};
+
+TEST_F(LargeListTest, ReadsBuildsOpensAndWritesEveryEntry) {
+    EXPECT_EQ(ReadList(desktop.store, kCustomSection).count, kEntries);
+
+    Application app(desktop.parts);
+    ASSERT_TRUE(app.StartUp());
+    EXPECT_EQ(app.State().customCount, kEntries);
+    EXPECT_EQ(app.State().desktopCount, kEntries);
+    EXPECT_EQ(app.Popup().Count(), kEntries + 5);
+    EXPECT_EQ(app.Popup().At(kEntries).id, kCustomIdBase + kEntries);
+    const MenuLevel* desk = app.Popup().SubMenu(kEntries + 2);
+    ASSERT_NE(desk, nullptr);
+    EXPECT_EQ(desk->Count(), kEntries + 1);
+    EXPECT_EQ(desktop.listView1.Count(), kEntries);
+    EXPECT_EQ(desktop.listView2.Count(), kEntries);
+
+    app.OnMenuCommand(kCustomIdBase + kEntries);
+    app.OnMenuCommand(kDesktopIdBase + 32768);
+    EXPECT_EQ(desktop.launcher.opened,
+              (std::vector<std::string>{"C:\\Custom\\Custom40000.txt", "C:\\Desktop\\Desktop32768.txt"}));
+
+    desktop.listView2.Remove(1);
+    SaveCustomChoices(desktop.store, desktop.listView2);
+    EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice39999"), "Custom40000.txt%C:\\Custom\\%1");
+    EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice40000"), "Done");
+    EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice40001"), "Done");
+
+    app.RebuildPopupMenu();
+    EXPECT_EQ(app.State().customCount, kEntries - 1);
+    EXPECT_EQ(app.Popup().Count(), kEntries + 4);
+}
+
+TEST_F(LargeListTest, ShowingBreaksBothLongLevelsOnce) {
+    Application app(desktop.parts);
+    ASSERT_TRUE(app.StartUp());
+    app.OnTrayMessage(kRightButtonUp);
+    app.OnTrayMessage(kRightButtonUp);
+    const MenuLevel& shown = desktop.popup.shown.back();
+    EXPECT_EQ(shown.Count(), kEntries + 6);
+    EXPECT_EQ(shown.PositionOf(kColumnBreakId), kColumnRows);
+    const MenuLevel* desk = shown.SubMenu(kEntries + 3);
+    ASSERT_NE(desk, nullptr);
+    EXPECT_EQ(desk->Count(), kEntries + 2);
+}
+
+}  // namespace
+}  // namespace kelvo
