@@ -7,15 +7,15 @@
 namespace kelvo {
 
 namespace {
-const ListEntry* Element(const std::vector<ListEntry>& entries, long long k) {
-    if (k < 1 || k > static_cast<long long>(entries.size())) return nullptr;
+const ListEntry* Element(const std::vector<ListEntry>& entries, int k) {
+    if (k < 1 || static_cast<std::size_t>(k) > entries.size()) return nullptr;
     return &entries[static_cast<std::size_t>(k - 1)];
 }
 }  // namespace
 
 const ListEntry* EntryForCommand(const PopupMenu& menu, int id) {
-    if (id > kDesktopIdBase) return Element(menu.desktop, static_cast<long long>(id) - kDesktopIdBase);
-    if (id > kCustomIdBase) return Element(menu.custom, static_cast<long long>(id) - kCustomIdBase);
+    if (id > kDesktopIdBase) return Element(menu.desktop, id - kDesktopIdBase);
+    if (id > kCustomIdBase) return Element(menu.custom, id - kCustomIdBase);
     return nullptr;
 }
 

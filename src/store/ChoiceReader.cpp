@@ -1,5 +1,7 @@
 #include "store/ChoiceReader.h"
 
+#include <utility>
+
 #include "store/Choices.h"
 
 namespace kelvo {
