@@ -31,6 +31,8 @@ endif()
 function(kelvo_wine_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE kelvo_win32 gtest gmock gtest_main)
+  # The contract cases shared with the fakes live in tests/contract.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   if(MINGW)
     target_link_options(${name} PRIVATE -static)
   endif()

@@ -1,0 +1,99 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/win32/Utf8.h"
+#include "platform/win32/Win32FileSystem.h"
+
+namespace kelvo {
+namespace {
+
+// A fixture folder in the temp folder with one file, one subfolder and one
+// file deeper than MAX_PATH.
+class FileSystemTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        root = Narrow(temp) + "kelvo-fs-" + std::to_string(GetCurrentProcessId());
+        MakeFolder(root);
+        MakeFolder(root + "\\sub folder");
+        MakeFile(root + "\\\xC3\x9C" "berblick.txt");
+        deep = root;
+        for (int i = 0; i < 6; ++i) {
+            deep += "\\" + std::string(50, static_cast<char>('a' + i));
+            MakeFolder(deep);
+        }
+        deep += "\\deep.txt";
+        MakeFile(deep);
+    }
+    // Removes exactly what was made, deepest first: a recursive delete of
+    // paths beyond MAX_PATH is not safe everywhere.
+    static void TearDownTestSuite() {
+        for (auto made = created.rbegin(); made != created.rend(); ++made) {
+            const std::wstring path = LongPathForm(made->first);
+            if (made->second) {
+                RemoveDirectoryW(path.c_str());
+            } else {
+                DeleteFileW(path.c_str());
+            }
+        }
+        created.clear();
+    }
+    static void MakeFolder(const std::string& path) {
+        // A run that ended early may have left it behind.
+        ASSERT_TRUE(CreateDirectoryW(LongPathForm(path).c_str(), nullptr) ||
+                    GetLastError() == ERROR_ALREADY_EXISTS)
+            << path;
+        created.emplace_back(path, true);
+    }
+    static void MakeFile(const std::string& path) {
+        HANDLE file = CreateFileW(LongPathForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+        CloseHandle(file);
+        created.emplace_back(path, false);
+    }
+
+    static inline std::string root;
+    static inline std::string deep;
+    static inline std::vector<std::pair<std::string, bool>> created;  // path, is a folder
+    Win32FileSystem files;
+};
+
+TEST_F(FileSystemTest, FindsWhatIsThereAndOnlyThat) {
+    struct Case {
+        std::string path;
+        bool exists;
+    };
+    const Case cases[] = {
+        {root + "\\\xC3\x9C" "berblick.txt", true},
+        {root + "\\\xC3\xBC" "BERBLICK.TXT", true},  // names match without regard to case
+        {root + "\\sub folder", true},
+        {root + "\\sub folder\\", true},
+        {root + "\\missing.txt", false},
+        {root + "\\sub folder\\missing.txt", false},
+        {root + "\\*.txt", false},  // wildcards are taken literally
+        {root + "\\?berblick.txt", false},
+        {"", false},
+        {deep, true},
+        {deep + ".bak", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(files.Exists(c.path), c.exists) << c.path;
+}
+
+TEST(LongPathForm, PrefixesOnlyFullPathsLongerThanMaxPath) {
+    const std::string longTail = "\\" + std::string(300, 'x');
+    EXPECT_EQ(LongPathForm("C:\\short.txt"), L"C:\\short.txt");
+    EXPECT_EQ(LongPathForm("C:" + longTail), L"\\\\?\\C:" + Widen(longTail));
+    EXPECT_EQ(LongPathForm("\\\\server\\share" + longTail), L"\\\\?\\UNC\\server\\share" + Widen(longTail));
+    EXPECT_EQ(LongPathForm("\\\\?\\C:" + longTail), L"\\\\?\\C:" + Widen(longTail));
+    EXPECT_EQ(LongPathForm("relative" + longTail), Widen("relative" + longTail));
+}
+
+}  // namespace
+}  // namespace kelvo

@@ -1,0 +1,155 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "menus/MenuIds.h"
+#include "menus/MenuLevel.h"
+#include "platform/win32/Win32Popup.h"
+
+namespace kelvo {
+namespace {
+
+// What the menu manager holds for one row.
+struct RenderedRow {
+    UINT type = 0;  // MFT_* flags
+    UINT id = 0;
+    std::wstring text;
+    HMENU submenu = nullptr;
+};
+
+std::vector<RenderedRow> RowsOf(HMENU menu) {
+    std::vector<RenderedRow> rows;
+    for (int pos = 0; pos < GetMenuItemCount(menu); ++pos) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = 255;
+        GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &info);
+        rows.push_back({info.fType, info.wID, text, info.hSubMenu});
+    }
+    return rows;
+}
+
+const char kUnicodeName[] = "\xC3\x9C" "berblick \xE2\x80\x93 \xE6\x97\xA5\xE6\x9C\xAC.txt";
+
+// The popup's shape: custom entries, a column break, the "DeskTop" submenu
+// and the two fixed commands.
+class RenderMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        int pos = 0;
+        level.InsertSeparator(pos++);
+        level.InsertCommand(pos++, kCustomIdBase + 1, "R&D notes.txt");
+        level.InsertCommand(pos++, kCustomIdBase + 2, kUnicodeName);
+        level.InsertColumnBreak(pos++, kColumnBreakId);
+        level.InsertSeparator(pos++);
+        MenuLevel& desktop = level.InsertSubmenu(pos++, "DeskTop");
+        level.InsertCommand(pos++, kPropertiesId, "Properties");
+        level.InsertCommand(pos++, kExitId, "Exit");
+        desktop.InsertSeparator(0);
+        desktop.InsertCommand(1, kDesktopIdBase + 1, "&&.lnk");
+        menu = RenderMenu(level);
+    }
+    void TearDown() override { DestroyMenu(menu); }
+
+    MenuLevel level;
+    HMENU menu = nullptr;
+};
+
+TEST_F(RenderMenuTest, EveryRowKeepsItsKindIdAndLiteralText) {
+    const std::vector<RenderedRow> rows = RowsOf(menu);
+    ASSERT_EQ(rows.size(), 8u);
+
+    struct Expected {
+        UINT type;
+        UINT id;
+        std::wstring text;
+    };
+    const Expected expected[] = {
+        {MFT_SEPARATOR, 0, L""},
+        {MFT_STRING, kCustomIdBase + 1, L"R&&D notes.txt"},
+        {MFT_STRING, kCustomIdBase + 2, L"\u00DCberblick \u2013 \u65E5\u672C.txt"},
+        {MFT_SEPARATOR | MFT_MENUBARBREAK, kColumnBreakId, L""},
+        {MFT_SEPARATOR, 0, L""},
+        {MFT_STRING, 0, L"DeskTop"},
+        {MFT_STRING, kPropertiesId, L"Properties"},
+        {MFT_STRING, kExitId, L"Exit"},
+    };
+    for (std::size_t pos = 0; pos < rows.size(); ++pos) {
+        SCOPED_TRACE("position " + std::to_string(pos));
+        EXPECT_EQ(rows[pos].type, expected[pos].type);
+        if (rows[pos].submenu == nullptr) {
+            EXPECT_EQ(rows[pos].id, expected[pos].id);
+        }
+        EXPECT_EQ(rows[pos].text, expected[pos].text);
+    }
+}
+
+TEST_F(RenderMenuTest, CommandIdsAboveSixteenBitsComeBackWhole) {
+    EXPECT_EQ(GetMenuItemID(menu, 1), static_cast<UINT>(kCustomIdBase + 1));
+    EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 5), 1), static_cast<UINT>(kDesktopIdBase + 1));
+}
+
+TEST_F(RenderMenuTest, SubmenuIsRenderedWithItsOwnRows) {
+    HMENU desktop = GetSubMenu(menu, 5);
+    ASSERT_NE(desktop, nullptr);
+    EXPECT_EQ(GetMenuItemID(menu, 5), static_cast<UINT>(-1));
+    for (int pos : {0, 1, 2, 3, 4, 6, 7}) EXPECT_EQ(GetSubMenu(menu, pos), nullptr) << pos;
+
+    const std::vector<RenderedRow> rows = RowsOf(desktop);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].type, static_cast<UINT>(MFT_SEPARATOR));
+    EXPECT_EQ(rows[1].text, L"&&&&.lnk");
+}
+
+TEST(RenderMenu, EmptyLevelGivesAnEmptyMenu) {
+    MenuLevel level;
+    HMENU menu = RenderMenu(level);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(GetMenuItemCount(menu), 0);
+    DestroyMenu(menu);
+}
+
+// Tracking runs the menu manager's own loop; keys already queued for this
+// thread choose a row without a user.
+class TrackTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(owner, nullptr);
+    }
+    void TearDown() override { DestroyWindow(owner); }
+
+    void QueueKeys(std::initializer_list<WPARAM> keys) {
+        for (WPARAM key : keys) {
+            PostMessageW(owner, WM_KEYDOWN, key, 1);
+            PostMessageW(owner, WM_KEYUP, key, 0xC0000001);
+        }
+    }
+
+    HWND owner = nullptr;
+};
+
+TEST_F(TrackTest, ReturnsTheWholeIdOfTheChosenRow) {
+    MenuLevel level;
+    level.InsertCommand(0, kPropertiesId, "Properties");
+    level.InsertCommand(1, kDesktopIdBase + 7, "seventh.lnk");
+    QueueKeys({VK_DOWN, VK_DOWN, VK_RETURN});
+    EXPECT_EQ(Win32Popup(owner).Track(level), kDesktopIdBase + 7);
+}
+
+TEST_F(TrackTest, DismissedMenuGivesZero) {
+    MenuLevel level;
+    level.InsertCommand(0, kExitId, "Exit");
+    QueueKeys({VK_ESCAPE});
+    EXPECT_EQ(Win32Popup(owner).Track(level), 0);
+}
+
+}  // namespace
+}  // namespace kelvo
