@@ -1,0 +1,50 @@
+#include "platform/win32/Win32Folders.h"
+
+#include <windows.h>
+#include <knownfolders.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include "platform/win32/Utf8.h"
+#include "platform/win32/Win32FileSystem.h"
+
+namespace kelvo {
+
+namespace {
+
+bool EndsWithSeparator(const std::string& path) {
+    return !path.empty() && (path.back() == '\\' || path.back() == '/');
+}
+
+std::string WithoutTrailingSeparators(std::string path) {
+    while (EndsWithSeparator(path)) path.pop_back();
+    return path;
+}
+
+}  // namespace
+
+std::string Win32Folders::DesktopFolder() {
+    PWSTR path = nullptr;
+    std::string desktop;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &path))) {
+        desktop = WithoutTrailingSeparators(Narrow(path));
+    }
+    CoTaskMemFree(path);  // the shell allocates it even when the call fails
+    return desktop;
+}
+
+std::vector<std::string> Win32Folders::List(const std::string& folder) {
+    std::vector<std::string> names;
+    if (folder.empty()) return names;
+    const std::string pattern = folder + (EndsWithSeparator(folder) ? "*.*" : "\\*.*");
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(LongPathForm(pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.push_back(Narrow(found.cFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,153 @@
+#include "platform/win32/Win32ShellInfo.h"
+
+#include <shellapi.h>
+
+#include "platform/win32/Utf8.h"
+#include "platform/win32/Win32FileSystem.h"
+
+namespace kelvo {
+
+namespace {
+
+constexpr UINT kDescribeFlags = SHGFI_SYSICONINDEX | SHGFI_TYPENAME | SHGFI_SMALLICON;
+
+std::wstring Extension(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::size_t dot = path.find_last_of(L'.');
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) return {};
+    return path.substr(dot);
+}
+
+bool SameText(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The shell's calls do not take the "\\?\" form, so it is taken off again.
+std::wstring WithoutLongPrefix(const std::wstring& path) {
+    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\" + path.substr(7);
+    if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
+    return path;
+}
+
+std::wstring ShortForm(const std::string& path) {
+    const std::wstring longForm = LongPathForm(path);
+    const DWORD size = GetShortPathNameW(longForm.c_str(), nullptr, 0);
+    if (size == 0) return {};
+    std::wstring shortForm(size, L'\0');
+    const DWORD length = GetShortPathNameW(longForm.c_str(), shortForm.data(), size);
+    if (length == 0 || length >= size) return {};
+    shortForm.resize(length);
+    return WithoutLongPrefix(shortForm);
+}
+
+std::wstring LastComponent(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::string TypeName(const SHFILEINFOW& info) {
+    const std::wstring_view text(info.szTypeName);  // stops at the first NUL
+    return Narrow(text);
+}
+
+// For a path too long for the shell, even in its short form where there is
+// one (not every shell takes that either): the file's name and attributes
+// still give its type and the type's icon.
+DWORD_PTR DescribeByNameAndAttributes(const std::string& path, SHFILEINFOW& info) {
+    const DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
+    return SHGetFileInfoW(LastComponent(Widen(path)).c_str(), attributes, &info, sizeof info,
+                          kDescribeFlags | SHGFI_USEFILEATTRIBUTES);
+}
+
+// A 16x16 top-down 32-bit drawing surface selected into its own memory DC.
+class SmallSurface {
+public:
+    SmallSurface() : dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = Image16::kSide;
+        format.bmiHeader.biHeight = -Image16::kSide;
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        if (dc_) bitmap_ = CreateDIBSection(dc_, &format, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        if (bitmap_) previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~SmallSurface() {
+        if (previous_) SelectObject(dc_, previous_);
+        if (bitmap_) DeleteObject(bitmap_);
+        if (dc_) DeleteDC(dc_);
+    }
+    SmallSurface(const SmallSurface&) = delete;
+    SmallSurface& operator=(const SmallSurface&) = delete;
+
+    bool Ready() const { return previous_ != nullptr && bits_ != nullptr; }
+    HDC Dc() const { return dc_; }
+
+    void Clear(int systemColour) {
+        RECT all{0, 0, Image16::kSide, Image16::kSide};
+        FillRect(dc_, &all, GetSysColorBrush(systemColour));
+    }
+
+    // Each 32-bit pixel of the section is blue, green, red and a byte the
+    // picture does not use.
+    Image16 Read() const {
+        GdiFlush();
+        Image16 image;
+        const auto* pixels = static_cast<const std::uint32_t*>(bits_);
+        for (std::size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = pixels[i] & 0x00FFFFFF;
+        return image;
+    }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    void* bits_ = nullptr;
+};
+
+}  // namespace
+
+std::wstring ShellPathForm(const std::string& path) {
+    std::wstring wide = Widen(path);
+    if (wide.size() < MAX_PATH) return wide;
+    std::wstring shortForm = ShortForm(path);
+    if (!shortForm.empty() && shortForm.size() < MAX_PATH &&
+        SameText(Extension(shortForm), Extension(wide))) {
+        return shortForm;
+    }
+    return wide;
+}
+
+std::optional<ShellFileInfo> Win32ShellInfo::Describe(const std::string& path) {
+    SHFILEINFOW info{};
+    DWORD_PTR list = SHGetFileInfoW(ShellPathForm(path).c_str(), 0, &info, sizeof info, kDescribeFlags);
+    if (list == 0 && Widen(path).size() >= MAX_PATH) list = DescribeByNameAndAttributes(path, info);
+    systemImages_ = reinterpret_cast<HIMAGELIST>(list);
+    if (list == 0) return std::nullopt;
+    return ShellFileInfo{TypeName(info), info.iIcon};
+}
+
+std::int32_t Win32ShellInfo::ExecutableType(const std::string& path) {
+    // A call of its own: with other flags some shells leave the type out.
+    const std::wstring shellPath = ShellPathForm(path);
+    SHFILEINFOW info{};
+    const DWORD_PTR result = SHGetFileInfoW(shellPath.c_str(), 0, &info, sizeof info, SHGFI_EXETYPE);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(result));
+}
+
+std::optional<Image16> Win32ShellInfo::DrawSmallIcon(int iconIndex) {
+    if (!systemImages_) return std::nullopt;
+    SmallSurface surface;
+    if (!surface.Ready()) return std::nullopt;
+    // A fresh surface each time, so no earlier icon shows through.
+    surface.Clear(COLOR_WINDOW);
+    if (!ImageList_Draw(systemImages_, iconIndex, surface.Dc(), 0, 0, ILD_TRANSPARENT)) {
+        return std::nullopt;
+    }
+    return surface.Read();
+}
+
+}  // namespace kelvo

@@ -1,0 +1,32 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/ShellInfo.h"
+
+namespace kelvo {
+
+// Type names, executable types and small icons from the shell. The calls
+// need COM initialised on the calling thread.
+class Win32ShellInfo final : public ShellInfo {
+public:
+    std::optional<ShellFileInfo> Describe(const std::string& path) override;
+    std::int32_t ExecutableType(const std::string& path) override;
+    std::optional<Image16> DrawSmallIcon(int iconIndex) override;
+
+private:
+    // The system's small-icon list as the last Describe returned it; null
+    // after a failed one, so that nothing is drawn for an unknown file.
+    HIMAGELIST systemImages_ = nullptr;
+};
+
+// `path` as the shell's file calls take it: unchanged when it is shorter
+// than MAX_PATH; otherwise its short (8.3) form when that is short enough
+// and keeps the file's extension, else unchanged.
+std::wstring ShellPathForm(const std::string& path);
+
+}  // namespace kelvo
