@@ -193,6 +193,8 @@ TEST_F(ShellInfoTest, KnowsNothingOfAMissingFile) {
     EXPECT_FALSE(shell.Describe(root + "\\missing.txt"));
     EXPECT_FALSE(shell.Describe(deep + "\\missing.txt"));
     EXPECT_EQ(shell.ExecutableType(root + "\\missing.exe"), 0);
+    EXPECT_FALSE(shell.Describe(""));
+    EXPECT_EQ(shell.ExecutableType(""), 0);
 }
 
 TEST_F(ShellInfoTest, DrawsEachFilesOwnIconOnAClearedSurface) {

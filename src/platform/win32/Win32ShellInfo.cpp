@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <cwchar>
+#include <iterator>
+
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 
@@ -47,8 +50,8 @@ std::wstring LastComponent(const std::wstring& path) {
 }
 
 std::string TypeName(const SHFILEINFOW& info) {
-    const std::wstring_view text(info.szTypeName);  // stops at the first NUL
-    return Narrow(text);
+    // Cut at the first NUL, within the fixed field.
+    return Narrow({info.szTypeName, wcsnlen(info.szTypeName, std::size(info.szTypeName))});
 }
 
 // For a path too long for the shell, even in its short form where there is
@@ -123,6 +126,11 @@ std::wstring ShellPathForm(const std::string& path) {
 
 std::optional<ShellFileInfo> Win32ShellInfo::Describe(const std::string& path) {
     SHFILEINFOW info{};
+    // The shell answers an empty path with a folder; it names no file here.
+    if (path.empty()) {
+        systemImages_ = nullptr;
+        return std::nullopt;
+    }
     DWORD_PTR list = SHGetFileInfoW(ShellPathForm(path).c_str(), 0, &info, sizeof info, kDescribeFlags);
     if (list == 0 && Widen(path).size() >= MAX_PATH) list = DescribeByNameAndAttributes(path, info);
     systemImages_ = reinterpret_cast<HIMAGELIST>(list);
