@@ -71,7 +71,8 @@ WindowKind KindOf(const layout::Control& control) {
 }
 
 // Tabs are painted in the system's classic colours, as the layout asks,
-// also where visual styles would paint them white.
+// also where visual styles would paint them white. Blank names (not empty
+// ones, which Wine ignores) match no theme class.
 void UseClassicLook(HWND control) {
     using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
     static const auto setWindowTheme = [] {
@@ -80,7 +81,7 @@ void UseClassicLook(HWND control) {
                                 : reinterpret_cast<SetWindowThemeFn>(reinterpret_cast<void*>(
                                       GetProcAddress(theme, "SetWindowTheme")));
     }();
-    if (setWindowTheme != nullptr) setWindowTheme(control, L"", L"");
+    if (setWindowTheme != nullptr) setWindowTheme(control, L" ", L" ");
 }
 
 void AddTabs(HWND tabs) {
@@ -92,6 +93,11 @@ void AddTabs(HWND tabs) {
         item.pszText = text.data();
         SendMessageW(tabs, TCM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&item));
     }
+}
+
+bool Overlap(const layout::Control& a, const layout::Control& b) {
+    return a.parent == b.parent && a.tabPage == b.tabPage && a.left < b.left + b.width &&
+           b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
 }
 
 int IconResource(layout::Picture picture) {
@@ -116,7 +122,25 @@ LaidOutControls::LaidOutControls(HWND form, const layout::Form& layout, int dpi)
         if (layout_.controls[index].kind == Kind::TabControl)
             SetWindowPos(windows_[index], HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RaiseButtonsOverLists();
     Place(dpi);
+}
+
+void LaidOutControls::RaiseButtonsOverLists() {
+    // A button that overlaps a list goes just above it, so the button is
+    // painted and clicked there; it then comes right before the list in
+    // keyboard order.
+    for (std::size_t button = 0; button < windows_.size(); ++button) {
+        if (layout_.controls[button].kind != Kind::PushButton) continue;
+        for (std::size_t list = 0; list < windows_.size(); ++list) {
+            if (layout_.controls[list].kind != Kind::ListView ||
+                !Overlap(layout_.controls[button], layout_.controls[list]))
+                continue;
+            HWND above = GetWindow(windows_[list], GW_HWNDPREV);
+            SetWindowPos(windows_[button], above == nullptr ? HWND_TOP : above, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
 }
 
 LaidOutControls::~LaidOutControls() {

@@ -13,8 +13,9 @@ namespace kelvo {
 
 // The child windows of one form, built from its layout table. Keyboard
 // order follows the Tab order column, except that the tab control lies
-// beneath the controls of its pages so it never paints over them. Picture
-// boxes are not built: they lie outside the client area.
+// beneath the controls of its pages so it never paints over them, and a
+// button overlapping a list lies just above that list. Picture boxes are
+// not built: they lie outside the client area.
 class LaidOutControls {
 public:
     LaidOutControls(HWND form, const layout::Form& layout, int dpi);
@@ -33,6 +34,7 @@ public:
 
 private:
     void Build(const layout::Control& control, int index);
+    void RaiseButtonsOverLists();
     HWND ParentOf(const layout::Control& control) const;
     POINT OriginOf(const layout::Control& control) const;
     HFONT FontFor(const layout::Font& font, int dpi);

@@ -39,7 +39,8 @@ void AddColumns(HWND view, int dpi) {
 
 HWND CreateReportView(HWND parent, int id, const RECT& rect, COLORREF text, COLORREF background,
                       int dpi) {
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
+    // Clipped by its siblings: a button may overlap its corner.
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
                         LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
     HWND view = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent,
