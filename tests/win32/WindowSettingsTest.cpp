@@ -192,6 +192,25 @@ TEST_F(SettingsTabsTest, ClickingATabShowsItsPageAndReportsIt) {
     EXPECT_EQ(reported.size(), 2u) << "selecting from the program raises no event";
 }
 
+// Keyboard order is the order of the Tab order column, except that the tab
+// control comes last (it lies beneath its pages) and "Launch Explorer" comes
+// right before the list whose corner it covers.
+TEST_F(SettingsWindowTest, KeyboardOrderFollowsTheTabOrder) {
+    std::vector<std::string> order;
+    for (HWND child = GetWindow(settings.Handle(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!(GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP)) continue;
+        for (const layout::Control& control : layout::Desktop().controls)
+            if (settings.ControlHandle(control.name) == child) order.emplace_back(control.name);
+    }
+    const std::vector<std::string> expected = {
+        "ListView1", "cmdCancel", "cmdOK", "cmdExit", "cmdDesktopRemoveItem", "cmdLoadDeskTop",
+        "cmdStartExplorer", "ListView2", "cmdDesktopMoveUp", "cmdDesktopMoveDown",
+        "cmdCustomMoveUp", "cmdCustomMoveDown", "cmdCustomRemoveItem", "cmdKelvoTopHelp",
+        "DeskTopHelp", "SSTab1"};
+    EXPECT_EQ(order, expected);
+}
+
 struct ButtonCase {
     const char* name;
     SettingsButton button;
