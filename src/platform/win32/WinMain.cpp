@@ -1,3 +1,108 @@
 #include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include <exception>
+
+#include "platform/win32/RegistryStore.h"
+#include "platform/win32/SettingsWindow.h"
+#include "platform/win32/SingleInstance.h"
+#include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Launcher.h"
+#include "platform/win32/Win32Popup.h"
+#include "platform/win32/Win32Taskbar.h"
+#include "shell/Application.h"
+
+namespace kelvo {
+namespace {
+
+// An error that escapes the logic ends the program, as an unhandled error
+// always did; it must not unwind through the window manager's frames.
+template <class Event>
+void Guarded(Event&& event) {
+    try {
+        event();
+    } catch (const std::exception&) {
+        PostQuitMessage(1);
+    }
+}
+
+// The icon goes with the program, however the program ends.
+struct IconRemoval {
+    Taskbar& taskbar;
+    ~IconRemoval() { taskbar.RemoveIcon(); }
+};
+
+int RunMessageLoop() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int Run(HINSTANCE instance) {
+    SettingsWindow settings(instance);
+    NoticeWindow splash(instance, NoticeKind::Logo);
+    NoticeWindow wait(instance, NoticeKind::Wait);
+
+    RegistryStore store;
+    Win32FileSystem files;
+    Win32Taskbar taskbar(settings.Handle(), settings.ProgramIcon(true));
+    Win32Popup popup(settings.Handle());
+    Win32EventPump pump;
+    Win32Program program;
+    Win32Launcher launcher(settings.Handle());
+    DesktopParts parts{
+        store, files, settings.ListView1(), settings.ListView2(), settings.ImageList1(),
+        settings.ImageList2(), settings.AsWindow(), splash.AsWindow(), wait.AsWindow(), settings.Tabs(),
+        EditingButtons{settings.ButtonOf(SettingsButton::CustomMoveDown),
+                       settings.ButtonOf(SettingsButton::CustomMoveUp),
+                       settings.ButtonOf(SettingsButton::CustomRemoveItem),
+                       settings.ButtonOf(SettingsButton::DesktopMoveDown),
+                       settings.ButtonOf(SettingsButton::DesktopMoveUp),
+                       settings.ButtonOf(SettingsButton::DesktopRemoveItem),
+                       settings.ButtonOf(SettingsButton::Help)},
+        taskbar, popup, pump, program, launcher};
+    Application app(parts);
+
+    settings.onMessage = [&app](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        if (message == kTrayCallbackMessage) {
+            Guarded([&] { app.OnTrayMessage(static_cast<long>(lParam)); });
+        } else if (message == TaskbarCreatedMessage()) {
+            Guarded([&] { app.OnTaskbarCreated(); });
+        } else {
+            return false;
+        }
+        result = 0;
+        return true;
+    };
+
+    IconRemoval removal{taskbar};
+    Guarded([&] { app.StartUp(); });
+    return RunMessageLoop();
+}
+
+}  // namespace
+}  // namespace kelvo
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    kelvo::SingleInstance single(kelvo::kSingleInstanceName);
+    if (!single.IsFirst()) return 0;
+
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The shell's open call may hand the file to a COM handler.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    int exitCode = 1;
+    try {
+        exitCode = kelvo::Run(instance);
+    } catch (const std::exception&) {
+        // A window that could not be made: nothing to show the user with.
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return exitCode;
+}
