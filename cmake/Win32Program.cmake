@@ -46,12 +46,7 @@ if(KELVO_WIN32_TEST_SOURCES)
   kelvo_wine_test(win32_tests ${KELVO_WIN32_TEST_SOURCES})
 endif()
 
-file(GLOB KELVO_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
-if(KELVO_E2E_SOURCES)
-  kelvo_wine_test(e2e_tests ${KELVO_E2E_SOURCES})
-  add_dependencies(e2e_tests KelvoTop)
-  target_compile_definitions(e2e_tests PRIVATE KELVO_EXE_NAME=L"KelvoTop.exe")
-endif()
+include(cmake/e2e.cmake)
 
 add_executable(startup_probe bench/startup_probe.cpp)
 target_link_libraries(startup_probe PRIVATE kelvo_warnings psapi)

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs the end-to-end tests in a fresh private Wine prefix inside the build
+# tree. A template prefix is set up once per build tree; each run starts from
+# a new copy of it, so no state of an earlier run (stored lists, file
+# associations, running programs) can leak into this one.
+# Usage: e2e-run.sh <build dir> <test exe> [test arguments...]
+set -euo pipefail
+build_dir=$1
+shift
+template=$build_dir/e2e-template
+prefix=$build_dir/e2e-prefix
+export WINEARCH=win32
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+if [ ! -f "$template/system.reg" ]; then
+  rm -rf "$template"
+  WINEPREFIX=$template wineboot --init >/dev/null 2>&1
+  # Everything runs in a virtual desktop with Wine's own taskbar, as on a
+  # Windows desktop: no X window manager is needed (without one, Wine waits
+  # on every hidden window) and the icon sits in a real notification area.
+  WINEPREFIX=$template wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
+  WINEPREFIX=$template wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x1000 /f >/dev/null
+  WINEPREFIX=$template wineserver -w
+  # The user folders of a new prefix lead into the real home folder; the
+  # tests must not see or touch it.
+  find "$template/drive_c/users" -type l | while read -r link; do
+    rm "$link"
+    mkdir -p "$link"
+  done
+fi
+
+if [ -d "$prefix" ]; then
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  rm -rf "$prefix"
+fi
+cp -a "$template" "$prefix"
+
+export WINEPREFIX=$prefix
+# Whatever the tests started (the program, a file manager) ends with them.
+trap 'wineserver -k 2>/dev/null || true' EXIT
+KELVO_E2E_PRIVATE_PREFIX=1 wine "$@"

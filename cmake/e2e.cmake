@@ -1,0 +1,30 @@
+# End-to-end tests: KelvoTop.exe driven from outside, as the shell and the
+# user drive it. They rewrite the user's stored lists and the default program
+# of text files, so they run only in the throw-away Wine prefix that
+# cmake/e2e-run.sh makes for each run, never on a user's own Windows.
+file(GLOB KELVO_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
+if(NOT KELVO_E2E_SOURCES)
+  return()
+endif()
+
+# Stands in for the default program of text files and records what it opens.
+add_executable(e2e_open_recorder tests/e2e/recorder/OpenRecorder.cpp)
+target_link_libraries(e2e_open_recorder PRIVATE kelvo_warnings advapi32)
+target_compile_definitions(e2e_open_recorder PRIVATE UNICODE _UNICODE)
+
+add_executable(e2e_tests ${KELVO_E2E_SOURCES})
+target_link_libraries(e2e_tests PRIVATE kelvo_warnings gtest gmock gtest_main user32 shell32 advapi32)
+target_compile_definitions(e2e_tests PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
+  _WIN32_WINNT=0x0601 KELVO_EXE_NAME=L"KelvoTop.exe")
+add_dependencies(e2e_tests KelvoTop e2e_open_recorder)
+
+if(MINGW)
+  target_link_options(e2e_open_recorder PRIVATE -static -municode)
+  target_link_options(e2e_tests PRIVATE -static)
+endif()
+
+if(CMAKE_CROSSCOMPILING)
+  add_test(NAME e2e_tests
+    COMMAND ${PROJECT_SOURCE_DIR}/cmake/e2e-run.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:e2e_tests>)
+  set_tests_properties(e2e_tests PROPERTIES RESOURCE_LOCK wine)
+endif()

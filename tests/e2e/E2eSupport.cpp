@@ -1,0 +1,246 @@
+#include "E2eSupport.h"
+
+#include <shellapi.h>
+
+namespace kelvo::e2e {
+
+namespace {
+constexpr wchar_t kAppKey[] = L"Software\\VB and VBA Program Settings\\KelvoDesktop";
+constexpr wchar_t kOpenedKey[] = L"Software\\KelvoE2E\\Opened";
+constexpr wchar_t kRecorderType[] = L"KelvoE2E.Opened";
+
+void SetString(HKEY root, const std::wstring& path, const wchar_t* name, const std::wstring& value) {
+    HKEY key;
+    if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+std::optional<std::wstring> GetString(HKEY root, const std::wstring& path, const wchar_t* name) {
+    DWORD bytes = 0;
+    if (RegGetValueW(root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    if (RegGetValueW(root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, value.data(), &bytes) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    value.resize(bytes / sizeof(wchar_t));
+    while (!value.empty() && value.back() == L'\0') value.pop_back();
+    return value;
+}
+
+struct ClassSearch {
+    const wchar_t* className;
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOfClass(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<ClassSearch*>(param);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (lstrcmpW(name, search->className) == 0 && (search->pid == 0 || ProcessOf(window) == search->pid)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+struct VisibleSearch {
+    DWORD pid;
+    bool found = false;
+};
+
+BOOL CALLBACK FindVisible(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<VisibleSearch*>(param);
+    if (ProcessOf(window) == search->pid && IsWindowVisible(window)) search->found = true;
+    return !search->found;
+}
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition) {
+    const ULONGLONG limit = GetTickCount64() + 60000;
+    while (!condition()) {
+        if (GetTickCount64() > limit) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::wstring BesideThisProgram(const std::wstring& name) {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size()) {
+        path.resize(path.size() * 2);
+    }
+    path.resize(length);
+    return path.substr(0, path.find_last_of(L'\\') + 1) + name;
+}
+
+KelvoProcess::KelvoProcess() {
+    const std::wstring program = BesideThisProgram(KELVO_EXE_NAME);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info_)) {
+        info_ = {};
+        return;
+    }
+    CloseHandle(info_.hThread);
+    info_.hThread = nullptr;
+}
+
+KelvoProcess::~KelvoProcess() {
+    if (!Started()) return;
+    if (IsRunning()) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, INFINITE);
+    }
+    CloseHandle(info_.hProcess);
+}
+
+bool KelvoProcess::IsRunning() const {
+    return Started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> KelvoProcess::WaitForExit() const {
+    if (!Started() || !WaitUntil([this] { return !IsRunning(); })) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+HWND KelvoProcess::WaitUntilResident() const {
+    HWND settings = nullptr;
+    const bool resident = Started() && WaitUntil([&] {
+        if (!IsRunning()) return true;
+        const std::vector<HWND> windows = WindowsOfClass(kSettingsClass, Id());
+        settings = windows.empty() ? nullptr : windows.front();
+        return settings != nullptr && IconPlaced(settings) && !AnyWindowVisible(Id());
+    });
+    return resident && IsRunning() ? settings : nullptr;
+}
+
+std::vector<HWND> WindowsOfClass(const wchar_t* className, DWORD pid) {
+    ClassSearch search{className, pid, {}};
+    EnumWindows(CollectOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
+    ClassSearch search{className, 0, {}};
+    EnumChildWindows(parent, CollectOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND VisiblePopupOf(DWORD pid) {
+    for (HWND popup : WindowsOfClass(L"#32768", pid)) {
+        if (IsWindowVisible(popup)) return popup;
+    }
+    return nullptr;
+}
+
+bool AnyWindowVisible(DWORD pid) {
+    VisibleSearch search{pid};
+    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+void EndProcessOf(HWND window) {
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(window))) {
+        TerminateProcess(process, 0);
+        WaitForSingleObject(process, 10000);
+        CloseHandle(process);
+    }
+}
+
+void SendTrayMouse(HWND settings, LPARAM mouseCode) {
+    PostMessageW(settings, kTrayMessage, 0, mouseCode);
+}
+
+void PressKeys(HWND popup, const std::vector<WORD>& keys) {
+    for (WORD key : keys) {
+        PostMessageW(popup, WM_KEYDOWN, key, 1);
+        PostMessageW(popup, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+    }
+}
+
+bool IconPlaced(HWND owner) {
+    // A change that changes nothing succeeds only for an icon the shell holds.
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner;
+    data.uID = 0;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+void ClearStore() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey);
+}
+
+void StoreList(const wchar_t* section, const std::vector<std::wstring>& values) {
+    const std::wstring path = std::wstring(kAppKey) + L"\\" + section;
+    RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
+    int position = 1;
+    for (const std::wstring& value : values) {
+        SetString(HKEY_CURRENT_USER, path, (L"MenuChoice" + std::to_wstring(position++)).c_str(), value);
+    }
+    SetString(HKEY_CURRENT_USER, path, (L"MenuChoice" + std::to_wstring(position)).c_str(), L"Done");
+}
+
+std::optional<std::wstring> StoredValue(const wchar_t* section, const wchar_t* key) {
+    return GetString(HKEY_CURRENT_USER, std::wstring(kAppKey) + L"\\" + section, key);
+}
+
+FixtureFolder::FixtureFolder() : path_(L"C:\\kelvo-e2e\\") {
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+FixtureFolder::~FixtureFolder() {
+    for (const std::wstring& name : files_) DeleteFileW((path_ + name).c_str());
+    RemoveDirectoryW(path_.c_str());
+}
+
+void FixtureFolder::AddFile(const std::wstring& name) {
+    CloseHandle(CreateFileW((path_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    files_.push_back(name);
+}
+
+void RouteTextFilesToRecorder() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kOpenedKey);
+    SetString(HKEY_CLASSES_ROOT, L".txt", nullptr, kRecorderType);
+    SetString(HKEY_CLASSES_ROOT, std::wstring(kRecorderType) + L"\\shell\\open\\command", nullptr,
+              L"\"" + BesideThisProgram(L"e2e_open_recorder.exe") + L"\" \"%1\"");
+}
+
+std::vector<std::wstring> OpenedPaths() {
+    std::vector<std::wstring> paths;
+    for (int index = 1;; ++index) {
+        auto path = GetString(HKEY_CURRENT_USER, kOpenedKey, std::to_wstring(index).c_str());
+        if (!path) return paths;
+        paths.push_back(*path);
+    }
+}
+
+}  // namespace kelvo::e2e

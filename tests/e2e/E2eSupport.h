@@ -1,0 +1,92 @@
+#pragma once
+// Driving KelvoTop.exe from outside, as the shell and the user would: start
+// it, send it the icon's mouse messages, press keys in its popup, and look at
+// its windows, its stored lists and what it asked the shell to open.
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelvo::e2e {
+
+inline constexpr UINT kTrayMessage = 0x0601;
+inline constexpr LPARAM kLeftButtonDown = 0x0201;
+inline constexpr LPARAM kRightButtonUp = 0x0205;
+inline constexpr wchar_t kSettingsClass[] = L"KelvoTopSettings";
+
+// Polls `condition` until it holds; false when it never did within a
+// generous limit (the answer does not depend on how fast the machine is).
+bool WaitUntil(const std::function<bool()>& condition);
+
+// A file next to this test program.
+std::wstring BesideThisProgram(const std::wstring& name);
+
+// One run of KelvoTop.exe; ended by force if a test leaves it running.
+class KelvoProcess {
+public:
+    KelvoProcess();
+    ~KelvoProcess();
+    KelvoProcess(const KelvoProcess&) = delete;
+    KelvoProcess& operator=(const KelvoProcess&) = delete;
+
+    bool Started() const { return info_.hProcess != nullptr; }
+    DWORD Id() const { return info_.dwProcessId; }
+    bool IsRunning() const;
+    // Waits for the end of the process; its exit code, or nullopt when it
+    // did not end.
+    std::optional<DWORD> WaitForExit() const;
+    // Waits until start-up is over: the icon is placed and no window of the
+    // program is shown. The settings window, or nullptr.
+    HWND WaitUntilResident() const;
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// Every top-level window of `className` that belongs to process `pid`
+// (any process when pid is 0).
+std::vector<HWND> WindowsOfClass(const wchar_t* className, DWORD pid = 0);
+// Every window of `className` inside `parent`, at any depth.
+std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className);
+// The popup menu window shown by process `pid`, or nullptr.
+HWND VisiblePopupOf(DWORD pid);
+bool AnyWindowVisible(DWORD pid);
+std::wstring WindowText(HWND window);
+DWORD ProcessOf(HWND window);
+void EndProcessOf(HWND window);
+
+// Sends the notification-area icon's mouse action to the program.
+void SendTrayMouse(HWND settings, LPARAM mouseCode);
+// Keys for the popup's own menu loop, pressed and released in order.
+void PressKeys(HWND popup, const std::vector<WORD>& keys);
+// True while the shell holds the icon of `owner`.
+bool IconPlaced(HWND owner);
+
+// The program's stored lists in the registry of this prefix.
+void ClearStore();
+void StoreList(const wchar_t* section, const std::vector<std::wstring>& values);
+std::optional<std::wstring> StoredValue(const wchar_t* section, const wchar_t* key);
+
+// A folder of fixture files, emptied and made again.
+class FixtureFolder {
+public:
+    FixtureFolder();
+    ~FixtureFolder();
+    const std::wstring& Path() const { return path_; }  // ends with a backslash
+    void AddFile(const std::wstring& name);
+    // The stored value of an entry for a file of this folder.
+    std::wstring ChoiceFor(const std::wstring& name) const { return name + L"%" + path_ + L"%1"; }
+
+private:
+    std::wstring path_;
+    std::vector<std::wstring> files_;
+};
+
+// Makes the recorder the default program of text files and forgets what it
+// recorded before; OpenedPaths lists what it was asked to open since.
+void RouteTextFilesToRecorder();
+std::vector<std::wstring> OpenedPaths();
+
+}  // namespace kelvo::e2e

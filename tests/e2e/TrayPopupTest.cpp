@@ -1,0 +1,135 @@
+#include "E2eSupport.h"
+
+#include <commctrl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kelvo::e2e {
+namespace {
+
+const std::wstring kUnicodeName = L"\u00DCberblick \u2013 \u65E5\u672C.txt";
+
+// The program resident with a stored custom list of two entries and a
+// desktop list of one, each a file of the fixture folder, and text files
+// opening in the recorder.
+class TrayPopupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearStore();
+        RouteTextFilesToRecorder();
+        for (const std::wstring& name : {kUnicodeName, std::wstring(L"R&D notes.txt"), std::wstring(L"Readme.txt")}) {
+            folder.AddFile(name);
+        }
+        StoreList(L"Custom", {folder.ChoiceFor(kUnicodeName), folder.ChoiceFor(L"R&D notes.txt")});
+        StoreList(L"Desktop", {folder.ChoiceFor(L"Readme.txt")});
+    }
+
+    // Starts the program once the store holds what the test wants.
+    void Start() {
+        kelvo = std::make_unique<KelvoProcess>();
+        settings = kelvo->WaitUntilResident();
+        ASSERT_NE(settings, nullptr);
+    }
+
+    HWND ShowPopup() {
+        SendTrayMouse(settings, kRightButtonUp);
+        HWND popup = nullptr;
+        WaitUntil([&] { return (popup = VisiblePopupOf(kelvo->Id())) != nullptr; });
+        return popup;
+    }
+
+    // Chooses a row with the keyboard and returns what the shell was asked
+    // to open, empty when nothing was.
+    std::wstring OpenWithKeys(const std::vector<WORD>& keys) {
+        const std::size_t before = OpenedPaths().size();
+        HWND popup = ShowPopup();
+        if (popup == nullptr) return L"(no popup)";
+        PressKeys(popup, keys);
+        if (!WaitUntil([&] { return OpenedPaths().size() > before; })) return {};
+        return OpenedPaths().back();
+    }
+
+    FixtureFolder folder;
+    std::unique_ptr<KelvoProcess> kelvo;
+    HWND settings = nullptr;
+};
+
+TEST_F(TrayPopupTest, RightButtonReleaseShowsThePopupOfTheProgram) {
+    Start();
+    HWND popup = ShowPopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(ProcessOf(popup), kelvo->Id());
+    PressKeys(popup, {VK_ESCAPE});
+    EXPECT_TRUE(WaitUntil([&] { return VisiblePopupOf(kelvo->Id()) == nullptr; }));
+}
+
+TEST_F(TrayPopupTest, EachRowOpensItsStoredFile) {
+    Start();
+    struct Pick {
+        const char* row;
+        std::vector<WORD> keys;
+        std::wstring name;
+    };
+    const Pick picks[] = {
+        {"first custom entry", {VK_DOWN, VK_RETURN}, kUnicodeName},
+        {"second custom entry", {VK_DOWN, VK_DOWN, VK_RETURN}, L"R&D notes.txt"},
+        {"entry of the DeskTop submenu", {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}, L"Readme.txt"},
+    };
+    for (const Pick& pick : picks) {
+        SCOPED_TRACE(pick.row);
+        EXPECT_EQ(OpenWithKeys(pick.keys), folder.Path() + pick.name);
+    }
+}
+
+TEST_F(TrayPopupTest, LongListContinuesInASecondColumn) {
+    std::vector<std::wstring> choices;
+    for (int k = 1; k <= 30; ++k) {
+        wchar_t name[32];
+        swprintf(name, 32, L"Entry %02d.txt", k);
+        folder.AddFile(name);
+        choices.push_back(folder.ChoiceFor(name));
+    }
+    StoreList(L"Custom", choices);
+    Start();
+    // The first column holds a separator and entries 1 to 24; moving right
+    // lands on the second column's head, the row above entry 25.
+    EXPECT_EQ(OpenWithKeys({VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}), folder.Path() + L"Entry 25.txt");
+}
+
+TEST_F(TrayPopupTest, PropertiesShowsTheSettingsWindowWithBothLists) {
+    Start();
+    HWND popup = ShowPopup();
+    ASSERT_NE(popup, nullptr);
+    PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});  // "Properties" is above "Exit"
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings) != FALSE; }));
+
+    std::vector<LRESULT> rows;
+    for (HWND list : ChildrenOfClass(settings, WC_LISTVIEWW)) rows.push_back(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_THAT(rows, ::testing::UnorderedElementsAre(1, 2));
+}
+
+TEST_F(TrayPopupTest, LeftButtonPressStartsTheFileManager) {
+    Start();
+    const std::vector<HWND> before = WindowsOfClass(L"ExplorerWClass");
+    SendTrayMouse(settings, kLeftButtonDown);
+    HWND explorer = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND window : WindowsOfClass(L"ExplorerWClass")) {
+            if (IsWindowVisible(window) && std::find(before.begin(), before.end(), window) == before.end()) {
+                explorer = window;
+            }
+        }
+        return explorer != nullptr;
+    }));
+    EXPECT_NE(ProcessOf(explorer), kelvo->Id());
+    EndProcessOf(explorer);
+}
+
+}  // namespace
+}  // namespace kelvo::e2e
