@@ -8,14 +8,13 @@
 namespace kelvo {
 namespace {
 
-// The shell answers a change to an icon only while that icon is placed, so a
-// change request tells whether the icon is there.
+// The shell accepts a change to an icon only while that icon is placed, so a
+// change of nothing tells whether the icon is there.
 bool IconIsPlaced(HWND owner) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = owner;
     data.uID = 0;
-    data.uFlags = NIF_TIP;
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
