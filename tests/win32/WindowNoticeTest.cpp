@@ -74,5 +74,20 @@ TEST(WaitNoticeTest, PanelCarriesTheMessageInBlackOnTeal) {
     EXPECT_EQ(fill, RGB(0, 128, 128));
 }
 
+TEST(WaitNoticeTest, IconShowsThePanelThroughItsTransparentParts) {
+    NoticeWindow notice{GetModuleHandleW(nullptr), NoticeKind::Wait};
+    HWND panel = FindWindowExW(notice.Handle(), nullptr, L"KelvoPanel", nullptr);
+    ASSERT_NE(panel, nullptr);
+    HWND icon = GetWindow(panel, GW_CHILD);
+    ASSERT_NE(icon, nullptr);
+    HDC dc = GetDC(icon);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        panel, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(icon)));
+    ReleaseDC(icon, dc);
+    LOGBRUSH look{};
+    ASSERT_NE(GetObjectW(brush, sizeof(look), &look), 0);
+    EXPECT_EQ(look.lbColor, RGB(0, 128, 128));
+}
+
 }  // namespace
 }  // namespace kelvo

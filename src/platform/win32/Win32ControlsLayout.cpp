@@ -170,7 +170,11 @@ void LaidOutControls::Build(const layout::Control& control, int index) {
         UseClassicLook(window);
         AddTabs(window);
     }
-    looks_.Attach(window, control);
+    // An image shows through to its container's background.
+    layout::Control look = control;
+    if (control.kind == Kind::Image && !control.parent.empty())
+        look.back = layout::Find(layout_, control.parent).back;
+    looks_.Attach(window, look);
     windows_[static_cast<std::size_t>(index)] = window;
 }
 
