@@ -24,13 +24,13 @@ void AddColumns(HWND view, int dpi) {
     int index = 0;
     for (const layout::Column& column : layout::ListColumns()) {
         std::wstring header = Widen(column.header);
-        LVCOLUMNW spec{};
-        spec.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        spec.fmt = ColumnFormat(column.align);
-        spec.cx = TwipsToPixels(column.width, dpi);
-        spec.pszText = header.data();
-        spec.iSubItem = index;
-        SendMessageW(view, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&spec));
+        LVCOLUMNW entry{};
+        entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        entry.fmt = ColumnFormat(column.align);
+        entry.cx = TwipsToPixels(column.width, dpi);
+        entry.pszText = header.data();
+        entry.iSubItem = index;
+        SendMessageW(view, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&entry));
         ++index;
     }
 }
