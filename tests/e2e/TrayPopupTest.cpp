@@ -114,6 +114,26 @@ TEST_F(TrayPopupTest, PropertiesShowsTheSettingsWindowWithBothLists) {
     EXPECT_THAT(rows, ::testing::UnorderedElementsAre(1, 2));
 }
 
+TEST_F(TrayPopupTest, TabMovesTheFocusThroughTheSettingsWindow) {
+    Start();
+    HWND popup = ShowPopup();
+    ASSERT_NE(popup, nullptr);
+    PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings) != FALSE; }));
+
+    const DWORD thread = GetWindowThreadProcessId(settings, nullptr);
+    auto focus = [thread] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(thread, &info);
+        return info.hwndFocus;
+    };
+    ASSERT_TRUE(WaitUntil([&] { return focus() != nullptr; }));
+    const HWND first = focus();
+    PressKeys(first, {VK_TAB});
+    EXPECT_TRUE(WaitUntil([&] { return focus() != first && IsChild(settings, focus()); }));
+}
+
 TEST_F(TrayPopupTest, LeftButtonPressStartsTheFileManager) {
     Start();
     const std::vector<HWND> before = WindowsOfClass(L"ExplorerWClass");

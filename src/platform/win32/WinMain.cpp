@@ -34,9 +34,11 @@ struct IconRemoval {
     ~IconRemoval() { taskbar.RemoveIcon(); }
 };
 
-int RunMessageLoop() {
+// Tab and the arrow keys move between the settings window's controls.
+int RunMessageLoop(HWND settings) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsWindowVisible(settings) && IsDialogMessageW(settings, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -82,7 +84,7 @@ int Run(HINSTANCE instance) {
 
     IconRemoval removal{taskbar};
     Guarded([&] { app.StartUp(); });
-    return RunMessageLoop();
+    return RunMessageLoop(settings.Handle());
 }
 
 }  // namespace
