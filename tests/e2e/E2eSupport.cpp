@@ -194,6 +194,14 @@ bool IconPlaced(HWND owner) {
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
+void RemoveIconOf(HWND owner) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner;
+    data.uID = 0;
+    Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
 void ClearStore() {
     RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey);
 }

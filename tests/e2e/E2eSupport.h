@@ -63,6 +63,8 @@ void SendTrayMouse(HWND settings, LPARAM mouseCode);
 void PressKeys(HWND popup, const std::vector<WORD>& keys);
 // True while the shell holds the icon of `owner`.
 bool IconPlaced(HWND owner);
+// Takes the icon of `owner` away, as a restarting shell does.
+void RemoveIconOf(HWND owner);
 
 // The program's stored lists in the registry of this prefix.
 void ClearStore();

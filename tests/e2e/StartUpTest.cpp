@@ -37,6 +37,18 @@ TEST_F(StartUpTest, ExitInThePopupEndsTheProgramAndTakesTheIconAlong) {
     EXPECT_FALSE(IconPlaced(settings));
 }
 
+// A restarted shell has lost every icon and says so to every window.
+TEST_F(StartUpTest, IconIsPlacedAgainWhenTheTaskbarIsCreatedAnew) {
+    KelvoProcess kelvo;
+    HWND settings = kelvo.WaitUntilResident();
+    ASSERT_NE(settings, nullptr);
+    RemoveIconOf(settings);
+    ASSERT_FALSE(IconPlaced(settings));
+
+    PostMessageW(settings, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IconPlaced(settings); }));
+}
+
 TEST_F(StartUpTest, SecondStartEndsAtOnceAndLeavesTheFirstAlone) {
     KelvoProcess first;
     HWND settings = first.WaitUntilResident();
