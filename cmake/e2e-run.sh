@@ -13,7 +13,8 @@ export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
-if [ ! -f "$template/system.reg" ]; then
+# The marker is written last, so a set-up that was cut short starts over.
+if [ ! -f "$template/.kelvo-template-ready" ]; then
   rm -rf "$template"
   WINEPREFIX=$template wineboot --init >/dev/null 2>&1
   # Everything runs in a virtual desktop with Wine's own taskbar, as on a
@@ -28,6 +29,7 @@ if [ ! -f "$template/system.reg" ]; then
     rm "$link"
     mkdir -p "$link"
   done
+  touch "$template/.kelvo-template-ready"
 fi
 
 if [ -d "$prefix" ]; then
