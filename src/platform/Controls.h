@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace kelvo {
 
@@ -45,6 +46,25 @@ public:
     virtual ~Program() = default;
     // Ends the program once the current event returns.
     virtual void End() = 0;
+};
+
+}  // namespace kelvo
+
+namespace kelvo {
+
+// The mouse pointer over the settings window: the arrow with an hourglass
+// while a long fill runs.
+class BusyPointer {
+public:
+    virtual ~BusyPointer() = default;
+    virtual void SetBusy(bool busy) = 0;
+};
+
+class TextBox {
+public:
+    virtual ~TextBox() = default;
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::string Text() const = 0;
 };
 
 }  // namespace kelvo

@@ -4,10 +4,12 @@
 #include "menus/MenuLevel.h"
 #include "platform/Controls.h"
 #include "platform/FileSystem.h"
+#include "platform/Folders.h"
 #include "platform/ImageList.h"
 #include "platform/Launcher.h"
 #include "platform/ListView.h"
 #include "platform/SettingsStore.h"
+#include "platform/ShellInfo.h"
 #include "platform/Shell.h"
 
 namespace kelvo {
@@ -19,7 +21,6 @@ struct DesktopState {
     int desktopMenuCount = 0;
     int customMenuCount = 0;
     bool helpShown = false;
-    bool dosIconLoaded = false;
     std::string desktopPath;
 };
 
@@ -52,6 +53,10 @@ struct DesktopParts {
     EventPump& pump;
     Program& program;
     Launcher& launcher;
+    ShellInfo& shell;
+    Folders& folders;
+    BusyPointer& pointer;  // over the settings window
+    TextBox& helpText;     // DeskTopHelp
 };
 
 }  // namespace kelvo

@@ -1,22 +1,22 @@
 #include "store/ListFiles.h"
 
-#include "menus/EntryImages.h"
+#include "store/FileRows.h"
 
 namespace kelvo {
-
 namespace {
-// Every row shows the blank picture until rows get their shell icons.
-ListRow RowOf(const ListEntry& entry) {
-    return ListRow{entry.name, entry.location, kDummyIconKey};
+
+FileToAdd StoredFile(const ListEntry& entry) {
+    return FileToAdd{entry.name, entry.fullPath, entry.name, entry.location};
 }
+
 }  // namespace
 
 void AddDesktopFile(DesktopParts& parts, const ListEntry& entry) {
-    parts.listView1.Append(RowOf(entry));
+    AddFileRow(parts.shell, RowTarget{parts.listView1, parts.imageList1}, StoredFile(entry));
 }
 
 void AddCustomFile(DesktopParts& parts, const ListEntry& entry) {
-    parts.listView2.Append(RowOf(entry));
+    AddFileRow(parts.shell, RowTarget{parts.listView2, parts.imageList2}, StoredFile(entry));
 }
 
 }  // namespace kelvo

@@ -26,12 +26,10 @@ int LoadView(DesktopParts& parts, const std::string& section, ListView& view, Ad
 
 void LoadDesktopView(DesktopParts& parts, DesktopState& state) {
     state.desktopCount = LoadView(parts, kDesktopSection, parts.listView1, AddDesktopFile);
-    state.dosIconLoaded = false;
 }
 
 void LoadCustomView(DesktopParts& parts, DesktopState& state) {
     state.customCount = LoadView(parts, kCustomSection, parts.listView2, AddCustomFile);
-    state.dosIconLoaded = false;
 }
 
 }  // namespace kelvo

@@ -75,3 +75,26 @@ public:
 };
 
 }  // namespace kelvo
+
+namespace kelvo {
+
+class FakeBusyPointer : public BusyPointer {
+public:
+    void SetBusy(bool on) override {
+        logTarget.Note(on ? "Busy" : "Idle");
+        busy = on;
+    }
+
+    bool busy = false;
+    LogTarget logTarget{nullptr, "pointer"};
+};
+
+class FakeTextBox : public TextBox {
+public:
+    void SetText(const std::string& value) override { text = value; }
+    std::string Text() const override { return text; }
+
+    std::string text = "Text1";
+};
+
+}  // namespace kelvo

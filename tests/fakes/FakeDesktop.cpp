@@ -10,7 +10,7 @@ FakeDesktop::FakeDesktop() {
                               &desktopMoveDown.logTarget, &desktopMoveUp.logTarget,
                               &desktopRemoveItem.logTarget, &help.logTarget, &taskbar.logTarget,
                               &popup.logTarget, &pump.logTarget, &program.logTarget,
-                              &launcher.logTarget}) {
+                              &launcher.logTarget, &pointer.logTarget}) {
         target->log = &log;
     }
 }

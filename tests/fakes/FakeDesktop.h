@@ -6,6 +6,7 @@
 #include "fakes/FakeListView.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeShellInfo.h"
 #include "shell/DesktopParts.h"
 
 namespace kelvo {
@@ -40,12 +41,17 @@ struct FakeDesktop {
     FakeEventPump pump;
     FakeProgram program;
     FakeLauncher launcher;
+    FakeShellInfo shell;
+    FakeFolders folders;
+    FakeBusyPointer pointer;
+    FakeTextBox helpText;
 
     DesktopParts parts{store, files, listView1, listView2, imageList1, imageList2,
                        settingsWindow, splash, waitNotice, tabs,
                        EditingButtons{customMoveDown, customMoveUp, customRemoveItem,
                                       desktopMoveDown, desktopMoveUp, desktopRemoveItem, help},
-                       taskbar, popup, pump, program, launcher};
+                       taskbar, popup, pump, program, launcher, shell, folders, pointer,
+                       helpText};
 };
 
 }  // namespace kelvo

@@ -33,13 +33,11 @@ protected:
 
 TEST_F(ListLoaderTest, MissingFileIsSkippedButCounted) {
     Store(kDesktopSection, NumberedEntries(4, "d", "Desk"), "d2.txt");
-    state.dosIconLoaded = true;
     LoadDesktopView(desktop.parts, state);
     EXPECT_EQ(Names(desktop.listView1), (std::vector<std::string>{"d1.txt", "d3.txt", "d4.txt"}));
-    EXPECT_EQ(desktop.listView1.rows[1], (ListRow{"d3.txt", "C:\\Desk\\", kDummyIconKey}));
+    EXPECT_EQ(desktop.listView1.rows[1], (ListRow{"d3.txt", "C:\\Desk\\", ""}));
     EXPECT_EQ(state.desktopCount, 4);
     EXPECT_EQ(desktop.listView1.repaints, 3);
-    EXPECT_FALSE(state.dosIconLoaded);
     EXPECT_TRUE(desktop.listView2.rows.empty());
 }
 

@@ -1,0 +1,30 @@
+#include "store/FileRows.h"
+
+#include "shell/TextUtils.h"
+#include "store/TextCase.h"
+
+namespace kelvo {
+
+std::string ImageKeyOf(ShellInfo& shell, const std::string& name, const std::string& path,
+                       const std::string& typeName) {
+    std::string type = typeName;
+    type = LowerCase(StripNulls(type));
+    if (type == "shortcut") return name;
+    if (type != "application") return type;
+    // A Windows program names the Windows version it needs in the high word.
+    return GetHiWord(shell.ExecutableType(path)) > 0 ? name : kDosIconKey;
+}
+
+void AddFileRow(ShellInfo& shell, RowTarget target, const FileToAdd& file) {
+    std::string key;
+    if (auto info = shell.Describe(file.path)) {
+        key = ImageKeyOf(shell, file.name, file.path, info->typeName);
+        if (!key.empty() && !target.images.Contains(key)) {
+            if (auto picture = shell.DrawSmallIcon(info->iconIndex)) target.images.Add(key, *picture);
+        }
+    }
+    const bool hasPicture = !key.empty() && target.images.Contains(key);
+    target.view.Append(ListRow{file.text, file.location, hasPicture ? key : std::string()});
+}
+
+}  // namespace kelvo

@@ -1,0 +1,38 @@
+#pragma once
+#include <string>
+
+#include "platform/ImageList.h"
+#include "platform/ListView.h"
+#include "platform/ShellInfo.h"
+
+namespace kelvo {
+
+// Key of the one picture that all DOS programs of a list share.
+inline constexpr char kDosIconKey[] = "DOSExeIcon";
+
+// A list view with the image list that holds its rows' icons.
+struct RowTarget {
+    ListView& view;
+    ImageList& images;
+};
+
+// One file to add as a row.
+struct FileToAdd {
+    std::string name;      // the file's own name, as found
+    std::string path;      // what the shell is asked about
+    std::string text;      // column "Program Name"
+    std::string location;  // column "Program Location"
+};
+
+// The key of the file's picture: programs with a Windows executable type and
+// shortcuts have one each (their name), all DOS programs share one, and any
+// other file shares the one of its lower-cased type name.
+std::string ImageKeyOf(ShellInfo& shell, const std::string& name, const std::string& path,
+                       const std::string& typeName);
+
+// Appends the file as the last row of the target, adding its picture to the
+// image list the first time its key is used. A file whose picture cannot be
+// drawn is listed without one.
+void AddFileRow(ShellInfo& shell, RowTarget target, const FileToAdd& file);
+
+}  // namespace kelvo

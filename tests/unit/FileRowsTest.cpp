@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "fakes/FakeDesktop.h"
+#include "menus/EntryImages.h"
+#include "store/DesktopScan.h"
+#include "store/FileRows.h"
+#include "store/ListFiles.h"
+
+namespace kelvo {
+namespace {
+
+// Executable types as the shell reports them: "PE" with Windows 4.0 in the
+// high word for a Windows program, "PE" alone for a console program, "MZ"
+// for a DOS program.
+constexpr std::int32_t kWindowsProgram = 0x04005045;
+constexpr std::int32_t kConsoleProgram = 0x00004550;
+constexpr std::int32_t kDosProgram = 0x00005A4D;
+
+struct KeyCase {
+    const char* label;
+    FakeFileFacts facts;
+    const char* expectedKey;
+};
+
+class ImageKeyTest : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(ImageKeyTest, KeyFollowsTheKindOfFile) {
+    FakeShellInfo shell;
+    const KeyCase& c = GetParam();
+    shell.Add("C:\\D\\Tool.exe", c.facts);
+    EXPECT_EQ(ImageKeyOf(shell, "Tool.exe", "C:\\D\\Tool.exe", c.facts.typeName), c.expectedKey);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ImageKeyTest,
+    ::testing::Values(KeyCase{"windows_program", {"Application", 3, kWindowsProgram}, "Tool.exe"},
+                      KeyCase{"console_program", {"Application", 3, kConsoleProgram}, "DOSExeIcon"},
+                      KeyCase{"dos_program", {"APPLICATION", 3, kDosProgram}, "DOSExeIcon"},
+                      KeyCase{"shortcut", {"Shortcut", 4, 0}, "Tool.exe"},
+                      KeyCase{"document", {"Text Document", 5, 0}, "text document"},
+                      KeyCase{"folder", {"File Folder", 6, 0}, "file folder"},
+                      KeyCase{"unicode_type", {std::string("R\xC3\x89SUM\xC3\x89 File"), 7, 0},
+                              "r\xC3\xA9sum\xC3\xA9 file"},
+                      KeyCase{"type_cut_at_nul", {std::string("Text Document\0junk", 18), 5, 0},
+                              "text document"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+class FileRowsTest : public ::testing::Test {
+protected:
+    void AddStored(const std::string& name, FakeFileFacts facts) {
+        desktop.shell.Add("C:\\D\\" + name, std::move(facts));
+        AddDesktopFile(desktop.parts, MakeEntry(name, "C:\\D\\"));
+    }
+
+    FakeDesktop desktop;
+};
+
+TEST_F(FileRowsTest, DocumentsOfOneTypeShareOneImage) {
+    ResetDesktopImages(desktop.parts);
+    AddStored("a.txt", {"Text Document", 5, 0});
+    AddStored("b.txt", {"Text Document", 5, 0});
+    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"dummy", "text document"}));
+    EXPECT_EQ(desktop.listView1.rows[0].iconKey, "text document");
+    EXPECT_EQ(desktop.listView1.rows[1].iconKey, "text document");
+    EXPECT_EQ(desktop.listView1.rows[1], (ListRow{"b.txt", "C:\\D\\", "text document"}));
+}
+
+TEST_F(FileRowsTest, DosProgramsShareOneImageAndWindowsProgramsHaveTheirOwn) {
+    AddStored("one.com", {"Application", 8, kDosProgram});
+    AddStored("two.exe", {"Application", 9, kConsoleProgram});
+    AddStored("gui.exe", {"Application", 10, kWindowsProgram});
+    AddStored("edit.exe", {"Application", 11, kWindowsProgram});
+    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"DOSExeIcon", "gui.exe", "edit.exe"}));
+    EXPECT_EQ(desktop.imageList1.pictures.at("DOSExeIcon"), Image16::Filled(8));
+    EXPECT_EQ(desktop.listView1.rows[1].iconKey, "DOSExeIcon");
+    EXPECT_EQ(desktop.imageList1.pictures.at("edit.exe"), Image16::Filled(11));
+}
+
+TEST_F(FileRowsTest, FileWithoutPictureIsStillListed) {
+    desktop.shell.drawingFails = true;
+    AddStored("a.txt", {"Text Document", 5, 0});
+    AddStored("unknown.bin", {});
+    desktop.files.Add("C:\\D\\gone-from-shell.txt");
+    AddDesktopFile(desktop.parts, MakeEntry("gone-from-shell.txt", "C:\\D\\"));
+    ASSERT_EQ(desktop.listView1.rows.size(), 3u);
+    EXPECT_EQ(desktop.listView1.rows[0], (ListRow{"a.txt", "C:\\D\\", ""}));
+    EXPECT_EQ(desktop.listView1.rows[2].iconKey, "");
+    EXPECT_EQ(desktop.imageList1.Count(), 0);
+}
+
+TEST_F(FileRowsTest, CustomFilesGoToTheCustomListAndItsImages) {
+    desktop.shell.Add("C:\\D\\a.txt", {"Text Document", 5, 0});
+    AddCustomFile(desktop.parts, MakeEntry("a.txt", "C:\\D\\"));
+    EXPECT_TRUE(desktop.listView1.rows.empty());
+    EXPECT_EQ(desktop.listView2.rows[0], (ListRow{"a.txt", "C:\\D\\", "text document"}));
+    EXPECT_TRUE(desktop.imageList2.Contains("text document"));
+}
+
+TEST_F(FileRowsTest, ResetLeavesOnlyTheBlankPicture) {
+    AddStored("a.txt", {"Text Document", 5, 0});
+    AddStored("gui.exe", {"Application", 10, kWindowsProgram});
+    ResetDesktopImages(desktop.parts);
+    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"dummy"}));
+}
+
+class DesktopScanTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        desktop.folders.desktop = "C:\\Users\\me\\Desktop";
+        desktop.listView1.Append(ListRow{"old.txt", "C:\\old\\", ""});
+    }
+    void Scan(std::vector<std::string> names) {
+        desktop.folders.contents[desktop.folders.desktop] = std::move(names);
+        LoadDeskTop(desktop.parts, state);
+    }
+
+    FakeDesktop desktop;
+    DesktopState state;
+};
+
+TEST_F(DesktopScanTest, OnlyDotEntriesGiveAnEmptyList) {
+    Scan({".", ".."});
+    EXPECT_TRUE(desktop.listView1.rows.empty());
+    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"dummy"}));
+}
+
+TEST_F(DesktopScanTest, NamesAreLowerCasedWithTheDesktopAsLocation) {
+    desktop.shell.Add("C:\\Users\\me\\Desktop\\README.TXT", {"Text Document", 5, 0});
+    Scan({".", "..", "README.TXT", "Hidden.ini", "Projects", "R\xC3\x89SUM\xC3\x89.TXT"});
+    const std::string location = "C:\\Users\\me\\Desktop\\";
+    ASSERT_EQ(desktop.listView1.rows.size(), 4u);
+    EXPECT_EQ(desktop.listView1.rows[0], (ListRow{"readme.txt", location, "text document"}));
+    EXPECT_EQ(desktop.listView1.rows[1].text, "hidden.ini");
+    EXPECT_EQ(desktop.listView1.rows[2].text, "projects");
+    EXPECT_EQ(desktop.listView1.rows[3].text, "r\xC3\xA9sum\xC3\xA9.txt");
+    EXPECT_EQ(state.desktopPath, location);
+    EXPECT_EQ(desktop.listView1.repaints, 3);
+}
+
+TEST_F(DesktopScanTest, ProgramImagesKeyOnTheNameAsFound) {
+    desktop.shell.Add("C:\\Users\\me\\Desktop\\Tool.EXE", {"Application", 10, kWindowsProgram});
+    Scan({"Tool.EXE"});
+    EXPECT_EQ(desktop.listView1.rows[0].text, "tool.exe");
+    EXPECT_EQ(desktop.listView1.rows[0].iconKey, "Tool.EXE");
+}
+
+TEST_F(DesktopScanTest, NoDesktopFolderAddsNothingAndRestoresThePointer) {
+    desktop.folders.desktop.clear();
+    Scan({"a.txt"});
+    EXPECT_TRUE(desktop.listView1.rows.empty());
+    EXPECT_FALSE(desktop.pointer.busy);
+    EXPECT_EQ(desktop.log, (CallLog{"listView1.Insert old.txt", "listView1.Clear", "listView1.DetachImages",
+                                    "imageList1.Clear", "imageList1.Add dummy", "listView1.AttachImages",
+                                    "pointer.Busy", "pump.RunPending", "pointer.Idle"}));
+}
+
+}  // namespace
+}  // namespace kelvo
