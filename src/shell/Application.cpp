@@ -4,6 +4,7 @@
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
 #include "menus/TrayPopup.h"
+#include "store/DesktopScan.h"
 #include "store/ListLoader.h"
 
 namespace kelvo {
@@ -63,8 +64,28 @@ void Application::OnMenuCommand(int id) {
     }
 }
 
-void Application::RebuildPopupMenu() {
-    kelvo::RebuildPopupMenu(popup_, parts_.store, parts_.pump, state_);
+void Application::OnSettingsCommand(SettingsCommand command) {
+    switch (command) {
+        case SettingsCommand::OK: CommitSettings(); break;
+        case SettingsCommand::Cancel: CancelChoices(parts_, state_); break;
+        case SettingsCommand::Help: ShowHelp(parts_, state_); break;
+        case SettingsCommand::LoadDeskTop: LoadDeskTop(parts_, state_); break;
+        case SettingsCommand::StartExplorer: parts_.launcher.StartExplorer(); break;
+        case SettingsCommand::Exit:
+            parts_.settingsWindow.Hide();
+            Exit();
+            break;
+    }
+}
+
+void Application::CommitSettings() {
+    CloseHelpPane(parts_, state_);
+    parts_.settingsWindow.Hide();
+    parts_.waitNotice.Centre();
+    parts_.waitNotice.Show();
+    WriteChoices(parts_);
+    RebuildPopupMenu(popup_, parts_.store, parts_.pump, state_);
+    parts_.waitNotice.Hide();
 }
 
 void Application::OpenSettings() {

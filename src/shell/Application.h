@@ -2,6 +2,7 @@
 
 #include "menus/MenuLevel.h"
 #include "menus/PopupMenu.h"
+#include "settings/SettingsCommands.h"
 #include "shell/DesktopParts.h"
 
 namespace kelvo {
@@ -28,8 +29,8 @@ public:
     void OnTaskbarCreated();
     // A command chosen from the popup menu.
     void OnMenuCommand(int id);
-    // After OK has written the lists: the popup menu shows them again.
-    void RebuildPopupMenu();
+    // A button of the settings window.
+    void OnSettingsCommand(SettingsCommand command);
 
     const DesktopState& State() const { return state_; }
     DesktopState& State() { return state_; }
@@ -37,6 +38,7 @@ public:
 
 private:
     void OpenSettings();
+    void CommitSettings();
     void Exit();
 
     DesktopParts& parts_;

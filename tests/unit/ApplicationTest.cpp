@@ -8,6 +8,7 @@
 #include "fakes/TestData.h"
 #include "menus/MenuIds.h"
 #include "shell/Application.h"
+#include "settings/HelpTexts.h"
 #include "store/Choices.h"
 
 namespace kelvo {
@@ -215,16 +216,94 @@ TEST_F(ApplicationTest, IconClicksDoNothingWhileTheSettingsAreOpen) {
     EXPECT_EQ(desktop.launcher.explorerStarts, 1);
 }
 
-TEST_F(ApplicationTest, RebuildShowsTheCommittedLists) {
+// Opens the settings window from the popup, as the user does.
+void OpenProperties(FakeDesktop& desktop, Application& app) {
+    desktop.popup.choices = {kPropertiesId};
+    app.OnTrayMessage(kRightButtonUp);
+    ASSERT_TRUE(desktop.settingsWindow.visible);
+}
+
+TEST_F(ApplicationTest, OkRewritesBothListsCustomFirstAndRebuildsThePopup) {
     StoreList(kCustomSection, NumberedEntries(2, "c", "Custom"));
+    StoreList(kDesktopSection, NumberedEntries(1, "d", "Desk"));
     Started();
-    SeedList(desktop.store, kCustomSection, {MakeEntry("new.txt", "E:\\")});
-    app.RebuildPopupMenu();
+    OpenProperties(desktop, app);
+    desktop.listView2.Remove(1);
+    desktop.listView2.Append(ListRow{"new.txt", "E:\\", ""});
+    desktop.log.clear();
+    app.OnSettingsCommand(SettingsCommand::OK);
+
+    const CallLog& log = desktop.log;
+    auto at = [&log](const std::string& call) { return std::find(log.begin(), log.end(), call) - log.begin(); };
+    EXPECT_LT(at("settingsWindow.Hide"), at("waitNotice.Show"));
+    EXPECT_LT(at("waitNotice.Show"), at("store.Put Custom MenuChoice1 c2.txt%C:\\Custom\\%1"));
+    EXPECT_LT(at("store.Put Custom MenuChoice3 Done"), at("store.Put Desktop MenuChoice1 d1.txt%C:\\Desk\\%1"));
+    EXPECT_LT(at("store.Put Desktop MenuChoice2 Done"), at("waitNotice.Hide"));
+    EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice2"), "new.txt%E:\\%1");
+    EXPECT_FALSE(desktop.settingsWindow.visible);
+    EXPECT_FALSE(desktop.waitNotice.visible);
     EXPECT_EQ(MenuRows(app.Popup()),
-              (std::vector<std::string>{"-", "new.txt", "-", "DeskTop>", "Properties", "Exit"}));
-    app.OnMenuCommand(kCustomIdBase + 1);
+              (std::vector<std::string>{"-", "c2.txt", "new.txt", "-", "DeskTop>", "Properties", "Exit"}));
     app.OnMenuCommand(kCustomIdBase + 2);
+    app.OnMenuCommand(kCustomIdBase + 3);
     EXPECT_EQ(desktop.launcher.opened, std::vector<std::string>{"E:\\new.txt"});
+}
+
+TEST_F(ApplicationTest, CancelAfterRemovingRowsWritesNothing) {
+    StoreList(kCustomSection, NumberedEntries(3, "c", "Custom"));
+    Started();
+    OpenProperties(desktop, app);
+    desktop.listView2.Remove(2);
+    desktop.store.Put(kCustomSection, "MenuChoice9", "untouched");
+    desktop.log.clear();
+    app.OnSettingsCommand(SettingsCommand::Cancel);
+    for (const std::string& call : desktop.log) EXPECT_NE(call.rfind("store.", 0), 0u) << call;
+    EXPECT_FALSE(desktop.settingsWindow.visible);
+    EXPECT_EQ(app.State().customCount, 3);
+    OpenProperties(desktop, app);
+    EXPECT_EQ(desktop.listView2.Count(), 3);
+}
+
+struct HelpCase {
+    int tab;
+    const char* expectedStart;
+};
+
+class HelpPaneTest : public ApplicationTest, public ::testing::WithParamInterface<HelpCase> {};
+
+TEST_P(HelpPaneTest, HelpShowsTheTabsTextAndWidensTheWindowUntilClosed) {
+    Started();
+    OpenProperties(desktop, app);
+    desktop.tabs.selected = GetParam().tab;
+    const int width = desktop.settingsWindow.widthTwips;
+    app.OnSettingsCommand(SettingsCommand::Help);
+    EXPECT_EQ(desktop.helpText.text.rfind(GetParam().expectedStart, 0), 0u) << desktop.helpText.text;
+    EXPECT_EQ(desktop.settingsWindow.widthTwips, width + 2800);
+    EXPECT_FALSE(desktop.help.enabled);
+    app.OnSettingsCommand(SettingsCommand::OK);
+    EXPECT_EQ(desktop.settingsWindow.widthTwips, width);
+    EXPECT_TRUE(desktop.help.enabled);
+    EXPECT_FALSE(app.State().helpShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, HelpPaneTest,
+                         ::testing::Values(HelpCase{0, "If you running this program for the first time the desktop"},
+                                           HelpCase{1, "Use this CUSTOM kelvomenu view setup tabe to setup quick"},
+                                           HelpCase{2, "Use this CUSTOM kelvomenu view setup tabe to setup quick"}));
+
+TEST_F(ApplicationTest, HelpTextsEndAsWritten) {
+    Started();
+    app.OnSettingsCommand(SettingsCommand::Help);
+    EXPECT_EQ(desktop.helpText.text.size(), std::string(kDesktopHelpText).size());
+    EXPECT_TRUE(desktop.helpText.text.ends_with("to leave them unchanged "));
+}
+
+TEST_F(ApplicationTest, ExitButtonEndsWithoutWriting) {
+    Started();
+    OpenProperties(desktop, app);
+    desktop.log.clear();
+    app.OnSettingsCommand(SettingsCommand::Exit);
+    EXPECT_EQ(desktop.log, (CallLog{"settingsWindow.Hide", "taskbar.RemoveIcon", "program.End"}));
 }
 
 }  // namespace

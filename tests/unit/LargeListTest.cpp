@@ -53,7 +53,7 @@ TEST_F(LargeListTest, ReadsBuildsOpensAndWritesEveryEntry) {
     EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice40000"), "Done");
     EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice40001"), "Done");
 
-    app.RebuildPopupMenu();
+    app.OnSettingsCommand(SettingsCommand::OK);
     EXPECT_EQ(app.State().customCount, kEntries - 1);
     EXPECT_EQ(app.Popup().Count(), kEntries + 4);
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "shell/DesktopParts.h"
+
+namespace kelvo {
+
+// How far the help pane widens the settings window.
+inline constexpr int kHelpPaneTwips = 2800;
+
+// The settings window's buttons that the application acts on.
+enum class SettingsCommand { OK, Cancel, Exit, Help, LoadDeskTop, StartExplorer };
+
+// Narrows the window again when the help pane is open, and enables Help.
+void CloseHelpPane(DesktopParts& parts, DesktopState& state);
+
+// Shows the help of the selected tab in a pane beside the tabs.
+void ShowHelp(DesktopParts& parts, DesktopState& state);
+
+// Writes both lists from the list views, custom first.
+void WriteChoices(DesktopParts& parts);
+
+// Hides the window without writing; the counters go back to the menu's.
+void CancelChoices(DesktopParts& parts, DesktopState& state);
+
+}  // namespace kelvo
