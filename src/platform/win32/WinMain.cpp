@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include <exception>
+#include <optional>
 
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/SettingsWindow.h"
@@ -10,7 +11,10 @@
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Launcher.h"
+#include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32Popup.h"
+#include "platform/win32/Win32SettingsExtras.h"
+#include "platform/win32/Win32ShellInfo.h"
 #include "platform/win32/Win32Taskbar.h"
 #include "shell/Application.h"
 
@@ -25,6 +29,19 @@ void Guarded(Event&& event) {
         event();
     } catch (const std::exception&) {
         PostQuitMessage(1);
+    }
+}
+
+// The settings window's buttons that the application acts on.
+std::optional<SettingsCommand> CommandOf(SettingsButton button) {
+    switch (button) {
+        case SettingsButton::OK: return SettingsCommand::OK;
+        case SettingsButton::Cancel: return SettingsCommand::Cancel;
+        case SettingsButton::Exit: return SettingsCommand::Exit;
+        case SettingsButton::Help: return SettingsCommand::Help;
+        case SettingsButton::LoadDeskTop: return SettingsCommand::LoadDeskTop;
+        case SettingsButton::StartExplorer: return SettingsCommand::StartExplorer;
+        default: return std::nullopt;
     }
 }
 
@@ -57,6 +74,10 @@ int Run(HINSTANCE instance) {
     Win32EventPump pump;
     Win32Program program;
     Win32Launcher launcher(settings.Handle());
+    Win32ShellInfo shell;
+    Win32Folders folders;
+    Win32BusyPointer pointer;
+    Win32TextBox helpText(settings.ControlHandle("DeskTopHelp"));
     DesktopParts parts{
         store, files, settings.ListView1(), settings.ListView2(), settings.ImageList1(),
         settings.ImageList2(), settings.AsWindow(), splash.AsWindow(), wait.AsWindow(), settings.Tabs(),
@@ -67,10 +88,14 @@ int Run(HINSTANCE instance) {
                        settings.ButtonOf(SettingsButton::DesktopMoveUp),
                        settings.ButtonOf(SettingsButton::DesktopRemoveItem),
                        settings.ButtonOf(SettingsButton::Help)},
-        taskbar, popup, pump, program, launcher};
+        taskbar, popup, pump, program, launcher, shell, folders, pointer, helpText};
     Application app(parts);
 
-    settings.onMessage = [&app](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    settings.onMessage = [&app, &pointer](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        if (message == WM_SETCURSOR && pointer.OnSetCursor()) {
+            result = TRUE;
+            return true;
+        }
         if (message == kTrayCallbackMessage) {
             Guarded([&] { app.OnTrayMessage(static_cast<long>(lParam)); });
         } else if (message == TaskbarCreatedMessage()) {
@@ -80,6 +105,10 @@ int Run(HINSTANCE instance) {
         }
         result = 0;
         return true;
+    };
+
+    settings.onClick = [&app](SettingsButton button) {
+        if (auto command = CommandOf(button)) Guarded([&] { app.OnSettingsCommand(*command); });
     };
 
     IconRemoval removal{taskbar};
