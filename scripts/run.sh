@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts KelvoTop.exe under Wine on the current display
-# (or on a private Xvfb when there is none). Its lists live in a Wine prefix
-# inside the build tree.
+# Sets up, builds and starts KelvoTop.exe under Wine on the current display.
+# Without a usable display it runs on a private Xvfb, inside a Wine desktop
+# whose taskbar shows the icon. Its lists live in a Wine prefix inside the
+# build tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -9,11 +10,13 @@ cmake --preset i686
 cmake --build --preset i686 --target KelvoTop
 
 . scripts/display.sh
-if ! kelvo_display_usable; then
-  kelvo_ensure_display
-  echo "No usable display: KelvoTop runs on the virtual display $DISPLAY."
-  trap kelvo_stop_display EXIT
-fi
 export WINEPREFIX="$PWD/build/wine-run"
-echo "Starting KelvoTop: its icon waits in the notification area (right-click it)."
-cmake/wine-run.sh build/i686/KelvoTop.exe
+if kelvo_display_usable; then
+  echo "Starting KelvoTop: its icon waits in the notification area (right-click it)."
+  exec cmake/wine-run.sh build/i686/KelvoTop.exe
+fi
+kelvo_ensure_display
+trap kelvo_stop_display EXIT
+echo "No usable display: KelvoTop runs in a Wine desktop on the virtual display $DISPLAY."
+echo "Its icon waits at the right of that desktop's taskbar; stop it with Ctrl+C."
+cmake/wine-run.sh explorer /desktop=shell,1280x1000 "Z:${PWD//\//\\}\\build\\i686\\KelvoTop.exe"

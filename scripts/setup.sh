@@ -6,7 +6,8 @@ need_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
           mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine32:i386 xvfb xauth imagemagick x11-utils xdotool)
+          wine wine32:i386 fonts-wine fonts-liberation fonts-wqy-microhei
+          xvfb xauth imagemagick x11-utils xdotool)
 
 missing() {
   local p
@@ -17,7 +18,6 @@ missing() {
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   need_root dpkg --add-architecture i386
-  updated=
 fi
 todo=$(missing)
 if [ -n "$todo" ]; then
