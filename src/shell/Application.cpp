@@ -1,6 +1,5 @@
 #include "shell/Application.h"
 
-#include "menus/EntryImages.h"
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
 #include "menus/TrayPopup.h"
@@ -22,12 +21,7 @@ bool Application::StartUp() {
     iconPlaced_ = true;
     CreateCustomPopupMenu(popup_, parts_.store, state_);
     CreateDesktopPopupMenu(popup_, parts_.store, state_);
-    ResetDesktopImages(parts_);
-    ResetCustomImages(parts_);
-    parts_.listView1.Clear();
-    parts_.listView2.Clear();
-    LoadCustomView(parts_, state_);
-    LoadDesktopView(parts_, state_);
+    RefillListViews(parts_, state_);
     parts_.settingsWindow.Hide();
     EditingButtons& buttons = parts_.buttons;
     for (Button* button : {&buttons.customMoveDown, &buttons.customMoveUp, &buttons.customRemoveItem,
@@ -92,12 +86,7 @@ void Application::OpenSettings() {
     // Cancel puts the counters back from these copies.
     state_.desktopMenuCount = state_.desktopCount;
     state_.customMenuCount = state_.customCount;
-    ResetDesktopImages(parts_);
-    ResetCustomImages(parts_);
-    parts_.listView1.Clear();
-    parts_.listView2.Clear();
-    LoadCustomView(parts_, state_);
-    LoadDesktopView(parts_, state_);
+    RefillListViews(parts_, state_);
     parts_.settingsWindow.Show();
 }
 

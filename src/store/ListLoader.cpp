@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "menus/EntryImages.h"
 #include "store/ChoiceReader.h"
 #include "store/Choices.h"
 #include "store/ListFiles.h"
@@ -30,6 +31,15 @@ void LoadDesktopView(DesktopParts& parts, DesktopState& state) {
 
 void LoadCustomView(DesktopParts& parts, DesktopState& state) {
     state.customCount = LoadView(parts, kCustomSection, parts.listView2, AddCustomFile);
+}
+
+void RefillListViews(DesktopParts& parts, DesktopState& state) {
+    ResetDesktopImages(parts);
+    ResetCustomImages(parts);
+    parts.listView1.Clear();
+    parts.listView2.Clear();
+    LoadCustomView(parts, state);
+    LoadDesktopView(parts, state);
 }
 
 }  // namespace kelvo

@@ -9,4 +9,7 @@ namespace kelvo {
 void LoadDesktopView(DesktopParts& parts, DesktopState& state);
 void LoadCustomView(DesktopParts& parts, DesktopState& state);
 
+// Both views afresh from the store, custom first, their image lists reset.
+void RefillListViews(DesktopParts& parts, DesktopState& state);
+
 }  // namespace kelvo
