@@ -1,0 +1,242 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/win32/RegistryStore.h"
+#include "platform/win32/SettingsWindow.h"
+#include "platform/win32/Utf8.h"
+#include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Folders.h"
+#include "platform/win32/Win32ImageList.h"
+#include "platform/win32/Win32Launcher.h"
+#include "platform/win32/Win32Popup.h"
+#include "platform/win32/Win32SettingsExtras.h"
+#include "platform/win32/Win32ShellInfo.h"
+#include "platform/win32/Win32Taskbar.h"
+#include "store/DesktopScan.h"
+#include "store/ListLoader.h"
+
+namespace kelvo {
+namespace {
+
+constexpr char kUnicodeName[] = "\xD0\x94\xD0\x9E\xD0\x9C \xCE\xB1\xCE\xB2\xCE\xB3.txt";  // ДОМ αβγ.txt
+constexpr char kUnicodeLower[] = "\xD0\xB4\xD0\xBE\xD0\xBC \xCE\xB1\xCE\xB2\xCE\xB3.txt";  // дом αβγ.txt
+
+std::string TempFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return Narrow(temp);
+}
+
+std::string SystemProgram(const char* name) {
+    wchar_t folder[MAX_PATH];
+    GetSystemDirectoryW(folder, MAX_PATH);
+    return Narrow(folder) + "\\" + name;
+}
+
+std::string WindowsProgram(const char* name) {
+    wchar_t folder[MAX_PATH];
+    GetWindowsDirectoryW(folder, MAX_PATH);
+    const std::string path = Narrow(folder) + "\\" + name;
+    return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES ? path : SystemProgram(name);
+}
+
+void Touch(const std::string& path) {
+    CloseHandle(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// The real folder listing, with the desktop folder moved to a fixture.
+class FixtureDesktop final : public Folders {
+public:
+    explicit FixtureDesktop(std::string desktop) : desktop_(std::move(desktop)) {}
+    std::string DesktopFolder() override { return desktop_; }
+    std::vector<std::string> List(const std::string& folder) override { return real_.List(folder); }
+
+private:
+    std::string desktop_;
+    Win32Folders real_;
+};
+
+// The registry store on a key of its own, removed with it.
+class ScratchStore {
+public:
+    ScratchStore()
+        : path_(std::string(kApplicationKey) + "Scan-" + std::to_string(GetCurrentProcessId())),
+          store_(path_) {}
+    ~ScratchStore() { RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_).c_str()); }
+    RegistryStore& Store() { return store_; }
+
+private:
+    std::string path_;
+    RegistryStore store_;
+};
+
+// A hidden settings window and every other real Win32 part, with a fixture
+// desktop folder in the temp folder: documents (one named outside the ANSI
+// code page), a hidden file, a subfolder with a file of its own, and copies
+// of a Windows program and of a console program.
+class DesktopScanTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        root = TempFolder() + "kelvo-scan-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryW(Widen(root).c_str(), nullptr);
+        for (const char* name : {"README.TXT", "Notes.txt", kUnicodeName, "hidden.dat"}) Touch(root + "\\" + name);
+        SetFileAttributesW(Widen(root + "\\hidden.dat").c_str(), FILE_ATTRIBUTE_HIDDEN);
+        CreateDirectoryW(Widen(root + "\\Sub Folder").c_str(), nullptr);
+        Touch(root + "\\Sub Folder\\inner.txt");
+        CopyFileW(Widen(WindowsProgram("notepad.exe")).c_str(), Widen(root + "\\Editor.exe").c_str(), FALSE);
+        CopyFileW(Widen(SystemProgram("cmd.exe")).c_str(), Widen(root + "\\Console.exe").c_str(), FALSE);
+    }
+    // File by file: Wine's SHFileOperationW can delete the wrong folder.
+    static void TearDownTestSuite() {
+        DeleteFileW(Widen(root + "\\Sub Folder\\inner.txt").c_str());
+        RemoveDirectoryW(Widen(root + "\\Sub Folder").c_str());
+        SetFileAttributesW(Widen(root + "\\hidden.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
+        for (const char* name : {"README.TXT", "Notes.txt", kUnicodeName, "hidden.dat", "Editor.exe", "Console.exe"}) {
+            DeleteFileW(Widen(root + "\\" + name).c_str());
+        }
+        RemoveDirectoryW(Widen(root).c_str());
+        CoUninitialize();
+    }
+
+    std::vector<ListRow> Rows() const {
+        std::vector<ListRow> rows;
+        for (int k = 1; k <= parts.listView1.Count(); ++k) rows.push_back(parts.listView1.Row(k));
+        return rows;
+    }
+    const ListRow& RowNamed(const std::vector<ListRow>& rows, const std::string& text) const {
+        auto row = std::find_if(rows.begin(), rows.end(), [&](const ListRow& r) { return r.text == text; });
+        if (row != rows.end()) return *row;
+        ADD_FAILURE() << "no row " << text;
+        static const ListRow none;
+        return none;
+    }
+    // The picture the list view control itself shows for row k.
+    int ShownImage(int k) const {
+        LVITEMW item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = k - 1;
+        SendMessageW(settings.ControlHandle("ListView1"), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        return item.iImage;
+    }
+    void StoreDesktopList(const std::vector<std::string>& names) {
+        int position = 1;
+        for (const std::string& name : names) {
+            store.Store().Put("Desktop", "MenuChoice" + std::to_string(position++), name + "%" + root + "\\%1");
+        }
+        store.Store().Put("Desktop", "MenuChoice" + std::to_string(position), "Done");
+    }
+
+    static inline std::string root;
+    SettingsWindow settings{GetModuleHandleW(nullptr)};
+    NoticeWindow splash{GetModuleHandleW(nullptr), NoticeKind::Logo};
+    NoticeWindow wait{GetModuleHandleW(nullptr), NoticeKind::Wait};
+    ScratchStore store;
+    Win32FileSystem files;
+    Win32Taskbar taskbar{settings.Handle(), settings.ProgramIcon(true)};
+    Win32Popup popup{settings.Handle()};
+    Win32EventPump pump;
+    Win32Program program;
+    Win32Launcher launcher{settings.Handle()};
+    Win32ShellInfo shell;
+    FixtureDesktop folders{root};
+    Win32BusyPointer pointer;
+    Win32TextBox helpText{settings.ControlHandle("DeskTopHelp")};
+    DesktopParts parts{
+        store.Store(), files, settings.ListView1(), settings.ListView2(), settings.ImageList1(),
+        settings.ImageList2(), settings.AsWindow(), splash.AsWindow(), wait.AsWindow(), settings.Tabs(),
+        EditingButtons{settings.ButtonOf(SettingsButton::CustomMoveDown),
+                       settings.ButtonOf(SettingsButton::CustomMoveUp),
+                       settings.ButtonOf(SettingsButton::CustomRemoveItem),
+                       settings.ButtonOf(SettingsButton::DesktopMoveDown),
+                       settings.ButtonOf(SettingsButton::DesktopMoveUp),
+                       settings.ButtonOf(SettingsButton::DesktopRemoveItem),
+                       settings.ButtonOf(SettingsButton::Help)},
+        taskbar, popup, pump, program, launcher, shell, folders, pointer, helpText};
+    DesktopState state;
+};
+
+TEST_F(DesktopScanTest, LoadDeskTopListsEveryEntryOfTheDesktopFolderLowerCased) {
+    StoreDesktopList({"Notes.txt"});
+    LoadDesktopView(parts, state);
+    ASSERT_EQ(parts.listView1.Count(), 1);
+
+    LoadDeskTop(parts, state);
+
+    const std::string location = root + "\\";
+    EXPECT_EQ(state.desktopPath, location);
+    std::vector<std::string> expected;  // in the file system's own order
+    for (std::string name : Win32Folders().List(root)) {
+        if (name == "." || name == "..") continue;
+        if (name == kUnicodeName) name = kUnicodeLower;
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        expected.push_back(name);
+    }
+    std::vector<std::string> shown;
+    for (const ListRow& row : Rows()) {
+        shown.push_back(row.text);
+        EXPECT_EQ(row.subItem, location) << row.text;
+    }
+    EXPECT_EQ(shown, expected);
+    for (const char* name : {"readme.txt", "notes.txt", kUnicodeLower, "hidden.dat", "sub folder", "editor.exe",
+                             "console.exe"}) {
+        EXPECT_NE(std::find(shown.begin(), shown.end(), name), shown.end()) << name;
+    }
+    EXPECT_EQ(std::find(shown.begin(), shown.end(), "inner.txt"), shown.end());
+}
+
+TEST_F(DesktopScanTest, ScannedRowsShowPicturesKeyedByKindOfFile) {
+    LoadDeskTop(parts, state);
+    const std::vector<ListRow> rows = Rows();
+    auto& images = dynamic_cast<Win32ImageList&>(settings.ImageList1());
+
+    std::set<std::string> keys;
+    for (std::size_t k = 1; k <= rows.size(); ++k) {
+        const ListRow& row = rows[k - 1];
+        SCOPED_TRACE(row.text);
+        ASSERT_FALSE(row.iconKey.empty());
+        EXPECT_TRUE(images.Contains(row.iconKey));
+        EXPECT_EQ(ShownImage(static_cast<int>(k)), images.IndexOf(row.iconKey));
+        keys.insert(row.iconKey);
+    }
+    // One picture per key, besides the blank one every list starts with.
+    EXPECT_EQ(images.Count(), static_cast<int>(keys.size()) + 1);
+
+    const std::string textKey = RowNamed(rows, "readme.txt").iconKey;
+    EXPECT_EQ(RowNamed(rows, "notes.txt").iconKey, textKey);
+    EXPECT_EQ(RowNamed(rows, kUnicodeLower).iconKey, textKey);
+    EXPECT_NE(RowNamed(rows, "sub folder").iconKey, textKey);
+    EXPECT_NE(RowNamed(rows, "hidden.dat").iconKey, textKey);
+}
+
+TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
+    StoreDesktopList({"README.TXT", "gone.txt", "Sub Folder", "hidden.dat"});
+
+    LoadDesktopView(parts, state);
+
+    const std::string location = root + "\\";
+    const std::vector<ListRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].text, "README.TXT");
+    EXPECT_EQ(rows[1].text, "Sub Folder");
+    EXPECT_EQ(rows[2].text, "hidden.dat");
+    for (const ListRow& row : rows) {
+        EXPECT_EQ(row.subItem, location);
+        EXPECT_TRUE(settings.ImageList1().Contains(row.iconKey)) << row.text;
+    }
+    EXPECT_EQ(state.desktopCount, 4);  // the missing one is still counted
+}
+
+}  // namespace
+}  // namespace kelvo
