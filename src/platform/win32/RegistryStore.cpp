@@ -1,7 +1,5 @@
 #include "platform/win32/RegistryStore.h"
 
-#include <windows.h>
-
 #include <system_error>
 #include <utility>
 
@@ -11,44 +9,69 @@ namespace kelvo {
 
 RegistryStore::RegistryStore(std::string applicationKey) : applicationKey_(std::move(applicationKey)) {}
 
-std::wstring RegistryStore::SectionPath(const std::string& section) const {
-    return Widen(applicationKey_ + "\\" + section);
+RegistryStore::~RegistryStore() {
+    for (auto& [name, key] : sections_) RegCloseKey(key);
+}
+
+HKEY RegistryStore::SectionKey(const std::string& section, bool create) {
+    if (auto open = sections_.find(section); open != sections_.end()) return open->second;
+    const std::wstring path = Widen(applicationKey_ + "\\" + section);
+    const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE;
+    HKEY key = nullptr;
+    const LSTATUS status =
+        create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr)
+               : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &key);
+    if (status != ERROR_SUCCESS) return nullptr;
+    sections_.emplace(section, key);
+    return key;
+}
+
+// A key deleted behind the program's back is opened anew next time.
+void RegistryStore::Forget(const std::string& section) {
+    if (auto open = sections_.find(section); open != sections_.end()) {
+        RegCloseKey(open->second);
+        sections_.erase(open);
+    }
+}
+
+LSTATUS RegistryStore::Read(HKEY section, const std::wstring& name, std::wstring& value) const {
+    // Most values fit the first buffer; a longer one says how long it is.
+    value.assign(256, L'\0');
+    LSTATUS status;
+    do {
+        DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+        status = RegGetValueW(section, nullptr, name.c_str(), RRF_RT_REG_SZ, nullptr, value.data(), &bytes);
+        value.resize(status == ERROR_MORE_DATA ? bytes / sizeof(wchar_t) + 1 : bytes / sizeof(wchar_t));
+    } while (status == ERROR_MORE_DATA);
+    // The byte count includes the terminating NUL.
+    if (status == ERROR_SUCCESS && !value.empty() && value.back() == L'\0') value.pop_back();
+    return status;
+}
+
+LSTATUS RegistryStore::Write(HKEY section, const std::wstring& name, const std::wstring& value) const {
+    return RegSetValueExW(section, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 std::string RegistryStore::Get(const std::string& section, const std::string& key,
                                const std::string& fallback) {
-    const std::wstring path = SectionPath(section);
-    const std::wstring name = Widen(key);
+    HKEY handle = SectionKey(section, false);
+    if (handle == nullptr) return fallback;
     std::wstring value;
-    LSTATUS status;
-    // The value can grow between the size query and the read; ask again then.
-    do {
-        DWORD bytes = 0;
-        status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr,
-                              nullptr, &bytes);
-        if (status != ERROR_SUCCESS) return fallback;
-        value.assign(bytes / sizeof(wchar_t) + 1, L'\0');
-        bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-        status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr,
-                              value.data(), &bytes);
-        if (status == ERROR_SUCCESS) value.resize(bytes / sizeof(wchar_t));
-    } while (status == ERROR_MORE_DATA);
-    if (status != ERROR_SUCCESS) return fallback;
-    // The byte count includes the terminating NUL.
-    if (!value.empty() && value.back() == L'\0') value.pop_back();
-    return Narrow(value);
+    const LSTATUS status = Read(handle, Widen(key), value);
+    if (status == ERROR_KEY_DELETED) Forget(section);
+    return status == ERROR_SUCCESS ? Narrow(value) : fallback;
 }
 
 void RegistryStore::Put(const std::string& section, const std::string& key, const std::string& value) {
-    HKEY handle = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0,
-                                     KEY_SET_VALUE, nullptr, &handle, nullptr);
-    if (status == ERROR_SUCCESS) {
-        const std::wstring text = Widen(value);
-        status = RegSetValueExW(handle, Widen(key).c_str(), 0, REG_SZ,
-                                reinterpret_cast<const BYTE*>(text.c_str()),
-                                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(handle);
+    const std::wstring name = Widen(key);
+    const std::wstring text = Widen(value);
+    HKEY handle = SectionKey(section, true);
+    LSTATUS status = handle == nullptr ? ERROR_ACCESS_DENIED : Write(handle, name, text);
+    if (status == ERROR_KEY_DELETED) {
+        Forget(section);
+        handle = SectionKey(section, true);
+        status = handle == nullptr ? ERROR_ACCESS_DENIED : Write(handle, name, text);
     }
     if (status != ERROR_SUCCESS) {
         throw std::system_error(static_cast<int>(status), std::system_category(),

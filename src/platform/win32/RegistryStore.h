@@ -1,4 +1,7 @@
 #pragma once
+#include <windows.h>
+
+#include <map>
 #include <string>
 
 #include "platform/SettingsStore.h"
@@ -15,6 +18,9 @@ class RegistryStore final : public SettingsStore {
 public:
     // `applicationKey` is a path under HKEY_CURRENT_USER.
     explicit RegistryStore(std::string applicationKey = kApplicationKey);
+    ~RegistryStore() override;
+    RegistryStore(const RegistryStore&) = delete;
+    RegistryStore& operator=(const RegistryStore&) = delete;
 
     std::string Get(const std::string& section, const std::string& key,
                     const std::string& fallback) override;
@@ -22,9 +28,15 @@ public:
     void Put(const std::string& section, const std::string& key, const std::string& value) override;
 
 private:
-    std::wstring SectionPath(const std::string& section) const;
+    // The section's key, kept open: a list is read and written one value at
+    // a time. Null when the section does not exist and `create` is false.
+    HKEY SectionKey(const std::string& section, bool create);
+    void Forget(const std::string& section);
+    LSTATUS Read(HKEY section, const std::wstring& name, std::wstring& value) const;
+    LSTATUS Write(HKEY section, const std::wstring& name, const std::wstring& value) const;
 
     std::string applicationKey_;
+    std::map<std::string, HKEY> sections_;
 };
 
 }  // namespace kelvo

@@ -63,6 +63,10 @@ void SizeReportColumns(HWND view, int dpi) {
 
 Win32ListView::Win32ListView(HWND view) : view_(view) {}
 
+Win32ListView::~Win32ListView() {
+    if (drawingHeld_) KillTimer(view_, reinterpret_cast<UINT_PTR>(this));
+}
+
 int Win32ListView::Count() const {
     return static_cast<int>(SendMessageW(view_, LVM_GETITEMCOUNT, 0, 0));
 }
@@ -109,6 +113,7 @@ void Win32ListView::Insert(int k, const ListRow& row) {
     item.iItem = k - 1;
     item.pszText = text.data();
     item.iImage = ImageIndex(row.iconKey);
+    HoldDrawingIfUnseen(k - 1);
     const auto at = static_cast<int>(
         SendMessageW(view_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     if (at != k - 1) throw std::runtime_error("list view refused a row");
@@ -166,6 +171,31 @@ void Win32ListView::AttachImages(ImageList* images) {
     }
 }
 
-void Win32ListView::Repaint() { UpdateWindow(view_); }
+void Win32ListView::Repaint() {
+    if (!drawingHeld_) UpdateWindow(view_);
+}
+
+// A row goes out of sight when the window is hidden or the row lies below
+// the page shown. Drawing resumes once the program waits for input again,
+// with the zero-delay timer that fires only when no other message is queued.
+void Win32ListView::HoldDrawingIfUnseen(int item) {
+    if (drawingHeld_) return;
+    if (IsWindowVisible(view_)) {
+        const auto top = static_cast<int>(SendMessageW(view_, LVM_GETTOPINDEX, 0, 0));
+        const auto page = static_cast<int>(SendMessageW(view_, LVM_GETCOUNTPERPAGE, 0, 0));
+        if (item < top + page) return;
+    }
+    SendMessageW(view_, WM_SETREDRAW, FALSE, 0);
+    drawingHeld_ = true;
+    SetTimer(view_, reinterpret_cast<UINT_PTR>(this), 0, ResumeDrawing);
+}
+
+void CALLBACK Win32ListView::ResumeDrawing(HWND view, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(view, timer);
+    auto* self = reinterpret_cast<Win32ListView*>(timer);
+    self->drawingHeld_ = false;
+    SendMessageW(view, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(view, nullptr, TRUE);
+}
 
 }  // namespace kelvo

@@ -22,6 +22,9 @@ void SizeReportColumns(HWND view, int dpi);
 class Win32ListView final : public ListView {
 public:
     explicit Win32ListView(HWND view);
+    ~Win32ListView() override;
+    Win32ListView(const Win32ListView&) = delete;
+    Win32ListView& operator=(const Win32ListView&) = delete;
 
     int Count() const override;
     ListRow Row(int k) const override;
@@ -40,11 +43,16 @@ private:
     int ImageIndex(const std::string& key) const;
     std::wstring ItemText(int item, int subItem) const;
     void CheckRow(int k, int last) const;
+    void HoldDrawingIfUnseen(int item);
+    static void CALLBACK ResumeDrawing(HWND view, UINT message, UINT_PTR timer, DWORD time);
 
     HWND view_;
     const Win32ImageList* images_ = nullptr;
     // Icon key of each row, in row order: the view itself keeps only indices.
     std::vector<std::string> iconKeys_;
+    // Drawing is held back while rows are added out of sight; every row
+    // drawn on its own would make a long fill many times slower.
+    bool drawingHeld_ = false;
 };
 
 }  // namespace kelvo

@@ -54,9 +54,44 @@ std::string TypeName(const SHFILEINFOW& info) {
     return Narrow({info.szTypeName, wcsnlen(info.szTypeName, std::size(info.szTypeName))});
 }
 
-// For a path too long for the shell, even in its short form where there is
-// one (not every shell takes that either): the file's name and attributes
-// still give its type and the type's icon.
+std::wstring RegistryDefault(const std::wstring& key) {
+    wchar_t value[512];
+    DWORD bytes = sizeof value;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
+                         RRF_NOEXPAND, nullptr, value, &bytes) != ERROR_SUCCESS) {
+        return {};
+    }
+    return value;
+}
+
+bool KeyExists(const std::wstring& key) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
+    RegCloseKey(handle);
+    return true;
+}
+
+// Whether a file of this type shows an icon of its own: programs, shortcuts
+// and icon files always, and any type whose default icon is the file itself
+// ("%1") or that has an icon handler.
+bool HasOwnIcon(const std::wstring& extension) {
+    static const wchar_t* const kOwnIcon[] = {L".exe", L".com", L".lnk", L".ico", L".cur", L".ani",
+                                              L".scr", L".pif", L".cpl", L".url"};
+    for (const wchar_t* own : kOwnIcon) {
+        if (SameText(extension, own)) return true;
+    }
+    const std::wstring progId = RegistryDefault(extension);
+    for (const std::wstring& type : {extension, progId}) {
+        if (type.empty()) continue;
+        if (RegistryDefault(type + L"\\DefaultIcon").find(L"%1") != std::wstring::npos) return true;
+        if (KeyExists(type + L"\\shellex\\IconHandler")) return true;
+    }
+    return false;
+}
+
+// Asks by the file's name and attributes only: the shell answers with the
+// file's type and the type's icon without opening the file, also for paths
+// too long for its calls.
 DWORD_PTR DescribeByNameAndAttributes(const std::string& path, SHFILEINFOW& info) {
     const DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
@@ -131,11 +166,29 @@ std::optional<ShellFileInfo> Win32ShellInfo::Describe(const std::string& path) {
         systemImages_ = nullptr;
         return std::nullopt;
     }
-    DWORD_PTR list = SHGetFileInfoW(ShellPathForm(path).c_str(), 0, &info, sizeof info, kDescribeFlags);
-    if (list == 0 && Widen(path).size() >= MAX_PATH) list = DescribeByNameAndAttributes(path, info);
+    DWORD_PTR list = 0;
+    if (TakesTypeIcon(path)) {
+        list = DescribeByNameAndAttributes(path, info);
+    } else {
+        list = SHGetFileInfoW(ShellPathForm(path).c_str(), 0, &info, sizeof info, kDescribeFlags);
+        if (list == 0 && Widen(path).size() >= MAX_PATH) list = DescribeByNameAndAttributes(path, info);
+    }
     systemImages_ = reinterpret_cast<HIMAGELIST>(list);
     if (list == 0) return std::nullopt;
     return ShellFileInfo{TypeName(info), info.iIcon};
+}
+
+// Most files show their type's icon and name; the shell then gives the same
+// answer from the name and attributes alone, without opening the file,
+// which some shells take milliseconds a file for.
+bool Win32ShellInfo::TakesTypeIcon(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    const std::wstring extension = Extension(Widen(path));
+    if (extension.empty()) return false;
+    auto known = typeIcon_.find(extension);
+    if (known == typeIcon_.end()) known = typeIcon_.emplace(extension, !HasOwnIcon(extension)).first;
+    return known->second;
 }
 
 std::int32_t Win32ShellInfo::ExecutableType(const std::string& path) {

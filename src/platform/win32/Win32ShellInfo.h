@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -19,9 +20,13 @@ public:
     std::optional<Image16> DrawSmallIcon(int iconIndex) override;
 
 private:
+    bool TakesTypeIcon(const std::string& path);
+
     // The system's small-icon list as the last Describe returned it; null
     // after a failed one, so that nothing is drawn for an unknown file.
     HIMAGELIST systemImages_ = nullptr;
+    // Per extension: whether its files show the type's icon.
+    std::map<std::wstring, bool> typeIcon_;
 };
 
 // `path` as the shell's file calls take it: unchanged when it is shorter
