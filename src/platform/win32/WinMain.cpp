@@ -6,15 +6,9 @@
 #include <optional>
 
 #include "platform/win32/RegistryStore.h"
-#include "platform/win32/SettingsWindow.h"
 #include "platform/win32/SingleInstance.h"
-#include "platform/win32/Win32EventPump.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Launcher.h"
+#include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Folders.h"
-#include "platform/win32/Win32Popup.h"
-#include "platform/win32/Win32SettingsExtras.h"
-#include "platform/win32/Win32ShellInfo.h"
 #include "platform/win32/Win32Taskbar.h"
 #include "shell/Application.h"
 
@@ -63,36 +57,13 @@ int RunMessageLoop(HWND settings) {
 }
 
 int Run(HINSTANCE instance) {
-    SettingsWindow settings(instance);
-    NoticeWindow splash(instance, NoticeKind::Logo);
-    NoticeWindow wait(instance, NoticeKind::Wait);
-
     RegistryStore store;
-    Win32FileSystem files;
-    Win32Taskbar taskbar(settings.Handle(), settings.ProgramIcon(true));
-    Win32Popup popup(settings.Handle());
-    Win32EventPump pump;
-    Win32Program program;
-    Win32Launcher launcher(settings.Handle());
-    Win32ShellInfo shell;
     Win32Folders folders;
-    Win32BusyPointer pointer;
-    Win32TextBox helpText(settings.ControlHandle("DeskTopHelp"));
-    DesktopParts parts{
-        store, files, settings.ListView1(), settings.ListView2(), settings.ImageList1(),
-        settings.ImageList2(), settings.AsWindow(), splash.AsWindow(), wait.AsWindow(), settings.Tabs(),
-        EditingButtons{settings.ButtonOf(SettingsButton::CustomMoveDown),
-                       settings.ButtonOf(SettingsButton::CustomMoveUp),
-                       settings.ButtonOf(SettingsButton::CustomRemoveItem),
-                       settings.ButtonOf(SettingsButton::DesktopMoveDown),
-                       settings.ButtonOf(SettingsButton::DesktopMoveUp),
-                       settings.ButtonOf(SettingsButton::DesktopRemoveItem),
-                       settings.ButtonOf(SettingsButton::Help)},
-        taskbar, popup, pump, program, launcher, shell, folders, pointer, helpText};
-    Application app(parts);
+    Win32Desktop desktop(instance, store, folders);
+    Application app(desktop.parts);
 
-    settings.onMessage = [&app, &pointer](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-        if (message == WM_SETCURSOR && pointer.OnSetCursor()) {
+    desktop.settings.onMessage = [&app, &desktop](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        if (message == WM_SETCURSOR && desktop.pointer.OnSetCursor()) {
             result = TRUE;
             return true;
         }
@@ -107,13 +78,13 @@ int Run(HINSTANCE instance) {
         return true;
     };
 
-    settings.onClick = [&app](SettingsButton button) {
+    desktop.settings.onClick = [&app](SettingsButton button) {
         if (auto command = CommandOf(button)) Guarded([&] { app.OnSettingsCommand(*command); });
     };
 
-    IconRemoval removal{taskbar};
+    IconRemoval removal{desktop.taskbar};
     Guarded([&] { app.StartUp(); });
-    return RunMessageLoop(settings.Handle());
+    return RunMessageLoop(desktop.settings.Handle());
 }
 
 }  // namespace
