@@ -5,6 +5,7 @@
 #include "platform/win32/Win32ControlsForm.h"
 #include "platform/win32/Win32ControlsLayout.h"
 #include "platform/win32/Win32ControlsLook.h"
+#include "platform/win32/Win32WindowClass.h"
 
 namespace kelvo {
 namespace {
@@ -15,31 +16,13 @@ constexpr wchar_t kClassName[] = L"KelvoTopNotice";
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
 
-struct NoticeHost;
-
-LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-void RegisterNoticeClass(HINSTANCE instance) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(instance, kClassName, &existing)) return;
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof(type);
-    type.lpfnWndProc = NoticeProc;
-    type.hInstance = instance;
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    type.lpszClassName = kClassName;
-    if (RegisterClassExW(&type) == 0) throw std::runtime_error("cannot register the notice window");
-}
-
 const layout::Form& LayoutOf(NoticeKind kind) {
     return kind == NoticeKind::Wait ? layout::Wait() : layout::Logo();
 }
 
 struct NoticeHost {
     NoticeHost(HINSTANCE instance, NoticeKind kind) {
-        RegisterNoticeClass(instance);
+        RegisterFormClass(instance, kClassName, HostedWindowProc<NoticeHost>);
         window = CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr, nullptr,
                                  instance, this);
         if (window == nullptr) throw std::runtime_error("cannot create a notice window");
@@ -69,17 +52,6 @@ struct NoticeHost {
     std::unique_ptr<LaidOutControls> controls;
     std::unique_ptr<FormWindow> frame;
 };
-
-LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* host = reinterpret_cast<NoticeHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (host == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    host->window = window;
-    return host->OnMessage(message, wParam, lParam);
-}
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include "platform/win32/Win32ControlsLayout.h"
 #include "platform/win32/Win32ImageList.h"
 #include "platform/win32/Win32ListView.h"
+#include "platform/win32/Win32WindowClass.h"
 #include "platform/win32/resources/ResourceIds.h"
 
 namespace kelvo {
@@ -37,22 +38,6 @@ constexpr auto kButtonNames = std::to_array<std::pair<SettingsButton, std::strin
     {SettingsButton::CustomRemoveItem, "cmdCustomRemoveItem"},
     {SettingsButton::StartExplorer, "cmdStartExplorer"},
 });
-
-LRESULT CALLBACK SettingsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-void RegisterSettingsClass(HINSTANCE instance) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(instance, kClassName, &existing)) return;
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof(type);
-    type.lpfnWndProc = SettingsProc;
-    type.hInstance = instance;
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    type.lpszClassName = kClassName;
-    if (RegisterClassExW(&type) == 0) throw std::runtime_error("cannot register the settings window");
-}
 
 void InitCommonControlClasses() {
     INITCOMMONCONTROLSEX classes{};
@@ -93,7 +78,7 @@ SettingsHost::SettingsHost(SettingsWindow& settings, HINSTANCE instance)
       bigIcon(LoadIconResource(IDI_KELVOTOP, GetSystemMetrics(SM_CXICON))),
       smallIcon(LoadIconResource(IDI_KELVOTOP, GetSystemMetrics(SM_CXSMICON))) {
     InitCommonControlClasses();
-    RegisterSettingsClass(instance);
+    RegisterFormClass(instance, kClassName, HostedWindowProc<SettingsHost>);
     const std::wstring caption = Widen(layout::Desktop().caption);
     window = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT,
                              CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
@@ -161,17 +146,6 @@ void SettingsHost::OnDpiChanged(int dpi, const RECT& suggested) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (form != nullptr) form->Resize(dpi);
     if (controls != nullptr) controls->Place(dpi);
-}
-
-LRESULT CALLBACK SettingsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* impl = reinterpret_cast<SettingsHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (impl == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    impl->window = window;
-    return impl->OnMessage(message, wParam, lParam);
 }
 
 }  // namespace
