@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FixtureFiles.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Folders.h"
@@ -17,28 +18,6 @@ namespace {
 std::vector<std::string> Sorted(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// Deletes a folder tree that reaches beyond MAX_PATH. Wine's SHFileOperationW
-// cannot: on such a tree it deletes files of the current folder instead.
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(LongPathForm(path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = Narrow(found.cFileName);
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesW(LongPathForm(child).c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(LongPathForm(child).c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(LongPathForm(path).c_str());
 }
 
 // A fixture folder in the temp folder with a document, a hidden file, a

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string>
 
+#include "FixtureFiles.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ShellInfo.h"
@@ -40,28 +41,6 @@ std::string WindowsFolder() {
 
 bool Exists(const std::string& path) {
     return GetFileAttributesW(LongPathForm(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Deletes a folder tree that reaches beyond MAX_PATH. Wine's SHFileOperationW
-// cannot: on such a tree it deletes files of the current folder instead.
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(LongPathForm(path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = Narrow(found.cFileName);
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesW(LongPathForm(child).c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(LongPathForm(child).c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(LongPathForm(path).c_str());
 }
 
 // Real programs of the prefix, and a fixture folder in the temp folder with a
