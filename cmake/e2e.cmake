@@ -13,7 +13,7 @@ target_link_libraries(e2e_open_recorder PRIVATE kelvo_warnings advapi32)
 target_compile_definitions(e2e_open_recorder PRIVATE UNICODE _UNICODE)
 
 add_executable(e2e_tests ${KELVO_E2E_SOURCES})
-target_link_libraries(e2e_tests PRIVATE kelvo_warnings gtest gmock gtest_main user32 shell32 advapi32)
+target_link_libraries(e2e_tests PRIVATE kelvo_warnings gtest gmock gtest_main user32 shell32 advapi32 ole32 uuid)
 target_compile_definitions(e2e_tests PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
   _WIN32_WINNT=0x0601 KELVO_EXE_NAME=L"KelvoTop.exe")
 add_dependencies(e2e_tests KelvoTop e2e_open_recorder)

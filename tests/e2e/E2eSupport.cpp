@@ -1,6 +1,10 @@
 #include "E2eSupport.h"
 
+#include <commctrl.h>
+#include <knownfolders.h>
+#include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace kelvo::e2e {
 
@@ -50,6 +54,71 @@ BOOL CALLBACK CollectOfClass(HWND window, LPARAM param) {
         search->found.push_back(window);
     }
     return TRUE;
+}
+
+struct TextSearch {
+    const std::wstring& text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindText(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TextSearch*>(param);
+    if (WindowText(window) == search->text) search->found = window;
+    return search->found == nullptr;
+}
+
+// Memory inside the process of a window, for messages whose arguments point
+// to memory: the window reads and writes them in its own address space.
+class RemoteMemory {
+public:
+    RemoteMemory(HWND window, std::size_t size)
+        : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               ProcessOf(window))),
+          size_(size) {
+        if (process_ != nullptr) {
+            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        }
+    }
+    ~RemoteMemory() {
+        if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_ != nullptr) CloseHandle(process_);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    bool Ready() const { return address_ != nullptr; }
+    // The remote address `offset` bytes in.
+    template <class T>
+    T* At(std::size_t offset) const {
+        return reinterpret_cast<T*>(static_cast<char*>(address_) + offset);
+    }
+    void Write(std::size_t offset, const void* data, std::size_t bytes) const {
+        if (offset + bytes <= size_) WriteProcessMemory(process_, At<char>(offset), data, bytes, nullptr);
+    }
+    void Read(std::size_t offset, void* data, std::size_t bytes) const {
+        if (offset + bytes <= size_) ReadProcessMemory(process_, At<char>(offset), data, bytes, nullptr);
+    }
+
+private:
+    HANDLE process_;
+    std::size_t size_;
+    void* address_ = nullptr;
+};
+
+std::wstring ListViewText(HWND list, const RemoteMemory& memory, int row, int column) {
+    constexpr int kChars = 512;
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = memory.At<wchar_t>(sizeof item);
+    item.cchTextMax = kChars;
+    const wchar_t empty = L'\0';
+    memory.Write(sizeof item, &empty, sizeof empty);
+    memory.Write(0, &item, sizeof item);
+    SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(memory.At<LVITEMW>(0)));
+    std::wstring text(kChars, L'\0');
+    memory.Read(sizeof item, text.data(), kChars * sizeof(wchar_t));
+    text.resize(text.find(L'\0') == std::wstring::npos ? kChars : text.find(L'\0'));
+    return text;
 }
 
 struct VisibleSearch {
@@ -160,6 +229,13 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
+std::wstring ControlText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
 DWORD ProcessOf(HWND window) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
@@ -172,6 +248,39 @@ void EndProcessOf(HWND window) {
         WaitForSingleObject(process, 10000);
         CloseHandle(process);
     }
+}
+
+HWND ChildWithText(HWND parent, const std::wstring& text) {
+    TextSearch search{text};
+    EnumChildWindows(parent, FindText, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void ClickButton(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+void ClickTab(HWND tabs, int index) {
+    RemoteMemory memory(tabs, sizeof(RECT));
+    if (!memory.Ready()) return;
+    SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(memory.At<RECT>(0)));
+    RECT item{};
+    memory.Read(0, &item, sizeof item);
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(tabs, WM_LBUTTONUP, 0, at);
+}
+
+std::vector<std::wstring> ListViewColumn(HWND list, int column) {
+    std::vector<std::wstring> texts;
+    RemoteMemory memory(list, sizeof(LVITEMW) + 512 * sizeof(wchar_t));
+    if (!memory.Ready()) return texts;
+    for (int row = 0; row < ListViewCount(list); ++row) texts.push_back(ListViewText(list, memory, row, column));
+    return texts;
+}
+
+int ListViewCount(HWND list) {
+    return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
 }
 
 void SendTrayMouse(HWND settings, LPARAM mouseCode) {
@@ -218,6 +327,37 @@ void StoreList(const wchar_t* section, const std::vector<std::wstring>& values) 
 
 std::optional<std::wstring> StoredValue(const wchar_t* section, const wchar_t* key) {
     return GetString(HKEY_CURRENT_USER, std::wstring(kAppKey) + L"\\" + section, key);
+}
+
+std::vector<std::wstring> StoredList(const wchar_t* section) {
+    std::vector<std::wstring> values;
+    for (int position = 1;; ++position) {
+        auto value = StoredValue(section, (L"MenuChoice" + std::to_wstring(position)).c_str());
+        if (!value) return values;
+        values.push_back(*value);
+        if (*value == L"Done") return values;
+    }
+}
+
+std::wstring DesktopFolder() {
+    PWSTR path = nullptr;
+    std::wstring desktop;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &path))) desktop = path;
+    CoTaskMemFree(path);
+    return desktop.empty() || desktop.back() == L'\\' ? desktop : desktop + L'\\';
+}
+
+std::vector<std::wstring> FolderEntries(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
 }
 
 FixtureFolder::FixtureFolder() : path_(L"C:\\kelvo-e2e\\") {

@@ -54,8 +54,22 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className);
 HWND VisiblePopupOf(DWORD pid);
 bool AnyWindowVisible(DWORD pid);
 std::wstring WindowText(HWND window);
+// The text a control of another process holds now (GetWindowText gives only
+// its caption as created).
+std::wstring ControlText(HWND control);
 DWORD ProcessOf(HWND window);
 void EndProcessOf(HWND window);
+
+// The child window of `parent`, at any depth, whose caption is exactly
+// `text`; nullptr when none.
+HWND ChildWithText(HWND parent, const std::wstring& text);
+// Presses a button of another process as a mouse click does.
+void ClickButton(HWND button);
+// Clicks tab `index` of a tab control of another process at its caption.
+void ClickTab(HWND tabs, int index);
+// Column `column` of every row of a list view of another process, top down.
+std::vector<std::wstring> ListViewColumn(HWND list, int column);
+int ListViewCount(HWND list);
 
 // Sends the notification-area icon's mouse action to the program.
 void SendTrayMouse(HWND settings, LPARAM mouseCode);
@@ -70,6 +84,15 @@ void RemoveIconOf(HWND owner);
 void ClearStore();
 void StoreList(const wchar_t* section, const std::vector<std::wstring>& values);
 std::optional<std::wstring> StoredValue(const wchar_t* section, const wchar_t* key);
+// MenuChoice1, MenuChoice2... up to the first "Done" (included) or the first
+// missing value.
+std::vector<std::wstring> StoredList(const wchar_t* section);
+
+// The user's desktop folder of this prefix, ending with a backslash.
+std::wstring DesktopFolder();
+// Names of the entries of `folder` (ending with a backslash) in the file
+// system's order, without "." and "..".
+std::vector<std::wstring> FolderEntries(const std::wstring& folder);
 
 // A folder of fixture files, emptied and made again.
 class FixtureFolder {
