@@ -279,6 +279,22 @@ std::vector<std::wstring> ListViewColumn(HWND list, int column) {
     return texts;
 }
 
+std::vector<int> ListViewImages(HWND list) {
+    std::vector<int> images;
+    RemoteMemory memory(list, sizeof(LVITEMW));
+    if (!memory.Ready()) return images;
+    for (int row = 0; row < ListViewCount(list); ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        memory.Write(0, &item, sizeof item);
+        SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(memory.At<LVITEMW>(0)));
+        memory.Read(0, &item, sizeof item);
+        images.push_back(item.iImage);
+    }
+    return images;
+}
+
 int ListViewCount(HWND list) {
     return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
 }
@@ -378,6 +394,8 @@ void FixtureFolder::AddFile(const std::wstring& name) {
 void RouteTextFilesToRecorder() {
     RegDeleteTreeW(HKEY_CURRENT_USER, kOpenedKey);
     SetString(HKEY_CLASSES_ROOT, L".txt", nullptr, kRecorderType);
+    // A registered type has a name; the shell names files of the type by it.
+    SetString(HKEY_CLASSES_ROOT, kRecorderType, nullptr, L"Text Document");
     SetString(HKEY_CLASSES_ROOT, std::wstring(kRecorderType) + L"\\shell\\open\\command", nullptr,
               L"\"" + BesideThisProgram(L"e2e_open_recorder.exe") + L"\" \"%1\"");
 }

@@ -70,6 +70,8 @@ void ClickTab(HWND tabs, int index);
 // Column `column` of every row of a list view of another process, top down.
 std::vector<std::wstring> ListViewColumn(HWND list, int column);
 int ListViewCount(HWND list);
+// The image-list position of every row's small icon (I_IMAGENONE: none).
+std::vector<int> ListViewImages(HWND list);
 
 // Sends the notification-area icon's mouse action to the program.
 void SendTrayMouse(HWND settings, LPARAM mouseCode);
@@ -109,8 +111,9 @@ private:
     std::vector<std::wstring> files_;
 };
 
-// Makes the recorder the default program of text files and forgets what it
-// recorded before; OpenedPaths lists what it was asked to open since.
+// Makes the recorder the default program of text files, registered under
+// the type name "Text Document", and forgets what it recorded before;
+// OpenedPaths lists what it was asked to open since.
 void RouteTextFilesToRecorder();
 std::vector<std::wstring> OpenedPaths();
 

@@ -21,6 +21,10 @@ std::wstring Lower(std::wstring text) {
     return text;
 }
 
+std::size_t IndexOf(const std::vector<std::wstring>& names, const std::wstring& name) {
+    return static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin());
+}
+
 int WidthOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -153,17 +157,32 @@ TEST_F(SettingsLoopTest, PropertiesShowsBothStoredListsWithoutMissingFiles) {
     EXPECT_EQ(ListViewColumn(DesktopList(), 1), std::vector<std::wstring>{folder.Path()});
     EXPECT_EQ(ListViewColumn(CustomList(), 0), (std::vector<std::wstring>{L"Report.txt", L"Plan.txt"}));
     EXPECT_EQ(ListViewColumn(CustomList(), 1), (std::vector<std::wstring>{folder.Path(), folder.Path()}));
+    // Position 0 holds the blank picture each list starts with; two text
+    // documents share their type's picture.
+    const std::vector<int> images = ListViewImages(CustomList());
+    ASSERT_EQ(images.size(), 2u);
+    EXPECT_GT(images[0], 0);
+    EXPECT_EQ(images[1], images[0]);
 }
 
 TEST_F(SettingsLoopTest, LoadDeskTopAndOkStoreTheDesktopFolderForThePopup) {
     OpenProperties();
     LoadDeskTop();
     const std::vector<std::wstring> names = desktop.ListedNames();
-    for (const wchar_t* name : {L"readme.txt", L"notes.txt", L"\u00FCberblick.txt", L"hidden.dat", L"sub folder"}) {
-        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end());
-    }
     EXPECT_EQ(ListViewColumn(DesktopList(), 0), names);
     EXPECT_EQ(ListViewColumn(DesktopList(), 1), std::vector<std::wstring>(names.size(), desktop.Path()));
+    const std::vector<int> images = ListViewImages(DesktopList());
+    ASSERT_EQ(images.size(), names.size());
+    for (const wchar_t* name : {L"readme.txt", L"notes.txt", L"\u00FCberblick.txt", L"hidden.dat", L"sub folder"}) {
+        SCOPED_TRACE(name);
+        ASSERT_LT(IndexOf(names, name), names.size());
+        EXPECT_GT(images[IndexOf(names, name)], 0);
+    }
+    // Text documents share their type's picture; the folder has its own.
+    const int textImage = images[IndexOf(names, L"readme.txt")];
+    EXPECT_EQ(images[IndexOf(names, L"notes.txt")], textImage);
+    EXPECT_EQ(images[IndexOf(names, L"\u00FCberblick.txt")], textImage);
+    EXPECT_NE(images[IndexOf(names, L"sub folder")], textImage);
 
     Press(L"OK");
     // The store is written after the window is hidden.
@@ -177,9 +196,8 @@ TEST_F(SettingsLoopTest, LoadDeskTopAndOkStoreTheDesktopFolderForThePopup) {
 
     // Two custom entries, then the DeskTop submenu, whose entries follow the
     // stored order.
-    const auto readme = std::find(names.begin(), names.end(), L"readme.txt") - names.begin();
     std::vector<WORD> keys{VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT};
-    keys.insert(keys.end(), static_cast<std::size_t>(readme), VK_DOWN);
+    keys.insert(keys.end(), IndexOf(names, L"readme.txt"), VK_DOWN);
     keys.push_back(VK_RETURN);
     HWND popup = ShowPopup();
     ASSERT_NE(popup, nullptr);
