@@ -1,16 +1,31 @@
 #include "store/FileRows.h"
 
+#include <initializer_list>
+
 #include "shell/TextUtils.h"
 #include "store/TextCase.h"
 
 namespace kelvo {
+namespace {
+
+bool EndsWithAny(const std::string& lowerName, std::initializer_list<const char*> extensions) {
+    for (const char* extension : extensions) {
+        if (lowerName.ends_with(extension)) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 std::string ImageKeyOf(ShellInfo& shell, const std::string& name, const std::string& path,
                        const std::string& typeName) {
     std::string type = typeName;
     type = LowerCase(StripNulls(type));
-    if (type == "shortcut") return name;
-    if (type != "application") return type;
+    // The shell's type names are translated, and some shells name programs by
+    // their extension: programs and shortcuts are known by extension too.
+    const std::string lowerName = LowerCase(name);
+    if (type == "shortcut" || EndsWithAny(lowerName, {".lnk"})) return name;
+    if (type != "application" && !EndsWithAny(lowerName, {".exe", ".com"})) return type;
     // A Windows program names the Windows version it needs in the high word.
     return GetHiWord(shell.ExecutableType(path)) > 0 ? name : kDosIconKey;
 }

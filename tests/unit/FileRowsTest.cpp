@@ -18,6 +18,7 @@ constexpr std::int32_t kDosProgram = 0x00005A4D;
 
 struct KeyCase {
     const char* label;
+    const char* name;
     FakeFileFacts facts;
     const char* expectedKey;
 };
@@ -27,22 +28,28 @@ class ImageKeyTest : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(ImageKeyTest, KeyFollowsTheKindOfFile) {
     FakeShellInfo shell;
     const KeyCase& c = GetParam();
-    shell.Add("C:\\D\\Tool.exe", c.facts);
-    EXPECT_EQ(ImageKeyOf(shell, "Tool.exe", "C:\\D\\Tool.exe", c.facts.typeName), c.expectedKey);
+    const std::string path = std::string("C:\\D\\") + c.name;
+    shell.Add(path, c.facts);
+    EXPECT_EQ(ImageKeyOf(shell, c.name, path, c.facts.typeName), c.expectedKey);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, ImageKeyTest,
-    ::testing::Values(KeyCase{"windows_program", {"Application", 3, kWindowsProgram}, "Tool.exe"},
-                      KeyCase{"console_program", {"Application", 3, kConsoleProgram}, "DOSExeIcon"},
-                      KeyCase{"dos_program", {"APPLICATION", 3, kDosProgram}, "DOSExeIcon"},
-                      KeyCase{"shortcut", {"Shortcut", 4, 0}, "Tool.exe"},
-                      KeyCase{"document", {"Text Document", 5, 0}, "text document"},
-                      KeyCase{"folder", {"File Folder", 6, 0}, "file folder"},
-                      KeyCase{"unicode_type", {std::string("R\xC3\x89SUM\xC3\x89 File"), 7, 0},
-                              "r\xC3\xA9sum\xC3\xA9 file"},
-                      KeyCase{"type_cut_at_nul", {std::string("Text Document\0junk", 18), 5, 0},
-                              "text document"}),
+    ::testing::Values(
+        KeyCase{"windows_program", "Tool.exe", {"Application", 3, kWindowsProgram}, "Tool.exe"},
+        KeyCase{"console_program", "Tool.exe", {"Application", 3, kConsoleProgram}, "DOSExeIcon"},
+        KeyCase{"dos_program", "OLD.COM", {"APPLICATION", 3, kDosProgram}, "DOSExeIcon"},
+        KeyCase{"shortcut", "Tool.lnk", {"Shortcut", 4, 0}, "Tool.lnk"},
+        KeyCase{"document", "Notes.txt", {"Text Document", 5, 0}, "text document"},
+        KeyCase{"folder", "Projects", {"File Folder", 6, 0}, "file folder"},
+        KeyCase{"unicode_type", "cv.doc", {std::string("R\xC3\x89SUM\xC3\x89 File"), 7, 0},
+                "r\xC3\xA9sum\xC3\xA9 file"},
+        KeyCase{"type_cut_at_nul", "Notes.txt", {std::string("Text Document\0junk", 18), 5, 0},
+                "text document"},
+        // Translated type names, and shells that name programs by extension.
+        KeyCase{"translated_program", "Tool.EXE", {"Anwendung", 3, kWindowsProgram}, "Tool.EXE"},
+        KeyCase{"program_named_by_extension", "Tool.exe", {"exe file", 3, kConsoleProgram}, "DOSExeIcon"},
+        KeyCase{"translated_shortcut", "Tool.lnk", {"Verkn\xC3\xBCpfung", 4, 0}, "Tool.lnk"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 class FileRowsTest : public ::testing::Test {
