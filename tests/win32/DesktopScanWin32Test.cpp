@@ -11,17 +11,10 @@
 #include <vector>
 
 #include "platform/win32/RegistryStore.h"
-#include "platform/win32/SettingsWindow.h"
 #include "platform/win32/Utf8.h"
-#include "platform/win32/Win32EventPump.h"
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32ImageList.h"
-#include "platform/win32/Win32Launcher.h"
-#include "platform/win32/Win32Popup.h"
-#include "platform/win32/Win32SettingsExtras.h"
-#include "platform/win32/Win32ShellInfo.h"
-#include "platform/win32/Win32Taskbar.h"
 #include "store/DesktopScan.h"
 #include "store/ListLoader.h"
 
@@ -127,7 +120,7 @@ protected:
         LVITEMW item{};
         item.mask = LVIF_IMAGE;
         item.iItem = k - 1;
-        SendMessageW(settings.ControlHandle("ListView1"), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(desktop.settings.ControlHandle("ListView1"), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         return item.iImage;
     }
     void StoreDesktopList(const std::vector<std::string>& names) {
@@ -139,31 +132,10 @@ protected:
     }
 
     static inline std::string root;
-    SettingsWindow settings{GetModuleHandleW(nullptr)};
-    NoticeWindow splash{GetModuleHandleW(nullptr), NoticeKind::Logo};
-    NoticeWindow wait{GetModuleHandleW(nullptr), NoticeKind::Wait};
     ScratchStore store;
-    Win32FileSystem files;
-    Win32Taskbar taskbar{settings.Handle(), settings.ProgramIcon(true)};
-    Win32Popup popup{settings.Handle()};
-    Win32EventPump pump;
-    Win32Program program;
-    Win32Launcher launcher{settings.Handle()};
-    Win32ShellInfo shell;
     FixtureDesktop folders{root};
-    Win32BusyPointer pointer;
-    Win32TextBox helpText{settings.ControlHandle("DeskTopHelp")};
-    DesktopParts parts{
-        store.Store(), files, settings.ListView1(), settings.ListView2(), settings.ImageList1(),
-        settings.ImageList2(), settings.AsWindow(), splash.AsWindow(), wait.AsWindow(), settings.Tabs(),
-        EditingButtons{settings.ButtonOf(SettingsButton::CustomMoveDown),
-                       settings.ButtonOf(SettingsButton::CustomMoveUp),
-                       settings.ButtonOf(SettingsButton::CustomRemoveItem),
-                       settings.ButtonOf(SettingsButton::DesktopMoveDown),
-                       settings.ButtonOf(SettingsButton::DesktopMoveUp),
-                       settings.ButtonOf(SettingsButton::DesktopRemoveItem),
-                       settings.ButtonOf(SettingsButton::Help)},
-        taskbar, popup, pump, program, launcher, shell, folders, pointer, helpText};
+    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
+    DesktopParts& parts = desktop.parts;
     DesktopState state;
 };
 
@@ -199,7 +171,7 @@ TEST_F(DesktopScanTest, LoadDeskTopListsEveryEntryOfTheDesktopFolderLowerCased) 
 TEST_F(DesktopScanTest, ScannedRowsShowPicturesKeyedByKindOfFile) {
     LoadDeskTop(parts, state);
     const std::vector<ListRow> rows = Rows();
-    auto& images = dynamic_cast<Win32ImageList&>(settings.ImageList1());
+    auto& images = dynamic_cast<Win32ImageList&>(desktop.settings.ImageList1());
 
     std::set<std::string> keys;
     for (std::size_t k = 1; k <= rows.size(); ++k) {
@@ -233,7 +205,7 @@ TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
     EXPECT_EQ(rows[2].text, "hidden.dat");
     for (const ListRow& row : rows) {
         EXPECT_EQ(row.subItem, location);
-        EXPECT_TRUE(settings.ImageList1().Contains(row.iconKey)) << row.text;
+        EXPECT_TRUE(desktop.settings.ImageList1().Contains(row.iconKey)) << row.text;
     }
     EXPECT_EQ(state.desktopCount, 4);  // the missing one is still counted
 }
