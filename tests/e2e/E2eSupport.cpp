@@ -303,6 +303,13 @@ void SendTrayMouse(HWND settings, LPARAM mouseCode) {
     PostMessageW(settings, kTrayMessage, 0, mouseCode);
 }
 
+HWND ShowPopupOf(HWND settings, DWORD pid) {
+    SendTrayMouse(settings, kRightButtonUp);
+    HWND popup = nullptr;
+    WaitUntil([&] { return (popup = VisiblePopupOf(pid)) != nullptr; });
+    return popup;
+}
+
 void PressKeys(HWND popup, const std::vector<WORD>& keys) {
     for (WORD key : keys) {
         PostMessageW(popup, WM_KEYDOWN, key, 1);

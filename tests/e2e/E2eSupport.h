@@ -75,6 +75,9 @@ std::vector<int> ListViewImages(HWND list);
 
 // Sends the notification-area icon's mouse action to the program.
 void SendTrayMouse(HWND settings, LPARAM mouseCode);
+// A right-button release on the icon; the popup window shown for it, or
+// nullptr when none appeared.
+HWND ShowPopupOf(HWND settings, DWORD pid);
 // Keys for the popup's own menu loop, pressed and released in order.
 void PressKeys(HWND popup, const std::vector<WORD>& keys);
 // True while the shell holds the icon of `owner`.

@@ -88,12 +88,7 @@ protected:
         ASSERT_NE(settings, nullptr);
     }
 
-    HWND ShowPopup() {
-        SendTrayMouse(settings, kRightButtonUp);
-        HWND popup = nullptr;
-        WaitUntil([&] { return (popup = VisiblePopupOf(kelvo->Id())) != nullptr; });
-        return popup;
-    }
+    HWND ShowPopup() { return ShowPopupOf(settings, kelvo->Id()); }
 
     // "Properties", the entry above "Exit".
     void OpenProperties() {

@@ -37,12 +37,7 @@ protected:
         ASSERT_NE(settings, nullptr);
     }
 
-    HWND ShowPopup() {
-        SendTrayMouse(settings, kRightButtonUp);
-        HWND popup = nullptr;
-        WaitUntil([&] { return (popup = VisiblePopupOf(kelvo->Id())) != nullptr; });
-        return popup;
-    }
+    HWND ShowPopup() { return ShowPopupOf(settings, kelvo->Id()); }
 
     // Chooses a row with the keyboard and returns what the shell was asked
     // to open, empty when nothing was.
