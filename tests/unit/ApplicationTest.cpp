@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -268,6 +269,8 @@ struct HelpCase {
     int tab;
     const char* expectedStart;
 };
+
+void PrintTo(const HelpCase& c, std::ostream* out) { *out << "tab " << c.tab; }
 
 class HelpPaneTest : public ApplicationTest, public ::testing::WithParamInterface<HelpCase> {};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct SplitCase {
     std::string separator;
     std::vector<std::string> fields;
 };
+
+// Names the case readably in the test list and in failures.
+void PrintTo(const SplitCase& c, std::ostream* out) { *out << '"' << c.text << "\" at \"" << c.separator << '"'; }
 
 class SplitFieldsTest : public ::testing::TestWithParam<SplitCase> {};
 
