@@ -24,18 +24,6 @@ namespace {
 constexpr int kEntries = 1000;
 constexpr char kBenchKey[] = "Software\\KelvoTop settings bench";
 
-// The real folder listing, with a fixture folder as the desktop.
-class FixtureDesktop final : public Folders {
-public:
-    explicit FixtureDesktop(std::string folder) : folder_(std::move(folder)) {}
-    std::string DesktopFolder() override { return folder_; }
-    std::vector<std::string> List(const std::string& folder) override { return real_.List(folder); }
-
-private:
-    std::string folder_;
-    Win32Folders real_;
-};
-
 std::string MakeFolder(const std::string& name, const std::string& extension) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -87,7 +75,7 @@ int main() {
     RegistryStore store(kBenchKey);
     SeedList(store, kCustomSection, MakeFolder("custom", ".txt"), "custom");
     SeedList(store, kDesktopSection, MakeFolder("desk", ".txt"), "desk");
-    FixtureDesktop folders(MakeFolder("desktop", ".ini"));
+    Win32Folders folders(MakeFolder("desktop", ".ini"));
     Win32Desktop desktop(GetModuleHandleW(nullptr), store, folders);
     Application app(desktop.parts);
 

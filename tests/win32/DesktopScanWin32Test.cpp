@@ -48,18 +48,6 @@ void Touch(const std::string& path) {
                             FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// The real folder listing, with the desktop folder moved to a fixture.
-class FixtureDesktop final : public Folders {
-public:
-    explicit FixtureDesktop(std::string desktop) : desktop_(std::move(desktop)) {}
-    std::string DesktopFolder() override { return desktop_; }
-    std::vector<std::string> List(const std::string& folder) override { return real_.List(folder); }
-
-private:
-    std::string desktop_;
-    Win32Folders real_;
-};
-
 // The registry store on a key of its own, removed with it.
 class ScratchStore {
 public:
@@ -133,7 +121,7 @@ protected:
 
     static inline std::string root;
     ScratchStore store;
-    FixtureDesktop folders{root};
+    Win32Folders folders{root};
     Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
     DesktopParts& parts = desktop.parts;
     DesktopState state;

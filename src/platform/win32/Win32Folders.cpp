@@ -24,6 +24,7 @@ std::string WithoutTrailingSeparators(std::string path) {
 }  // namespace
 
 std::string Win32Folders::DesktopFolder() {
+    if (!desktopFolder_.empty()) return desktopFolder_;
     PWSTR path = nullptr;
     std::string desktop;
     if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &path))) {

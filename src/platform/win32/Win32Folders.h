@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Folders.h"
@@ -10,8 +11,15 @@ namespace kelvo {
 // system's own search.
 class Win32Folders final : public Folders {
 public:
+    // `desktopFolder` stands in for the user's desktop when given (tests and
+    // benchmarks scan a fixture folder).
+    explicit Win32Folders(std::string desktopFolder = {}) : desktopFolder_(std::move(desktopFolder)) {}
+
     std::string DesktopFolder() override;
     std::vector<std::string> List(const std::string& folder) override;
+
+private:
+    std::string desktopFolder_;
 };
 
 }  // namespace kelvo
