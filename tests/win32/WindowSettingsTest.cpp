@@ -11,6 +11,7 @@
 
 #include "platform/win32/SettingsWindow.h"
 #include "platform/win32/Twips.h"
+#include "platform/win32/Win32SettingsExtras.h"
 #include "settings/Layout.h"
 
 namespace kelvo {
@@ -300,8 +301,10 @@ TEST_F(SettingsWindowTest, HelpPaneIsPaintedYellow) {
 }
 
 TEST_F(SettingsWindowTest, HelpTextIsSet) {
-    settings.SetHelpText("Press <OK> \xE2\x80\x93 or <Cancel> ");
+    Win32TextBox help(Control("DeskTopHelp"));
+    help.SetText("Press <OK> \xE2\x80\x93 or <Cancel> ");
     EXPECT_EQ(TextOf(Control("DeskTopHelp")), L"Press <OK> \x2013 or <Cancel> ");
+    EXPECT_EQ(help.Text(), "Press <OK> \xE2\x80\x93 or <Cancel> ");
 }
 
 struct FontCase {

@@ -177,10 +177,6 @@ Button& SettingsWindow::ButtonOf(SettingsButton which) {
     throw std::out_of_range("no such button");
 }
 
-void SettingsWindow::SetHelpText(std::string_view utf8) {
-    SetWindowTextW(impl_->controls->Get("DeskTopHelp"), Widen(utf8).c_str());
-}
-
 HWND SettingsWindow::ControlHandle(std::string_view name) const {
     return impl_->controls->Get(name);
 }

@@ -37,8 +37,6 @@ public:
     ImageList& ImageList1();
     ImageList& ImageList2();
     Button& ButtonOf(SettingsButton which);
-    // Replaces the text of the help pane DeskTopHelp.
-    void SetHelpText(std::string_view utf8);
     // The window of a control of the layout by its name, nullptr when none.
     HWND ControlHandle(std::string_view name) const;
 
