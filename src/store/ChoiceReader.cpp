@@ -21,12 +21,4 @@ std::optional<ListEntry> ChoiceReader::Next() {
     return ParseChoice(value);
 }
 
-StoredList ReadList(SettingsStore& store, const std::string& section) {
-    StoredList list;
-    ChoiceReader reader(store, section);
-    while (auto entry = reader.Next()) list.entries.push_back(std::move(*entry));
-    list.count = reader.Count();
-    return list;
-}
-
 }  // namespace kelvo

@@ -1,7 +1,6 @@
 #pragma once
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/SettingsStore.h"
 #include "store/ListEntry.h"
@@ -24,12 +23,5 @@ private:
     int count_ = 0;
     bool done_ = false;
 };
-
-struct StoredList {
-    std::vector<ListEntry> entries;
-    int count = 0;
-};
-
-StoredList ReadList(SettingsStore& store, const std::string& section);
 
 }  // namespace kelvo

@@ -1,6 +1,16 @@
 #include "fakes/TestData.h"
 
+#include "store/ChoiceReader.h"
+
 namespace kelvo {
+
+StoredList ReadList(SettingsStore& store, const std::string& section) {
+    StoredList list;
+    ChoiceReader reader(store, section);
+    while (auto entry = reader.Next()) list.entries.push_back(std::move(*entry));
+    list.count = reader.Count();
+    return list;
+}
 
 void SeedList(FakeSettingsStore& store, const std::string& section, const std::vector<ListEntry>& entries) {
     int position = 1;

@@ -4,12 +4,21 @@
 
 #include "fakes/FakeSettingsStore.h"
 #include "menus/MenuLevel.h"
+#include "platform/SettingsStore.h"
 #include "store/ListEntry.h"
 
 namespace kelvo {
 
 // Stores `entries` as the list of `section`, followed by the terminator.
 void SeedList(FakeSettingsStore& store, const std::string& section, const std::vector<ListEntry>& entries);
+
+// A whole stored list, read as the program reads it, and the count of
+// entries read.
+struct StoredList {
+    std::vector<ListEntry> entries;
+    int count = 0;
+};
+StoredList ReadList(SettingsStore& store, const std::string& section);
 
 // Entries C:\<folder>\<prefix>1.txt ... <prefix>n.txt.
 std::vector<ListEntry> NumberedEntries(int n, const std::string& prefix, const std::string& folder);
