@@ -92,8 +92,7 @@ bool HasOwnIcon(const std::wstring& extension) {
 // Asks by the file's name and attributes only: the shell answers with the
 // file's type and the type's icon without opening the file, also for paths
 // too long for its calls.
-DWORD_PTR DescribeByNameAndAttributes(const std::string& path, SHFILEINFOW& info) {
-    const DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
+DWORD_PTR DescribeByNameAndAttributes(const std::string& path, DWORD attributes, SHFILEINFOW& info) {
     if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
     return SHGetFileInfoW(LastComponent(Widen(path)).c_str(), attributes, &info, sizeof info,
                           kDescribeFlags | SHGFI_USEFILEATTRIBUTES);
@@ -166,12 +165,15 @@ std::optional<ShellFileInfo> Win32ShellInfo::Describe(const std::string& path) {
         systemImages_ = nullptr;
         return std::nullopt;
     }
+    const DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
     DWORD_PTR list = 0;
-    if (TakesTypeIcon(path)) {
-        list = DescribeByNameAndAttributes(path, info);
+    if (TakesTypeIcon(path, attributes)) {
+        list = DescribeByNameAndAttributes(path, attributes, info);
     } else {
         list = SHGetFileInfoW(ShellPathForm(path).c_str(), 0, &info, sizeof info, kDescribeFlags);
-        if (list == 0 && Widen(path).size() >= MAX_PATH) list = DescribeByNameAndAttributes(path, info);
+        if (list == 0 && Widen(path).size() >= MAX_PATH) {
+            list = DescribeByNameAndAttributes(path, attributes, info);
+        }
     }
     systemImages_ = reinterpret_cast<HIMAGELIST>(list);
     if (list == 0) return std::nullopt;
@@ -181,8 +183,7 @@ std::optional<ShellFileInfo> Win32ShellInfo::Describe(const std::string& path) {
 // Most files show their type's icon and name; the shell then gives the same
 // answer from the name and attributes alone, without opening the file,
 // which some shells take milliseconds a file for.
-bool Win32ShellInfo::TakesTypeIcon(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
+bool Win32ShellInfo::TakesTypeIcon(const std::string& path, DWORD attributes) {
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     const std::wstring extension = Extension(Widen(path));
     if (extension.empty()) return false;

@@ -20,7 +20,7 @@ public:
     std::optional<Image16> DrawSmallIcon(int iconIndex) override;
 
 private:
-    bool TakesTypeIcon(const std::string& path);
+    bool TakesTypeIcon(const std::string& path, DWORD attributes);
 
     // The system's small-icon list as the last Describe returned it; null
     // after a failed one, so that nothing is drawn for an unknown file.
