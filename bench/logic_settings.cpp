@@ -6,7 +6,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/TestData.h"
 #include "menus/MenuIds.h"
-#include "shell/Application.h"
+#include "app/Application.h"
 #include "store/Choices.h"
 
 namespace kelvo {

@@ -15,7 +15,7 @@
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Folders.h"
-#include "shell/Application.h"
+#include "app/Application.h"
 #include "store/Choices.h"
 
 namespace kelvo {

@@ -4,7 +4,7 @@
 #include "menus/MenuLevel.h"
 #include "platform/Controls.h"
 #include "platform/SettingsStore.h"
-#include "shell/DesktopParts.h"
+#include "app/DesktopParts.h"
 #include "store/ListEntry.h"
 
 namespace kelvo {

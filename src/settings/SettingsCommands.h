@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/DesktopParts.h"
+#include "app/DesktopParts.h"
 
 namespace kelvo {
 

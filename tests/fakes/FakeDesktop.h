@@ -7,7 +7,7 @@
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShellInfo.h"
-#include "shell/DesktopParts.h"
+#include "app/DesktopParts.h"
 
 namespace kelvo {
 

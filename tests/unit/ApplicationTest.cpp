@@ -8,7 +8,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/TestData.h"
 #include "menus/MenuIds.h"
-#include "shell/Application.h"
+#include "app/Application.h"
 #include "settings/HelpTexts.h"
 #include "store/Choices.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeDesktop.h"
-#include "menus/EntryImages.h"
-#include "store/DesktopScan.h"
-#include "store/FileRows.h"
-#include "store/ListFiles.h"
+#include "lists/EntryImages.h"
+#include "lists/DesktopScan.h"
+#include "lists/FileRows.h"
+#include "lists/ListFiles.h"
 
 namespace kelvo {
 namespace {

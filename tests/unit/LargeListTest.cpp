@@ -3,7 +3,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/TestData.h"
 #include "menus/MenuIds.h"
-#include "shell/Application.h"
+#include "app/Application.h"
 #include "store/ChoiceReader.h"
 #include "store/ChoiceWriter.h"
 #include "store/Choices.h"

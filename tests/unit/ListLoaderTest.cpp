@@ -6,9 +6,9 @@
 
 #include "fakes/FakeDesktop.h"
 #include "fakes/TestData.h"
-#include "menus/EntryImages.h"
+#include "lists/EntryImages.h"
 #include "store/Choices.h"
-#include "store/ListLoader.h"
+#include "lists/ListLoader.h"
 
 namespace kelvo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "store/TextCase.h"
+#include "lists/TextCase.h"
 
 namespace kelvo {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/TextUtils.h"
+#include "app/TextUtils.h"
 
 namespace kelvo {
 namespace {

@@ -15,8 +15,8 @@
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32ImageList.h"
-#include "store/DesktopScan.h"
-#include "store/ListLoader.h"
+#include "lists/DesktopScan.h"
+#include "lists/ListLoader.h"
 
 namespace kelvo {
 namespace {

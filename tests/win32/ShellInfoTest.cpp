@@ -11,7 +11,7 @@
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ShellInfo.h"
-#include "store/TextCase.h"
+#include "lists/TextCase.h"
 
 namespace kelvo {
 namespace {

@@ -1,7 +1,7 @@
 #include "platform/win32/Win32ControlsForm.h"
 
 #include "platform/win32/Twips.h"
-#include "shell/Centring.h"
+#include "app/Centring.h"
 
 namespace kelvo {
 

@@ -9,7 +9,7 @@
 #include "platform/win32/Win32SettingsExtras.h"
 #include "platform/win32/Win32ShellInfo.h"
 #include "platform/win32/Win32Taskbar.h"
-#include "shell/DesktopParts.h"
+#include "app/DesktopParts.h"
 
 namespace kelvo {
 

@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <iterator>
 
-#include "shell/Application.h"
+#include "app/Application.h"
 
 namespace kelvo {
 

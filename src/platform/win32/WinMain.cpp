@@ -10,7 +10,7 @@
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32Taskbar.h"
-#include "shell/Application.h"
+#include "app/Application.h"
 
 namespace kelvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "store/TextCase.h"
+#include "lists/TextCase.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "menus/EntryImages.h"
+#include "lists/EntryImages.h"
 
 #include "platform/Image.h"
 

@@ -3,7 +3,7 @@
 
 #include "platform/ImageList.h"
 #include "platform/ListView.h"
-#include "shell/DesktopParts.h"
+#include "app/DesktopParts.h"
 
 namespace kelvo {
 

@@ -1,6 +1,6 @@
-#include "store/ListFiles.h"
+#include "lists/ListFiles.h"
 
-#include "store/FileRows.h"
+#include "lists/FileRows.h"
 
 namespace kelvo {
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/DesktopParts.h"
+#include "app/DesktopParts.h"
 #include "store/ListEntry.h"
 
 namespace kelvo {

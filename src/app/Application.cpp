@@ -1,10 +1,10 @@
-#include "shell/Application.h"
+#include "app/Application.h"
 
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
 #include "menus/TrayPopup.h"
-#include "store/DesktopScan.h"
-#include "store/ListLoader.h"
+#include "lists/DesktopScan.h"
+#include "lists/ListLoader.h"
 
 namespace kelvo {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/DesktopParts.h"
+#include "app/DesktopParts.h"
 
 namespace kelvo {
 

@@ -1,8 +1,8 @@
-#include "store/DesktopScan.h"
+#include "lists/DesktopScan.h"
 
-#include "menus/EntryImages.h"
-#include "store/FileRows.h"
-#include "store/TextCase.h"
+#include "lists/EntryImages.h"
+#include "lists/FileRows.h"
+#include "lists/TextCase.h"
 
 namespace kelvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/TextUtils.h"
+#include "app/TextUtils.h"
 
 #include <algorithm>
 

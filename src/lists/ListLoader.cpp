@@ -1,11 +1,11 @@
-#include "store/ListLoader.h"
+#include "lists/ListLoader.h"
 
 #include <string>
 
-#include "menus/EntryImages.h"
+#include "lists/EntryImages.h"
 #include "store/ChoiceReader.h"
 #include "store/Choices.h"
-#include "store/ListFiles.h"
+#include "lists/ListFiles.h"
 
 namespace kelvo {
 

@@ -1,9 +1,9 @@
-#include "store/FileRows.h"
+#include "lists/FileRows.h"
 
 #include <initializer_list>
 
-#include "shell/TextUtils.h"
-#include "store/TextCase.h"
+#include "app/TextUtils.h"
+#include "lists/TextCase.h"
 
 namespace kelvo {
 namespace {

@@ -3,7 +3,7 @@
 #include "menus/MenuLevel.h"
 #include "menus/PopupMenu.h"
 #include "settings/SettingsCommands.h"
-#include "shell/DesktopParts.h"
+#include "app/DesktopParts.h"
 
 namespace kelvo {
 
