@@ -4,7 +4,10 @@
 #include "menus/MenuIds.h"
 #include "menus/TrayPopup.h"
 #include "lists/DesktopScan.h"
+#include "lists/DroppedFiles.h"
 #include "lists/ListLoader.h"
+#include "settings/ListEditing.h"
+#include "settings/TabChange.h"
 
 namespace kelvo {
 
@@ -59,17 +62,53 @@ void Application::OnMenuCommand(int id) {
 }
 
 void Application::OnSettingsCommand(SettingsCommand command) {
+    if (EditList(command)) return;
     switch (command) {
         case SettingsCommand::OK: CommitSettings(); break;
         case SettingsCommand::Cancel: CancelChoices(parts_, state_); break;
         case SettingsCommand::Help: ShowHelp(parts_, state_); break;
-        case SettingsCommand::LoadDeskTop: LoadDeskTop(parts_, state_); break;
+        case SettingsCommand::LoadDeskTop: LoadDeskTopRows(); break;
         case SettingsCommand::StartExplorer: parts_.launcher.StartExplorer(); break;
         case SettingsCommand::Exit:
             parts_.settingsWindow.Hide();
             Exit();
             break;
+        default: break;
     }
+}
+
+bool Application::EditList(SettingsCommand command) {
+    switch (command) {
+        case SettingsCommand::DesktopMoveUp: MoveRowUp(DesktopTab(parts_)); return true;
+        case SettingsCommand::DesktopMoveDown: MoveRowDown(DesktopTab(parts_)); return true;
+        case SettingsCommand::DesktopRemoveItem:
+            if (RemoveSelectedRow(DesktopTab(parts_))) --state_.desktopCount;
+            return true;
+        case SettingsCommand::CustomMoveUp: MoveRowUp(CustomTab(parts_)); return true;
+        case SettingsCommand::CustomMoveDown: MoveRowDown(CustomTab(parts_)); return true;
+        case SettingsCommand::CustomRemoveItem:
+            if (RemoveSelectedRow(CustomTab(parts_))) --state_.customCount;
+            return true;
+        default: return false;
+    }
+}
+
+void Application::OnListSelectionChanged(int list) {
+    UpdateEditingButtons(list == 1 ? DesktopTab(parts_) : CustomTab(parts_));
+}
+
+void Application::OnTabChange(int newTab) {
+    ChangeTab(parts_, state_, newTab);
+}
+
+void Application::OnFilesDropped(const std::vector<std::string>& paths) {
+    TakeDroppedFiles(parts_, state_, paths);
+}
+
+// The buttons follow the new rows, which have no selection yet.
+void Application::LoadDeskTopRows() {
+    LoadDeskTop(parts_, state_);
+    UpdateEditingButtons(DesktopTab(parts_));
 }
 
 void Application::CommitSettings() {
@@ -87,6 +126,8 @@ void Application::OpenSettings() {
     state_.desktopMenuCount = state_.desktopCount;
     state_.customMenuCount = state_.customCount;
     RefillListViews(parts_, state_);
+    UpdateEditingButtons(DesktopTab(parts_));
+    UpdateEditingButtons(CustomTab(parts_));
     parts_.settingsWindow.Show();
 }
 

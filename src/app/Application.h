@@ -1,9 +1,11 @@
 #pragma once
+#include <string>
+#include <vector>
 
+#include "app/DesktopParts.h"
 #include "menus/MenuLevel.h"
 #include "menus/PopupMenu.h"
 #include "settings/SettingsCommands.h"
-#include "app/DesktopParts.h"
 
 namespace kelvo {
 
@@ -31,6 +33,12 @@ public:
     void OnMenuCommand(int id);
     // A button of the settings window.
     void OnSettingsCommand(SettingsCommand command);
+    // The selected row of ListView1 (list 1) or ListView2 (list 2) changed.
+    void OnListSelectionChanged(int list);
+    // The user selected another tab of the settings window.
+    void OnTabChange(int newTab);
+    // Files dropped onto the settings window, in drop order.
+    void OnFilesDropped(const std::vector<std::string>& paths);
 
     const DesktopState& State() const { return state_; }
     DesktopState& State() { return state_; }
@@ -39,6 +47,9 @@ public:
 private:
     void OpenSettings();
     void CommitSettings();
+    // Up, Down and Remove of either list.
+    bool EditList(SettingsCommand command);
+    void LoadDeskTopRows();
     void Exit();
 
     DesktopParts& parts_;

@@ -21,6 +21,8 @@ struct DesktopState {
     int desktopMenuCount = 0;
     int customMenuCount = 0;
     bool helpShown = false;
+    // Dropped files become custom rows once the custom tab was selected.
+    bool takingDrops = false;
     std::string desktopPath;
 };
 
@@ -57,6 +59,8 @@ struct DesktopParts {
     Folders& folders;
     BusyPointer& pointer;  // over the settings window
     TextBox& helpText;     // DeskTopHelp
+    DropTarget& dropTarget;  // the settings window
+    MessageBoxes& messages;
 };
 
 }  // namespace kelvo

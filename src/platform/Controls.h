@@ -68,3 +68,22 @@ public:
 };
 
 }  // namespace kelvo
+
+namespace kelvo {
+
+// A window that files can be dragged onto from the file manager.
+class DropTarget {
+public:
+    virtual ~DropTarget() = default;
+    // From now on the pointer shows that a drop will be taken.
+    virtual void AcceptDrops() = 0;
+};
+
+// A modal message box with an OK button and the program's title.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual void Inform(const std::string& text) = 0;
+};
+
+}  // namespace kelvo

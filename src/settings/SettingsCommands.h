@@ -8,7 +8,11 @@ namespace kelvo {
 inline constexpr int kHelpPaneTwips = 2800;
 
 // The settings window's buttons that the application acts on.
-enum class SettingsCommand { OK, Cancel, Exit, Help, LoadDeskTop, StartExplorer };
+enum class SettingsCommand {
+    OK, Cancel, Exit, Help, LoadDeskTop, StartExplorer,
+    DesktopMoveUp, DesktopMoveDown, DesktopRemoveItem,
+    CustomMoveUp, CustomMoveDown, CustomRemoveItem,
+};
 
 // Narrows the window again when the help pane is open, and enables Help.
 void CloseHelpPane(DesktopParts& parts, DesktopState& state);

@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "fakes/CallLog.h"
 #include "platform/Controls.h"
 
@@ -95,6 +98,32 @@ public:
     std::string Text() const override { return text; }
 
     std::string text = "Text1";
+};
+
+}  // namespace kelvo
+
+namespace kelvo {
+
+class FakeDropTarget : public DropTarget {
+public:
+    void AcceptDrops() override {
+        logTarget.Note("AcceptDrops");
+        ++accepts;
+    }
+
+    int accepts = 0;
+    LogTarget logTarget{nullptr, "dropTarget"};
+};
+
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    void Inform(const std::string& text) override {
+        logTarget.Note("Inform " + text);
+        shown.push_back(text);
+    }
+
+    std::vector<std::string> shown;
+    LogTarget logTarget{nullptr, "messages"};
 };
 
 }  // namespace kelvo

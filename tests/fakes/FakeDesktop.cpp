@@ -10,7 +10,8 @@ FakeDesktop::FakeDesktop() {
                               &desktopMoveDown.logTarget, &desktopMoveUp.logTarget,
                               &desktopRemoveItem.logTarget, &help.logTarget, &taskbar.logTarget,
                               &popup.logTarget, &pump.logTarget, &program.logTarget,
-                              &launcher.logTarget, &pointer.logTarget}) {
+                              &launcher.logTarget, &pointer.logTarget, &dropTarget.logTarget,
+                              &messages.logTarget}) {
         target->log = &log;
     }
 }

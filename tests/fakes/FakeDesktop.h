@@ -45,13 +45,15 @@ struct FakeDesktop {
     FakeFolders folders;
     FakeBusyPointer pointer;
     FakeTextBox helpText;
+    FakeDropTarget dropTarget;
+    FakeMessageBoxes messages;
 
     DesktopParts parts{store, files, listView1, listView2, imageList1, imageList2,
                        settingsWindow, splash, waitNotice, tabs,
                        EditingButtons{customMoveDown, customMoveUp, customRemoveItem,
                                       desktopMoveDown, desktopMoveUp, desktopRemoveItem, help},
                        taskbar, popup, pump, program, launcher, shell, folders, pointer,
-                       helpText};
+                       helpText, dropTarget, messages};
 };
 
 }  // namespace kelvo

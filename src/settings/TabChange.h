@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/DesktopParts.h"
+
+namespace kelvo {
+
+// Tabs of the settings window, numbered from 0.
+inline constexpr int kDesktopTab = 0;
+inline constexpr int kCustomTab = 1;
+inline constexpr int kAboutTab = 2;
+
+// The user selected another tab. The list tabs close the help pane; the
+// first selection of the custom tab makes the window take dropped files.
+void ChangeTab(DesktopParts& parts, DesktopState& state, int newTab);
+
+}  // namespace kelvo
