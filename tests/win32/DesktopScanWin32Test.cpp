@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "FixtureFiles.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Desktop.h"
@@ -24,12 +25,6 @@ namespace {
 constexpr char kUnicodeName[] = "\xD0\x94\xD0\x9E\xD0\x9C \xCE\xB1\xCE\xB2\xCE\xB3.txt";  // ДОМ αβγ.txt
 constexpr char kUnicodeLower[] = "\xD0\xB4\xD0\xBE\xD0\xBC \xCE\xB1\xCE\xB2\xCE\xB3.txt";  // дом αβγ.txt
 
-std::string TempFolder() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    return Narrow(temp);
-}
-
 std::string SystemProgram(const char* name) {
     wchar_t folder[MAX_PATH];
     GetSystemDirectoryW(folder, MAX_PATH);
@@ -42,25 +37,6 @@ std::string WindowsProgram(const char* name) {
     const std::string path = Narrow(folder) + "\\" + name;
     return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES ? path : SystemProgram(name);
 }
-
-void Touch(const std::string& path) {
-    CloseHandle(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
-// The registry store on a key of its own, removed with it.
-class ScratchStore {
-public:
-    ScratchStore()
-        : path_(std::string(kApplicationKey) + "Scan-" + std::to_string(GetCurrentProcessId())),
-          store_(path_) {}
-    ~ScratchStore() { RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_).c_str()); }
-    RegistryStore& Store() { return store_; }
-
-private:
-    std::string path_;
-    RegistryStore store_;
-};
 
 // A hidden settings window and every other real Win32 part, with a fixture
 // desktop folder in the temp folder: documents (one named outside the ANSI
@@ -120,7 +96,7 @@ protected:
     }
 
     static inline std::string root;
-    ScratchStore store;
+    ScratchStore store{"Scan"};
     Win32Folders folders{root};
     Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
     DesktopParts& parts = desktop.parts;

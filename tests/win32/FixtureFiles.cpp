@@ -7,6 +7,25 @@
 
 namespace kelvo {
 
+ScratchStore::ScratchStore(const std::string& purpose)
+    : path_(std::string(kApplicationKey) + purpose + "-" + std::to_string(GetCurrentProcessId())),
+      store_(path_) {}
+
+ScratchStore::~ScratchStore() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_).c_str());
+}
+
+std::string TempFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return Narrow(temp);
+}
+
+void Touch(const std::string& path) {
+    CloseHandle(CreateFileW(LongPathForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 void RemoveTree(const std::string& path) {
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileW(LongPathForm(path + "\\*").c_str(), &found);

@@ -214,27 +214,27 @@ TEST_F(SettingsWindowTest, KeyboardOrderFollowsTheTabOrder) {
 
 struct ButtonCase {
     const char* name;
-    SettingsButton button;
+    SettingsCommand button;
 };
 
 const ButtonCase kButtons[] = {
-    {"cmdKelvoTopHelp", SettingsButton::Help},
-    {"cmdExit", SettingsButton::Exit},
-    {"cmdOK", SettingsButton::OK},
-    {"cmdCancel", SettingsButton::Cancel},
-    {"cmdDesktopMoveUp", SettingsButton::DesktopMoveUp},
-    {"cmdDesktopMoveDown", SettingsButton::DesktopMoveDown},
-    {"cmdDesktopRemoveItem", SettingsButton::DesktopRemoveItem},
-    {"cmdLoadDeskTop", SettingsButton::LoadDeskTop},
-    {"cmdCustomMoveUp", SettingsButton::CustomMoveUp},
-    {"cmdCustomMoveDown", SettingsButton::CustomMoveDown},
-    {"cmdCustomRemoveItem", SettingsButton::CustomRemoveItem},
-    {"cmdStartExplorer", SettingsButton::StartExplorer},
+    {"cmdKelvoTopHelp", SettingsCommand::Help},
+    {"cmdExit", SettingsCommand::Exit},
+    {"cmdOK", SettingsCommand::OK},
+    {"cmdCancel", SettingsCommand::Cancel},
+    {"cmdDesktopMoveUp", SettingsCommand::DesktopMoveUp},
+    {"cmdDesktopMoveDown", SettingsCommand::DesktopMoveDown},
+    {"cmdDesktopRemoveItem", SettingsCommand::DesktopRemoveItem},
+    {"cmdLoadDeskTop", SettingsCommand::LoadDeskTop},
+    {"cmdCustomMoveUp", SettingsCommand::CustomMoveUp},
+    {"cmdCustomMoveDown", SettingsCommand::CustomMoveDown},
+    {"cmdCustomRemoveItem", SettingsCommand::CustomRemoveItem},
+    {"cmdStartExplorer", SettingsCommand::StartExplorer},
 };
 
 TEST_F(SettingsWindowTest, EachButtonReportsItself) {
-    std::optional<SettingsButton> clicked;
-    settings.onClick = [&clicked](SettingsButton button) { clicked = button; };
+    std::optional<SettingsCommand> clicked;
+    settings.onClick = [&clicked](SettingsCommand button) { clicked = button; };
     for (const ButtonCase& each : kButtons) {
         clicked.reset();
         SendMessageW(Control(each.name), BM_CLICK, 0, 0);
@@ -256,7 +256,7 @@ TEST_F(SettingsWindowTest, ButtonsEnableAndDisable) {
 
 TEST_F(SettingsWindowTest, ListClicksNameTheirList) {
     std::vector<int> lists;
-    settings.onListClick = [&lists](int list) { lists.push_back(list); };
+    settings.onListSelection = [&lists](int list) { lists.push_back(list); };
     for (const char* name : {"ListView2", "ListView1"}) {
         NMHDR click{Control(name), static_cast<UINT_PTR>(GetDlgCtrlID(Control(name))),
                     static_cast<UINT>(NM_CLICK)};
@@ -267,7 +267,7 @@ TEST_F(SettingsWindowTest, ListClicksNameTheirList) {
 
 TEST_F(SettingsWindowTest, EveryMessageIsOfferedFirst) {
     bool clicked = false;
-    settings.onClick = [&clicked](SettingsButton) { clicked = true; };
+    settings.onClick = [&clicked](SettingsCommand) { clicked = true; };
     std::vector<UINT> offered;
     settings.onMessage = [&offered](UINT message, WPARAM, LPARAM, LRESULT& result) {
         offered.push_back(message);

@@ -13,6 +13,7 @@
 #include "platform/win32/Win32ControlsLayout.h"
 #include "platform/win32/Win32ImageList.h"
 #include "platform/win32/Win32ListView.h"
+#include "platform/win32/Win32SettingsExtras.h"
 #include "platform/win32/Win32WindowClass.h"
 #include "platform/win32/resources/ResourceIds.h"
 
@@ -24,19 +25,19 @@ constexpr wchar_t kClassName[] = L"KelvoTopSettings";
 constexpr DWORD kStyle = WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 
-constexpr auto kButtonNames = std::to_array<std::pair<SettingsButton, std::string_view>>({
-    {SettingsButton::Help, "cmdKelvoTopHelp"},
-    {SettingsButton::Exit, "cmdExit"},
-    {SettingsButton::OK, "cmdOK"},
-    {SettingsButton::Cancel, "cmdCancel"},
-    {SettingsButton::DesktopMoveUp, "cmdDesktopMoveUp"},
-    {SettingsButton::DesktopMoveDown, "cmdDesktopMoveDown"},
-    {SettingsButton::DesktopRemoveItem, "cmdDesktopRemoveItem"},
-    {SettingsButton::LoadDeskTop, "cmdLoadDeskTop"},
-    {SettingsButton::CustomMoveUp, "cmdCustomMoveUp"},
-    {SettingsButton::CustomMoveDown, "cmdCustomMoveDown"},
-    {SettingsButton::CustomRemoveItem, "cmdCustomRemoveItem"},
-    {SettingsButton::StartExplorer, "cmdStartExplorer"},
+constexpr auto kButtonNames = std::to_array<std::pair<SettingsCommand, std::string_view>>({
+    {SettingsCommand::Help, "cmdKelvoTopHelp"},
+    {SettingsCommand::Exit, "cmdExit"},
+    {SettingsCommand::OK, "cmdOK"},
+    {SettingsCommand::Cancel, "cmdCancel"},
+    {SettingsCommand::DesktopMoveUp, "cmdDesktopMoveUp"},
+    {SettingsCommand::DesktopMoveDown, "cmdDesktopMoveDown"},
+    {SettingsCommand::DesktopRemoveItem, "cmdDesktopRemoveItem"},
+    {SettingsCommand::LoadDeskTop, "cmdLoadDeskTop"},
+    {SettingsCommand::CustomMoveUp, "cmdCustomMoveUp"},
+    {SettingsCommand::CustomMoveDown, "cmdCustomMoveDown"},
+    {SettingsCommand::CustomRemoveItem, "cmdCustomRemoveItem"},
+    {SettingsCommand::StartExplorer, "cmdStartExplorer"},
 });
 
 void InitCommonControlClasses() {
@@ -57,6 +58,8 @@ struct SettingsHost {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam);
     void OnNotify(const NMHDR& header);
+    void OnListNotify(const NMHDR& header, int list);
+    bool TakeEnterKey(const MSG& message);
     void OnDpiChanged(int dpi, const RECT& suggested);
 
     SettingsWindow& owner;
@@ -110,6 +113,12 @@ LRESULT SettingsHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: OnCommand(wParam); return 0;
         case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
+        case WM_DROPFILES: {
+            // Finished before the paths are handled, whatever becomes of them.
+            const std::vector<std::string> paths = TakeDroppedPaths(reinterpret_cast<HDROP>(wParam));
+            if (owner.onDrop) owner.onDrop(paths);
+            return 0;
+        }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN: return ColourControl(window, message, wParam, lParam);
@@ -124,6 +133,9 @@ LRESULT SettingsHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void SettingsHost::OnCommand(WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED || controls == nullptr) return;
+    // Esc (and Enter, through TakeEnterKey) as the dialog keys raise them.
+    if (LOWORD(wParam) == IDCANCEL && owner.onClick) owner.onClick(SettingsCommand::Cancel);
+    if (LOWORD(wParam) == IDOK && owner.onClick) owner.onClick(SettingsCommand::OK);
     const layout::Control* control = controls->ById(LOWORD(wParam));
     if (control == nullptr) return;
     for (const auto& [button, name] : kButtonNames)
@@ -135,10 +147,43 @@ void SettingsHost::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == tabs->Handle() && header.code == TCN_SELCHANGE) {
         const int tab = tabs->OnSelectionChanged();
         if (owner.onTabChange) owner.onTabChange(tab);
-    } else if (header.code == NM_CLICK && owner.onListClick) {
-        if (header.hwndFrom == list1->Handle()) owner.onListClick(1);
-        if (header.hwndFrom == list2->Handle()) owner.onListClick(2);
+    } else if (header.hwndFrom == list1->Handle()) {
+        OnListNotify(header, 1);
+    } else if (header.hwndFrom == list2->Handle()) {
+        OnListNotify(header, 2);
     }
+}
+
+// A click, or a selection changed from the mouse or the keyboard; Delete
+// removes the selected row.
+void SettingsHost::OnListNotify(const NMHDR& header, int list) {
+    if (header.code == LVN_KEYDOWN) {
+        const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
+        if (key.wVKey == VK_DELETE && owner.onClick)
+            owner.onClick(list == 1 ? SettingsCommand::DesktopRemoveItem : SettingsCommand::CustomRemoveItem);
+        return;
+    }
+    bool selectionMoved = header.code == NM_CLICK;
+    if (header.code == LVN_ITEMCHANGED) {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        selectionMoved = (change.uChanged & LVIF_STATE) && ((change.uNewState ^ change.uOldState) & LVIS_SELECTED);
+    }
+    if (selectionMoved && owner.onListSelection) owner.onListSelection(list);
+}
+
+bool SettingsHost::TakeEnterKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
+    if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
+    HWND focus = GetFocus();
+    wchar_t className[16] = {};
+    GetClassNameW(focus, className, 16);
+    const bool buttonFocused = lstrcmpiW(className, WC_BUTTONW) == 0 && IsChild(window, focus);
+    if (buttonFocused) {
+        SendMessageW(focus, BM_CLICK, 0, 0);
+    } else if (owner.onClick) {
+        owner.onClick(SettingsCommand::OK);
+    }
+    return true;
 }
 
 void SettingsHost::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -171,10 +216,15 @@ ListView& SettingsWindow::ListView2() { return *impl_->list2; }
 ImageList& SettingsWindow::ImageList1() { return impl_->images1; }
 ImageList& SettingsWindow::ImageList2() { return impl_->images2; }
 
-Button& SettingsWindow::ButtonOf(SettingsButton which) {
+Button& SettingsWindow::ButtonOf(SettingsCommand which) {
     for (std::size_t index = 0; index < kButtonNames.size(); ++index)
         if (kButtonNames[index].first == which) return *impl_->buttons[index];
     throw std::out_of_range("no such button");
+}
+
+bool SettingsWindow::TakeDialogKey(MSG& message) {
+    HWND window = impl_->window;
+    return IsWindowVisible(window) && (impl_->TakeEnterKey(message) || IsDialogMessageW(window, &message));
 }
 
 HWND SettingsWindow::ControlHandle(std::string_view name) const {

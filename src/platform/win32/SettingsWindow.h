@@ -3,20 +3,16 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/ImageList.h"
 #include "platform/ListView.h"
+#include "settings/SettingsCommands.h"
 
 namespace kelvo {
-
-// Buttons of the settings window that raise click events.
-enum class SettingsButton {
-    Help, Exit, OK, Cancel,
-    DesktopMoveUp, DesktopMoveDown, DesktopRemoveItem, LoadDeskTop,
-    CustomMoveUp, CustomMoveDown, CustomRemoveItem, StartExplorer,
-};
 
 // The settings window "KelvoTop", created hidden with all its controls laid
 // out from the layout tables. It also owns the icon's callback messages.
@@ -36,15 +32,25 @@ public:
     ListView& ListView2();
     ImageList& ImageList1();
     ImageList& ImageList2();
-    Button& ButtonOf(SettingsButton which);
+    Button& ButtonOf(SettingsCommand which);
     // The window of a control of the layout by its name, nullptr when none.
     HWND ControlHandle(std::string_view name) const;
 
     // Offered every message first; returning true means handled, with `result`.
     std::function<bool(UINT message, WPARAM, LPARAM, LRESULT& result)> onMessage;
-    std::function<void(SettingsButton)> onClick;
-    std::function<void(int list)> onListClick;  // 1 = ListView1, 2 = ListView2
+    // A button was pressed, or its key: Enter for OK (unless another button
+    // has the focus), Esc for Cancel, Delete in a list for its Remove.
+    std::function<void(SettingsCommand)> onClick;
+    // The selected row of a list may have changed: 1 = ListView1, 2 = ListView2.
+    std::function<void(int list)> onListSelection;
     std::function<void(int newTab)> onTabChange;
+    // The paths of files dropped onto the window; the drop is finished.
+    std::function<void(const std::vector<std::string>& paths)> onDrop;
+
+    // The keys of a dialog while the window shows: Tab and the arrows move
+    // between controls, Esc is Cancel, Enter is OK or a press of the button
+    // that has the focus. True when `message` was such a key and is handled.
+    bool TakeDialogKey(MSG& message);
 
 private:
     struct Impl;

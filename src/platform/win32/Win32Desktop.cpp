@@ -10,16 +10,19 @@ Win32Desktop::Win32Desktop(HINSTANCE instance, SettingsStore& store, Folders& fo
       popup(settings.Handle()),
       launcher(settings.Handle()),
       helpText(settings.ControlHandle("DeskTopHelp")),
+      dropTarget(settings.Handle()),
+      messages(settings.Handle()),
       parts{store, files, settings.ListView1(), settings.ListView2(), settings.ImageList1(),
             settings.ImageList2(), settings.AsWindow(), splash.AsWindow(), wait.AsWindow(),
             settings.Tabs(),
-            EditingButtons{settings.ButtonOf(SettingsButton::CustomMoveDown),
-                           settings.ButtonOf(SettingsButton::CustomMoveUp),
-                           settings.ButtonOf(SettingsButton::CustomRemoveItem),
-                           settings.ButtonOf(SettingsButton::DesktopMoveDown),
-                           settings.ButtonOf(SettingsButton::DesktopMoveUp),
-                           settings.ButtonOf(SettingsButton::DesktopRemoveItem),
-                           settings.ButtonOf(SettingsButton::Help)},
-            taskbar, popup, pump, program, launcher, shell, folders, pointer, helpText} {}
+            EditingButtons{settings.ButtonOf(SettingsCommand::CustomMoveDown),
+                           settings.ButtonOf(SettingsCommand::CustomMoveUp),
+                           settings.ButtonOf(SettingsCommand::CustomRemoveItem),
+                           settings.ButtonOf(SettingsCommand::DesktopMoveDown),
+                           settings.ButtonOf(SettingsCommand::DesktopMoveUp),
+                           settings.ButtonOf(SettingsCommand::DesktopRemoveItem),
+                           settings.ButtonOf(SettingsCommand::Help)},
+            taskbar, popup, pump, program, launcher, shell, folders, pointer, helpText, dropTarget,
+            messages} {}
 
 }  // namespace kelvo

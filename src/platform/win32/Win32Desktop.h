@@ -33,6 +33,8 @@ struct Win32Desktop {
     Win32ShellInfo shell;
     Win32BusyPointer pointer;
     Win32TextBox helpText;
+    Win32DropTarget dropTarget;
+    Win32MessageBoxes messages;
     DesktopParts parts;
 };
 

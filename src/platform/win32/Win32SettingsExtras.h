@@ -1,5 +1,9 @@
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 
@@ -26,6 +30,29 @@ public:
 
 private:
     HWND edit_;
+};
+
+// The settings window as a target of files dragged from the file manager.
+class Win32DropTarget final : public DropTarget {
+public:
+    explicit Win32DropTarget(HWND window) : window_(window) {}
+    void AcceptDrops() override;
+
+private:
+    HWND window_;
+};
+
+// Every path of a drop, whole and in drop order; the drop is finished.
+std::vector<std::string> TakeDroppedPaths(HDROP drop);
+
+// Message boxes owned by the settings window, under the program's title.
+class Win32MessageBoxes final : public MessageBoxes {
+public:
+    explicit Win32MessageBoxes(HWND owner) : owner_(owner) {}
+    void Inform(const std::string& text) override;
+
+private:
+    HWND owner_;
 };
 
 }  // namespace kelvo

@@ -3,41 +3,16 @@
 #include <objbase.h>
 
 #include <exception>
-#include <optional>
 
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Events.h"
 #include "platform/win32/Win32Folders.h"
-#include "platform/win32/Win32Taskbar.h"
 #include "app/Application.h"
 
 namespace kelvo {
 namespace {
-
-// An error that escapes the logic ends the program, as an unhandled error
-// always did; it must not unwind through the window manager's frames.
-template <class Event>
-void Guarded(Event&& event) {
-    try {
-        event();
-    } catch (const std::exception&) {
-        PostQuitMessage(1);
-    }
-}
-
-// The settings window's buttons that the application acts on.
-std::optional<SettingsCommand> CommandOf(SettingsButton button) {
-    switch (button) {
-        case SettingsButton::OK: return SettingsCommand::OK;
-        case SettingsButton::Cancel: return SettingsCommand::Cancel;
-        case SettingsButton::Exit: return SettingsCommand::Exit;
-        case SettingsButton::Help: return SettingsCommand::Help;
-        case SettingsButton::LoadDeskTop: return SettingsCommand::LoadDeskTop;
-        case SettingsButton::StartExplorer: return SettingsCommand::StartExplorer;
-        default: return std::nullopt;
-    }
-}
 
 // The icon goes with the program, however the program ends.
 struct IconRemoval {
@@ -45,11 +20,10 @@ struct IconRemoval {
     ~IconRemoval() { taskbar.RemoveIcon(); }
 };
 
-// Tab and the arrow keys move between the settings window's controls.
-int RunMessageLoop(HWND settings) {
+int RunMessageLoop(SettingsWindow& settings) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (IsWindowVisible(settings) && IsDialogMessageW(settings, &message)) continue;
+        if (settings.TakeDialogKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -62,29 +36,11 @@ int Run(HINSTANCE instance) {
     Win32Desktop desktop(instance, store, folders);
     Application app(desktop.parts);
 
-    desktop.settings.onMessage = [&app, &desktop](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-        if (message == WM_SETCURSOR && desktop.pointer.OnSetCursor()) {
-            result = TRUE;
-            return true;
-        }
-        if (message == kTrayCallbackMessage) {
-            Guarded([&] { app.OnTrayMessage(static_cast<long>(lParam)); });
-        } else if (message == TaskbarCreatedMessage()) {
-            Guarded([&] { app.OnTaskbarCreated(); });
-        } else {
-            return false;
-        }
-        result = 0;
-        return true;
-    };
-
-    desktop.settings.onClick = [&app](SettingsButton button) {
-        if (auto command = CommandOf(button)) Guarded([&] { app.OnSettingsCommand(*command); });
-    };
+    ConnectEvents(desktop, app);
 
     IconRemoval removal{desktop.taskbar};
     Guarded([&] { app.StartUp(); });
-    return RunMessageLoop(desktop.settings.Handle());
+    return RunMessageLoop(desktop.settings);
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+#include "platform/win32/Win32Events.h"
+
+#include "platform/win32/Win32Taskbar.h"
+
+namespace kelvo {
+namespace {
+
+// The icon's mouse messages, the taskbar's restart and the busy pointer.
+void ConnectWindowMessages(Win32Desktop& desktop, Application& app) {
+    desktop.settings.onMessage = [&app, &desktop](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        if (message == WM_SETCURSOR && desktop.pointer.OnSetCursor()) {
+            result = TRUE;
+            return true;
+        }
+        if (message == kTrayCallbackMessage) {
+            Guarded([&] { app.OnTrayMessage(static_cast<long>(lParam)); });
+        } else if (message == TaskbarCreatedMessage()) {
+            Guarded([&] { app.OnTaskbarCreated(); });
+        } else {
+            return false;
+        }
+        result = 0;
+        return true;
+    };
+}
+
+}  // namespace
+
+void ConnectEvents(Win32Desktop& desktop, Application& app) {
+    ConnectWindowMessages(desktop, app);
+    SettingsWindow& settings = desktop.settings;
+    settings.onClick = [&app](SettingsCommand command) { Guarded([&] { app.OnSettingsCommand(command); }); };
+    settings.onListSelection = [&app](int list) { Guarded([&] { app.OnListSelectionChanged(list); }); };
+    settings.onTabChange = [&app](int tab) { Guarded([&] { app.OnTabChange(tab); }); };
+    settings.onDrop = [&app](const std::vector<std::string>& paths) {
+        Guarded([&] { app.OnFilesDropped(paths); });
+    };
+}
+
+}  // namespace kelvo

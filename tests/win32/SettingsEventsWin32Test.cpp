@@ -1,0 +1,161 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FixtureFiles.h"
+#include "app/Application.h"
+#include "menus/MenuIds.h"
+#include "platform/win32/Utf8.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Events.h"
+#include "platform/win32/Win32Folders.h"
+#include "platform/win32/Win32ImageList.h"
+
+namespace kelvo {
+namespace {
+
+constexpr char kUnicodeName[] = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xC3\x9C\xCE\xB1.txt";  // 日本語 Üα.txt
+
+// A drop handle as the shell hands it over: DROPFILES with wide paths.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    std::wstring list;
+    for (const std::string& path : paths) list += Widen(path) + L'\0';
+    list += L'\0';
+    const std::size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, bytes);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+void RunPendingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// The program's real settings window and parts, wired to the application as
+// in KelvoTop.exe, shown, with fixture files in a folder of the temp folder:
+// a document named outside the ANSI code page, a folder, and a document
+// whose full path is 300 characters long.
+class SettingsEventsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        root = TempFolder() + "kelvo-drop-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryW(Widen(root).c_str(), nullptr);
+        Touch(root + "\\" + kUnicodeName);
+        CreateDirectoryW(Widen(root + "\\Folder").c_str(), nullptr);
+        longPath = root;
+        while (longPath.size() < 260) {
+            longPath += "\\" + std::string(40, 'd');
+            CreateDirectoryW(LongPathForm(longPath).c_str(), nullptr);
+        }
+        longPath += "\\" + std::string(300 - longPath.size() - 5, 'f') + ".txt";
+        Touch(longPath);
+    }
+    static void TearDownTestSuite() {
+        RemoveTree(root);
+        CoUninitialize();
+    }
+    void SetUp() override {
+        ConnectEvents(desktop, app);
+        // Properties, as chosen from the popup: fresh lists, window shown.
+        app.OnMenuCommand(kPropertiesId);
+    }
+    void TearDown() override { desktop.settings.AsWindow().Hide(); }
+
+    HWND Control(const char* name) const { return desktop.settings.ControlHandle(name); }
+    void SelectTab(int tab) {
+        HWND tabs = Control("SSTab1");
+        SendMessageW(tabs, TCM_SETCURSEL, tab, 0);
+        NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(desktop.settings.Handle(), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+    }
+    // Drops `paths` as the shell does; the drop handle, freed by now.
+    HDROP Drop(const std::vector<std::string>& paths) {
+        HDROP drop = MakeDrop(paths);
+        PostMessageW(desktop.settings.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        RunPendingMessages();
+        return drop;
+    }
+    bool AcceptsDrops() const {
+        return (GetWindowLongPtrW(desktop.settings.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+    }
+    void AddDesktopRows(const std::vector<std::string>& names) {
+        ListView& view = desktop.settings.ListView1();
+        for (const std::string& name : names) view.Append(ListRow{name, root + "\\", ""});
+    }
+
+    static inline std::string root;
+    static inline std::string longPath;
+    ScratchStore store{"Events"};
+    Win32Folders folders{root};
+    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
+    Application app{desktop.parts};
+};
+
+TEST_F(SettingsEventsTest, DropsAreTakenOnlyOnceTheCustomTabWasSelected) {
+    EXPECT_FALSE(AcceptsDrops());
+    HDROP early = Drop({root + "\\Folder"});
+    EXPECT_EQ(desktop.settings.ListView2().Count(), 0);
+    EXPECT_EQ(GlobalFlags(early), static_cast<UINT>(GMEM_INVALID_HANDLE)) << "every drop is finished";
+
+    SelectTab(1);
+    EXPECT_TRUE(AcceptsDrops());
+    SelectTab(0);
+    Drop({root + "\\Folder"});
+    EXPECT_EQ(desktop.settings.ListView2().Count(), 1);
+    EXPECT_EQ(desktop.settings.ListView1().Count(), 0);
+}
+
+TEST_F(SettingsEventsTest, DroppedPathsArriveWholeWithTheirPictures) {
+    SelectTab(1);
+    Drop({root + "\\" + kUnicodeName, root + "\\Folder", longPath});
+    ListView& custom = desktop.settings.ListView2();
+    ASSERT_EQ(custom.Count(), 3);
+    EXPECT_EQ(custom.Row(1).text, kUnicodeName);
+    EXPECT_EQ(custom.Row(1).subItem, root + "\\");
+    EXPECT_EQ(custom.Row(2).text, "Folder");
+    EXPECT_EQ(custom.Row(3).subItem + custom.Row(3).text, longPath);
+    EXPECT_EQ(longPath.size(), 300u);
+
+    ImageList& images = desktop.settings.ImageList2();
+    for (int row = 1; row <= 3; ++row) EXPECT_TRUE(images.Contains(custom.Row(row).iconKey)) << row;
+    EXPECT_NE(custom.Row(2).iconKey, custom.Row(1).iconKey) << "a folder has the folder picture";
+    EXPECT_EQ(app.State().customCount, 3);
+}
+
+TEST_F(SettingsEventsTest, ButtonsFollowTheSelectionAndDeleteRemoves) {
+    AddDesktopRows({"a.txt", "b.txt", "c.txt"});
+    desktop.settings.ListView1().Select(3);
+    EXPECT_TRUE(IsWindowEnabled(Control("cmdDesktopMoveUp")));
+    EXPECT_FALSE(IsWindowEnabled(Control("cmdDesktopMoveDown")));
+    EXPECT_TRUE(IsWindowEnabled(Control("cmdDesktopRemoveItem")));
+
+    SendMessageW(Control("cmdDesktopMoveUp"), BM_CLICK, 0, 0);
+    ListView& view = desktop.settings.ListView1();
+    EXPECT_EQ(view.Row(2).text, "c.txt");
+    EXPECT_EQ(view.Row(3).text, "b.txt");
+    EXPECT_EQ(view.Selected(), 2);
+    EXPECT_TRUE(IsWindowEnabled(Control("cmdDesktopMoveDown")));
+
+    SendMessageW(Control("ListView1"), WM_KEYDOWN, VK_DELETE, 0);
+    ASSERT_EQ(view.Count(), 2);
+    EXPECT_EQ(view.Row(2).text, "b.txt");
+    EXPECT_FALSE(IsWindowEnabled(Control("cmdDesktopRemoveItem")));
+}
+
+}  // namespace
+}  // namespace kelvo
