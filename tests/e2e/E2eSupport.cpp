@@ -87,6 +87,12 @@ public:
     RemoteMemory& operator=(const RemoteMemory&) = delete;
 
     bool Ready() const { return address_ != nullptr; }
+    // Leaves the memory to the process, which owns it from now on.
+    void* Hand() {
+        void* address = address_;
+        address_ = nullptr;
+        return address;
+    }
     // The remote address `offset` bytes in.
     template <class T>
     T* At(std::size_t offset) const {
@@ -269,6 +275,42 @@ void ClickTab(HWND tabs, int index) {
     const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
     PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(tabs, WM_LBUTTONUP, 0, at);
+}
+
+void ClickListRow(HWND list, int row) {
+    RemoteMemory memory(list, sizeof(RECT));
+    if (!memory.Ready()) return;
+    const RECT bounds{LVIR_LABEL, 0, 0, 0};
+    memory.Write(0, &bounds, sizeof bounds);
+    SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(memory.At<RECT>(0)));
+    RECT item{};
+    memory.Read(0, &item, sizeof item);
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
+void DropFiles(HWND window, const std::vector<std::wstring>& paths) {
+    std::wstring list;
+    for (const std::wstring& path : paths) list += path + L'\0';
+    list += L'\0';
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    RemoteMemory memory(window, sizeof header + list.size() * sizeof(wchar_t));
+    if (!memory.Ready()) return;
+    memory.Write(0, &header, sizeof header);
+    memory.Write(sizeof header, list.data(), list.size() * sizeof(wchar_t));
+    // The process finishes the drop, and with it the handle.
+    PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory.Hand()), 0);
+}
+
+HWND MessageBoxOf(DWORD pid) {
+    const std::vector<HWND> boxes = WindowsOfClass(L"#32770", pid);
+    for (HWND box : boxes) {
+        if (IsWindowVisible(box)) return box;
+    }
+    return nullptr;
 }
 
 std::vector<std::wstring> ListViewColumn(HWND list, int column) {

@@ -67,6 +67,15 @@ HWND ChildWithText(HWND parent, const std::wstring& text);
 void ClickButton(HWND button);
 // Clicks tab `index` of a tab control of another process at its caption.
 void ClickTab(HWND tabs, int index);
+// Clicks row `row` (from 0) of a list view of another process with the mouse.
+void ClickListRow(HWND list, int row);
+// Drops `paths` onto a window of another process as the shell does after a
+// drag from the file manager: a drop handle in that process, posted with
+// WM_DROPFILES. The handle is a fixed block, which the drop calls of Wine
+// read and finish as one from GlobalAlloc.
+void DropFiles(HWND window, const std::vector<std::wstring>& paths);
+// The message box shown by process `pid`, or nullptr.
+HWND MessageBoxOf(DWORD pid);
 // Column `column` of every row of a list view of another process, top down.
 std::vector<std::wstring> ListViewColumn(HWND list, int column);
 int ListViewCount(HWND list);
