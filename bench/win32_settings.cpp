@@ -5,11 +5,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include <chrono>
 #include <cstdio>
-#include <functional>
-#include <string>
 
+#include "Win32BenchFiles.h"
 #include "menus/MenuIds.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Utf8.h"
@@ -24,43 +22,6 @@ namespace {
 constexpr int kEntries = 1000;
 constexpr char kBenchKey[] = "Software\\KelvoTop settings bench";
 
-std::string MakeFolder(const std::string& name, const std::string& extension) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::string folder = Narrow(temp) + name;
-    CreateDirectoryW(Widen(folder).c_str(), nullptr);
-    for (int i = 1; i <= kEntries; ++i) {
-        const std::wstring file = Widen(folder + "\\" + name + std::to_string(i) + extension);
-        CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-    }
-    return folder;
-}
-
-void SeedList(SettingsStore& store, const char* section, const std::string& folder, const std::string& name) {
-    for (int i = 1; i <= kEntries; ++i) {
-        store.Put(section, ChoiceKey(i), ChoiceValue(name + std::to_string(i) + ".txt", folder + "\\"));
-    }
-    store.Put(section, ChoiceKey(kEntries + 1), "Done");
-}
-
-// Runs what is queued, painting included.
-void Settle() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-void Time(const char* what, const std::function<void()>& action) {
-    const auto start = std::chrono::steady_clock::now();
-    action();
-    Settle();
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%-28s %8.1f ms\n", what, ms);
-}
-
 }  // namespace
 }  // namespace kelvo
 
@@ -73,9 +34,9 @@ int main() {
     RegDeleteTreeW(HKEY_CURRENT_USER, Widen(kBenchKey).c_str());
 
     RegistryStore store(kBenchKey);
-    SeedList(store, kCustomSection, MakeFolder("custom", ".txt"), "custom");
-    SeedList(store, kDesktopSection, MakeFolder("desk", ".txt"), "desk");
-    Win32Folders folders(MakeFolder("desktop", ".ini"));
+    SeedList(store, kCustomSection, MakeFolder("custom", ".txt", kEntries), "custom", kEntries);
+    SeedList(store, kDesktopSection, MakeFolder("desk", ".txt", kEntries), "desk", kEntries);
+    Win32Folders folders(MakeFolder("desktop", ".ini", kEntries));
     Win32Desktop desktop(GetModuleHandleW(nullptr), store, folders);
     Application app(desktop.parts);
 

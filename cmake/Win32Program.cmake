@@ -57,7 +57,7 @@ endif()
 
 # Timing harnesses under Wine, run by hand (see bench/README.md).
 function(kelvo_win32_bench name source)
-  add_executable(${name} ${source})
+  add_executable(${name} ${source} bench/Win32BenchFiles.cpp)
   target_link_libraries(${name} PRIVATE kelvo_win32)
   if(MINGW)
     target_link_options(${name} PRIVATE -static)
@@ -65,3 +65,4 @@ function(kelvo_win32_bench name source)
 endfunction()
 kelvo_win32_bench(win32_parts_bench bench/win32_parts.cpp)
 kelvo_win32_bench(win32_settings_bench bench/win32_settings.cpp)
+kelvo_win32_bench(win32_drop_bench bench/win32_drop.cpp)

@@ -28,3 +28,12 @@ if(CMAKE_CROSSCOMPILING)
     COMMAND ${PROJECT_SOURCE_DIR}/cmake/e2e-run.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:e2e_tests>)
   set_tests_properties(e2e_tests PROPERTIES RESOURCE_LOCK wine)
 endif()
+
+# The idle CPU time of the program once it takes drops, run by hand (bench/idle.sh).
+add_executable(idle_probe bench/idle_probe.cpp tests/e2e/E2eSupport.cpp)
+target_link_libraries(idle_probe PRIVATE kelvo_warnings user32 shell32 advapi32 ole32 uuid)
+target_compile_definitions(idle_probe PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
+  _WIN32_WINNT=0x0601 KELVO_EXE_NAME=L"KelvoTop.exe")
+if(MINGW)
+  target_link_options(idle_probe PRIVATE -static -municode)
+endif()

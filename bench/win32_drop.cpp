@@ -1,0 +1,77 @@
+// Timing harness under Wine: files dropped onto the real settings window, as
+// the shell drops them, onto a custom list of as many rows: 1,000 onto
+// 1,000 and 10,000 onto 10,000, each until the window has painted.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "Win32BenchFiles.h"
+#include "app/Application.h"
+#include "menus/MenuIds.h"
+#include "platform/win32/RegistryStore.h"
+#include "platform/win32/Utf8.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Events.h"
+#include "platform/win32/Win32Folders.h"
+#include "settings/TabChange.h"
+#include "store/Choices.h"
+
+namespace kelvo {
+namespace {
+
+constexpr char kBenchKey[] = "Software\\KelvoTop drop bench";
+
+// A drop handle of every file of `folder` named <name>1.txt ... <name>n.txt.
+HDROP MakeDrop(const std::string& folder, const std::string& name, int n) {
+    std::wstring list;
+    for (int i = 1; i <= n; ++i) list += Widen(folder + "\\" + name + std::to_string(i) + ".txt") + L'\0';
+    list += L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+void TimeDrop(int n) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, Widen(kBenchKey).c_str());
+    RegistryStore store(kBenchKey);
+    const std::string listed = "listed" + std::to_string(n);
+    const std::string dropped = "dropped" + std::to_string(n);
+    SeedList(store, kCustomSection, MakeFolder(listed, ".txt", n), listed, n);
+    const std::string dropFolder = MakeFolder(dropped, ".txt", n);
+    SeedList(store, kDesktopSection, dropFolder, dropped, 0);
+    Win32Folders folders(dropFolder);
+    Win32Desktop desktop(GetModuleHandleW(nullptr), store, folders);
+    Application app(desktop.parts);
+    ConnectEvents(desktop, app);
+    app.OnMenuCommand(kPropertiesId);
+    app.OnTabChange(kCustomTab);
+    Settle();
+    const std::string what = std::to_string(n) + " files onto " + std::to_string(n) + " rows";
+    Time(what, [&] {
+        SendMessageW(desktop.settings.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(dropFolder, dropped, n)), 0);
+    });
+    std::printf("%-40s %8d rows\n", "custom list after the drop", desktop.settings.ListView2().Count());
+    desktop.settings.AsWindow().Hide();
+    RegDeleteTreeW(HKEY_CURRENT_USER, Widen(kBenchKey).c_str());
+}
+
+}  // namespace
+}  // namespace kelvo
+
+int main() {
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    for (int n : {1000, 10000}) kelvo::TimeDrop(n);
+    return 0;
+}
