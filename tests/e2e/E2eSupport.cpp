@@ -266,28 +266,26 @@ void ClickButton(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-void ClickTab(HWND tabs, int index) {
-    RemoteMemory memory(tabs, sizeof(RECT));
+// Clicks the middle of the part of `control` that `message` reports, with
+// `asked` (a RECT that may carry an argument) in and the part out.
+void ClickPartOf(HWND control, UINT message, WPARAM which, const RECT& asked) {
+    RemoteMemory memory(control, sizeof(RECT));
     if (!memory.Ready()) return;
-    SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(memory.At<RECT>(0)));
-    RECT item{};
-    memory.Read(0, &item, sizeof item);
-    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(tabs, WM_LBUTTONUP, 0, at);
+    memory.Write(0, &asked, sizeof asked);
+    SendMessageW(control, message, which, reinterpret_cast<LPARAM>(memory.At<RECT>(0)));
+    RECT part{};
+    memory.Read(0, &part, sizeof part);
+    const LPARAM at = MAKELPARAM((part.left + part.right) / 2, (part.top + part.bottom) / 2);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(control, WM_LBUTTONUP, 0, at);
+}
+
+void ClickTab(HWND tabs, int index) {
+    ClickPartOf(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), RECT{});
 }
 
 void ClickListRow(HWND list, int row) {
-    RemoteMemory memory(list, sizeof(RECT));
-    if (!memory.Ready()) return;
-    const RECT bounds{LVIR_LABEL, 0, 0, 0};
-    memory.Write(0, &bounds, sizeof bounds);
-    SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(memory.At<RECT>(0)));
-    RECT item{};
-    memory.Read(0, &item, sizeof item);
-    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    ClickPartOf(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), RECT{LVIR_LABEL, 0, 0, 0});
 }
 
 void DropFiles(HWND window, const std::vector<std::wstring>& paths) {
@@ -350,6 +348,15 @@ HWND ShowPopupOf(HWND settings, DWORD pid) {
     HWND popup = nullptr;
     WaitUntil([&] { return (popup = VisiblePopupOf(pid)) != nullptr; });
     return popup;
+}
+
+std::wstring OpenFromPopup(HWND settings, DWORD pid, const std::vector<WORD>& keys) {
+    const std::size_t before = OpenedPaths().size();
+    HWND popup = ShowPopupOf(settings, pid);
+    if (popup == nullptr) return L"(no popup)";
+    PressKeys(popup, keys);
+    if (!WaitUntil([&] { return OpenedPaths().size() > before; })) return {};
+    return OpenedPaths().back();
 }
 
 void PressKeys(HWND popup, const std::vector<WORD>& keys) {

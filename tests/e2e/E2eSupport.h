@@ -87,6 +87,9 @@ void SendTrayMouse(HWND settings, LPARAM mouseCode);
 // A right-button release on the icon; the popup window shown for it, or
 // nullptr when none appeared.
 HWND ShowPopupOf(HWND settings, DWORD pid);
+// Shows the popup and chooses a row with `keys`; the path the recorder was
+// asked to open then, empty when nothing was opened.
+std::wstring OpenFromPopup(HWND settings, DWORD pid, const std::vector<WORD>& keys);
 // Keys for the popup's own menu loop, pressed and released in order.
 void PressKeys(HWND popup, const std::vector<WORD>& keys);
 // True while the shell holds the icon of `owner`.

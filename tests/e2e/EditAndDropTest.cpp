@@ -67,7 +67,6 @@ protected:
     // Chooses row `row` (from 1) of the popup's custom entries, or of its
     // DeskTop submenu after `customRows` custom entries; what was opened.
     std::wstring Open(int customRows, bool inDeskTop, int row) {
-        const std::size_t before = OpenedPaths().size();
         std::vector<WORD> keys(static_cast<std::size_t>(row), VK_DOWN);
         if (inDeskTop) {
             keys.assign(static_cast<std::size_t>(customRows + 1), VK_DOWN);
@@ -75,11 +74,7 @@ protected:
             keys.insert(keys.end(), static_cast<std::size_t>(row - 1), VK_DOWN);
         }
         keys.push_back(VK_RETURN);
-        HWND popup = ShowPopupOf(settings, kelvo->Id());
-        if (popup == nullptr) return L"(no popup)";
-        PressKeys(popup, keys);
-        if (!WaitUntil([&] { return OpenedPaths().size() > before; })) return {};
-        return OpenedPaths().back();
+        return OpenFromPopup(settings, kelvo->Id(), keys);
     }
 
     FixtureFolder folder;
@@ -110,9 +105,10 @@ TEST_F(EditAndDropTest, ReorderAndRemoveOnTheDesktopTabReachThePopupAfterOk) {
     EXPECT_FALSE(Enabled(L"Remove"));
 
     Press(L"OK");
+    // The store is written after the window is hidden.
+    const std::vector<std::wstring> stored{folder.ChoiceFor(L"C.txt"), folder.ChoiceFor(L"B.txt"), L"Done"};
+    EXPECT_TRUE(WaitUntil([&] { return StoredList(L"Desktop") == stored; }));
     ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo->Id()); }));
-    EXPECT_EQ(StoredList(L"Desktop"),
-              (std::vector<std::wstring>{folder.ChoiceFor(L"C.txt"), folder.ChoiceFor(L"B.txt"), L"Done"}));
     EXPECT_EQ(Open(1, true, 1), folder.Path() + L"C.txt");
     EXPECT_EQ(Open(1, true, 2), folder.Path() + L"B.txt");
 }

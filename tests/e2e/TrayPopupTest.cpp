@@ -41,14 +41,7 @@ protected:
 
     // Chooses a row with the keyboard and returns what the shell was asked
     // to open, empty when nothing was.
-    std::wstring OpenWithKeys(const std::vector<WORD>& keys) {
-        const std::size_t before = OpenedPaths().size();
-        HWND popup = ShowPopup();
-        if (popup == nullptr) return L"(no popup)";
-        PressKeys(popup, keys);
-        if (!WaitUntil([&] { return OpenedPaths().size() > before; })) return {};
-        return OpenedPaths().back();
-    }
+    std::wstring OpenWithKeys(const std::vector<WORD>& keys) { return OpenFromPopup(settings, kelvo->Id(), keys); }
 
     FixtureFolder folder;
     std::unique_ptr<KelvoProcess> kelvo;
