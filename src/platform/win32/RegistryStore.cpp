@@ -7,6 +7,12 @@
 
 namespace kelvo {
 
+namespace {
+void ThrowUnlessDone(LSTATUS status, const std::string& what) {
+    if (status != ERROR_SUCCESS) throw std::system_error(static_cast<int>(status), std::system_category(), what);
+}
+}  // namespace
+
 RegistryStore::RegistryStore(std::string applicationKey) : applicationKey_(std::move(applicationKey)) {}
 
 RegistryStore::~RegistryStore() {
@@ -40,7 +46,8 @@ LSTATUS RegistryStore::Read(HKEY section, const std::wstring& name, std::wstring
     LSTATUS status;
     do {
         DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-        status = RegGetValueW(section, nullptr, name.c_str(), RRF_RT_REG_SZ, nullptr, value.data(), &bytes);
+        status = RegGetValueW(section, nullptr, name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                              nullptr, value.data(), &bytes);
         value.resize(status == ERROR_MORE_DATA ? bytes / sizeof(wchar_t) + 1 : bytes / sizeof(wchar_t));
     } while (status == ERROR_MORE_DATA);
     // The byte count includes the terminating NUL.
@@ -53,14 +60,20 @@ LSTATUS RegistryStore::Write(HKEY section, const std::wstring& name, const std::
                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-std::string RegistryStore::Get(const std::string& section, const std::string& key,
-                               const std::string& fallback) {
+StoredValue RegistryStore::Get(const std::string& section, const std::string& key) {
     HKEY handle = SectionKey(section, false);
-    if (handle == nullptr) return fallback;
+    if (handle == nullptr) return StoredValue::Absent();
+    const std::wstring name = Widen(key);
     std::wstring value;
-    const LSTATUS status = Read(handle, Widen(key), value);
-    if (status == ERROR_KEY_DELETED) Forget(section);
-    return status == ERROR_SUCCESS ? Narrow(value) : fallback;
+    const LSTATUS status = Read(handle, name, value);
+    if (status == ERROR_SUCCESS) return StoredValue::Text(Narrow(value));
+    if (status == ERROR_KEY_DELETED) {
+        Forget(section);
+        return StoredValue::Absent();
+    }
+    // A value that is there but is no text (a number, binary data...).
+    const bool exists = RegQueryValueExW(handle, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return exists ? StoredValue::Unreadable() : StoredValue::Absent();
 }
 
 void RegistryStore::Put(const std::string& section, const std::string& key, const std::string& value) {
@@ -73,10 +86,13 @@ void RegistryStore::Put(const std::string& section, const std::string& key, cons
         handle = SectionKey(section, true);
         status = handle == nullptr ? ERROR_ACCESS_DENIED : Write(handle, name, text);
     }
-    if (status != ERROR_SUCCESS) {
-        throw std::system_error(static_cast<int>(status), std::system_category(),
-                                "cannot write " + section + "\\" + key);
-    }
+    ThrowUnlessDone(status, "cannot write " + section + "\\" + key);
+}
+
+void RegistryStore::DeleteSection(const std::string& section) {
+    Forget(section);
+    const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, Widen(applicationKey_ + "\\" + section).c_str());
+    ThrowUnlessDone(status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status, "cannot delete " + section);
 }
 
 }  // namespace kelvo

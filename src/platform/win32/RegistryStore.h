@@ -13,7 +13,9 @@ namespace kelvo {
 inline constexpr char kApplicationKey[] = "Software\\VB and VBA Program Settings\\KelvoDesktop";
 
 // The settings store in the registry: one key per section under the
-// application key, one REG_SZ value per key name.
+// application key, one value per key name. REG_SZ and REG_EXPAND_SZ values
+// are text (the latter read unexpanded); a value of any other type is
+// unreadable. Writes are REG_SZ.
 class RegistryStore final : public SettingsStore {
 public:
     // `applicationKey` is a path under HKEY_CURRENT_USER.
@@ -22,10 +24,10 @@ public:
     RegistryStore(const RegistryStore&) = delete;
     RegistryStore& operator=(const RegistryStore&) = delete;
 
-    std::string Get(const std::string& section, const std::string& key,
-                    const std::string& fallback) override;
-    // Throws std::system_error when the registry refuses the write.
+    StoredValue Get(const std::string& section, const std::string& key) override;
+    // Both throw std::system_error when the registry refuses.
     void Put(const std::string& section, const std::string& key, const std::string& value) override;
+    void DeleteSection(const std::string& section) override;
 
 private:
     // The section's key, kept open: a list is read and written one value at
