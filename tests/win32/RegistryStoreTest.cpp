@@ -51,6 +51,9 @@ public:
         PutRaw(section, key, REG_DWORD, &number, sizeof number);
     }
 
+    void DeleteRaw(const std::string& section) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str());
+    }
     bool SectionExists(const std::string& section) const {
         HKEY handle;
         if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, KEY_READ, &handle) !=
@@ -155,6 +158,18 @@ TEST_F(RegistryLayoutTest, MissingSectionReadsEmptyAndGetsItsTerminator) {
     EXPECT_EQ(reader.Next(), std::nullopt);
     EXPECT_EQ(reader.Count(), 0);
     EXPECT_EQ(store.GetRaw("Desktop", "MenuChoice1"), std::make_pair(static_cast<DWORD>(REG_SZ), std::wstring(L"Done")));
+}
+
+TEST_F(RegistryLayoutTest, SectionMadeAgainBehindTheStoresBackIsReadWhereItNowIs) {
+    store.Put("Custom", "MenuChoice1", "old");
+    ASSERT_EQ(store.Get("Custom", "MenuChoice1"), StoredValue::Text("old"));
+    store.DeleteRaw("Custom");
+    store.PutRawText("Custom", "MenuChoice1", REG_SZ, L"new");
+    EXPECT_EQ(store.Get("Custom", "MenuChoice1"), StoredValue::Text("new"));
+    store.DeleteRaw("Custom");
+    EXPECT_EQ(store.Get("Custom", "MenuChoice1"), StoredValue::Absent());
+    store.Put("Custom", "MenuChoice1", "again");
+    EXPECT_EQ(store.GetRaw("Custom", "MenuChoice1").second, L"again");
 }
 
 TEST_F(RegistryLayoutTest, DeletedSectionIsGoneFromTheRegistry) {

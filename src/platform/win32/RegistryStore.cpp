@@ -1,5 +1,6 @@
 #include "platform/win32/RegistryStore.h"
 
+#include <functional>
 #include <system_error>
 #include <utility>
 
@@ -19,17 +20,29 @@ RegistryStore::~RegistryStore() {
     for (auto& [name, key] : sections_) RegCloseKey(key);
 }
 
-HKEY RegistryStore::SectionKey(const std::string& section, bool create) {
-    if (auto open = sections_.find(section); open != sections_.end()) return open->second;
+LSTATUS RegistryStore::SectionKey(const std::string& section, bool create, HKEY& key) {
+    if (auto open = sections_.find(section); open != sections_.end()) {
+        key = open->second;
+        return ERROR_SUCCESS;
+    }
     const std::wstring path = Widen(applicationKey_ + "\\" + section);
     const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE;
-    HKEY key = nullptr;
     const LSTATUS status =
         create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr)
                : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &key);
-    if (status != ERROR_SUCCESS) return nullptr;
-    sections_.emplace(section, key);
-    return key;
+    if (status == ERROR_SUCCESS) sections_.emplace(section, key);
+    return status;
+}
+
+LSTATUS RegistryStore::OnSection(const std::string& section, bool create,
+                                 const std::function<LSTATUS(HKEY)>& access) {
+    for (int attempt = 1;; ++attempt) {
+        HKEY key = nullptr;
+        LSTATUS status = SectionKey(section, create, key);
+        if (status == ERROR_SUCCESS) status = access(key);
+        if (status != ERROR_KEY_DELETED || attempt == 2) return status;
+        Forget(section);
+    }
 }
 
 // A key deleted behind the program's back is opened anew next time.
@@ -61,31 +74,26 @@ LSTATUS RegistryStore::Write(HKEY section, const std::wstring& name, const std::
 }
 
 StoredValue RegistryStore::Get(const std::string& section, const std::string& key) {
-    HKEY handle = SectionKey(section, false);
-    if (handle == nullptr) return StoredValue::Absent();
     const std::wstring name = Widen(key);
-    std::wstring value;
-    const LSTATUS status = Read(handle, name, value);
-    if (status == ERROR_SUCCESS) return StoredValue::Text(Narrow(value));
-    if (status == ERROR_KEY_DELETED) {
-        Forget(section);
-        return StoredValue::Absent();
-    }
-    // A value that is there but is no text (a number, binary data...).
-    const bool exists = RegQueryValueExW(handle, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    return exists ? StoredValue::Unreadable() : StoredValue::Absent();
+    StoredValue result;
+    OnSection(section, false, [&](HKEY handle) {
+        std::wstring value;
+        const LSTATUS status = Read(handle, name, value);
+        if (status == ERROR_SUCCESS) {
+            result = StoredValue::Text(Narrow(value));
+        } else if (RegQueryValueExW(handle, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+            // A value that is there but is no text (a number, binary data...).
+            result = StoredValue::Unreadable();
+        }
+        return status;
+    });
+    return result;
 }
 
 void RegistryStore::Put(const std::string& section, const std::string& key, const std::string& value) {
     const std::wstring name = Widen(key);
     const std::wstring text = Widen(value);
-    HKEY handle = SectionKey(section, true);
-    LSTATUS status = handle == nullptr ? ERROR_ACCESS_DENIED : Write(handle, name, text);
-    if (status == ERROR_KEY_DELETED) {
-        Forget(section);
-        handle = SectionKey(section, true);
-        status = handle == nullptr ? ERROR_ACCESS_DENIED : Write(handle, name, text);
-    }
+    const LSTATUS status = OnSection(section, true, [&](HKEY handle) { return Write(handle, name, text); });
     ThrowUnlessDone(status, "cannot write " + section + "\\" + key);
 }
 

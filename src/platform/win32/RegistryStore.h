@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -31,8 +32,12 @@ public:
 
 private:
     // The section's key, kept open: a list is read and written one value at
-    // a time. Null when the section does not exist and `create` is false.
-    HKEY SectionKey(const std::string& section, bool create);
+    // a time. Opening fails when the section does not exist and `create` is
+    // false.
+    LSTATUS SectionKey(const std::string& section, bool create, HKEY& key);
+    // Runs `access` on the section's key; a key deleted behind the program's
+    // back, and perhaps made again, is opened anew and tried once more.
+    LSTATUS OnSection(const std::string& section, bool create, const std::function<LSTATUS(HKEY)>& access);
     void Forget(const std::string& section);
     LSTATUS Read(HKEY section, const std::wstring& name, std::wstring& value) const;
     LSTATUS Write(HKEY section, const std::wstring& name, const std::wstring& value) const;
