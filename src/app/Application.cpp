@@ -8,6 +8,7 @@
 #include "lists/ListLoader.h"
 #include "settings/ListEditing.h"
 #include "settings/TabChange.h"
+#include "store/ListCommit.h"
 
 namespace kelvo {
 
@@ -22,6 +23,8 @@ bool Application::StartUp() {
     if (!parts_.taskbar.IsPresent()) return false;
     parts_.taskbar.AddIcon();
     iconPlaced_ = true;
+    // A save cut short by a kill is finished before the lists are read.
+    FinishInterruptedSaves(parts_.store);
     CreateCustomPopupMenu(popup_, parts_.store, state_);
     CreateDesktopPopupMenu(popup_, parts_.store, state_);
     RefillListViews(parts_, state_);

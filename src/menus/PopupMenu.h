@@ -31,6 +31,8 @@ MenuLevel& DesktopSubmenu(MenuLevel& tree);
 // the stored desktop list in its "DeskTop" submenu, and set the list's
 // counter to the number built. The menu must hold no built entries of that
 // list. A custom name that repeats an earlier one ends the custom build.
+// Unusable stored entries (see ChoiceReader) get no row, so no row opens a
+// path relative to the current folder.
 void CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
 void CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
 

@@ -1,19 +1,35 @@
 #pragma once
 #include <string>
+#include <utility>
 
 namespace kelvo {
 
+// What one key of the store holds. Another program may have left a value
+// that is not text there: it is told apart from a key that does not exist.
+struct StoredValue {
+    enum class Kind { Absent, Text, Unreadable };
+    Kind kind = Kind::Absent;
+    std::string text;  // the value, when it is text
+
+    static StoredValue Absent() { return {}; }
+    static StoredValue Text(std::string text) { return {Kind::Text, std::move(text)}; }
+    static StoredValue Unreadable() { return {Kind::Unreadable, {}}; }
+    bool operator==(const StoredValue&) const = default;
+};
+
 // The per-user settings store of one application: sections of text values.
-// Section and key names match without regard to case.
+// Section and key names match without regard to case. A write that the
+// store refuses throws, and leaves the key as it was.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    // The stored value, or `fallback` when the key is absent.
-    virtual std::string Get(const std::string& section, const std::string& key,
-                            const std::string& fallback) = 0;
+    // Absent when the key or its section does not exist.
+    virtual StoredValue Get(const std::string& section, const std::string& key) = 0;
     // Creates the section and key when needed.
-    virtual void Put(const std::string& section, const std::string& key,
-                     const std::string& value) = 0;
+    virtual void Put(const std::string& section, const std::string& key, const std::string& value) = 0;
+    // Removes the section with all its keys; nothing happens when it does
+    // not exist.
+    virtual void DeleteSection(const std::string& section) = 0;
 };
 
 }  // namespace kelvo

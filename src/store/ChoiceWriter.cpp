@@ -1,30 +1,32 @@
 #include "store/ChoiceWriter.h"
 
-#include <stdexcept>
+#include <exception>
+#include <vector>
 
 #include "store/Choices.h"
+#include "store/ListCommit.h"
 
 namespace kelvo {
 
-void SaveList(SettingsStore& store, const std::string& section, const ListView& view) {
-    int position = 1;
+bool SaveList(SettingsStore& store, const std::string& section, const ListView& view) {
+    std::vector<std::string> values;
     try {
-        for (; position <= view.Count(); ++position) {
+        for (int position = 1; position <= view.Count(); ++position) {
             ListRow row = view.Row(position);
-            SaveChoice(store, section, ChoiceKey(position), ChoiceValue(row.text, row.subItem));
+            values.push_back(ChoiceValue(row.text, row.subItem));
         }
     } catch (const std::exception&) {
-        // A row that cannot be read or written ends the list where it stands.
+        return false;
     }
-    SaveChoice(store, section, ChoiceKey(position), kDoneValue);
+    return CommitList(store, section, values);
 }
 
-void SaveDesktopChoices(SettingsStore& store, const ListView& listView1) {
-    SaveList(store, kDesktopSection, listView1);
+bool SaveDesktopChoices(SettingsStore& store, const ListView& listView1) {
+    return SaveList(store, kDesktopSection, listView1);
 }
 
-void SaveCustomChoices(SettingsStore& store, const ListView& listView2) {
-    SaveList(store, kCustomSection, listView2);
+bool SaveCustomChoices(SettingsStore& store, const ListView& listView2) {
+    return SaveList(store, kCustomSection, listView2);
 }
 
 }  // namespace kelvo

@@ -6,11 +6,12 @@
 
 namespace kelvo {
 
-// Writes the rows of `view` as the stored list of `section`, then the
-// terminator. Keys after the terminator keep whatever they held.
-void SaveList(SettingsStore& store, const std::string& section, const ListView& view);
+// Stores the rows of `view` as the list of `section`, all or nothing (see
+// CommitList). Keys after the terminator keep whatever they held. False
+// when the store or a row could not be read or written: the old list stands.
+bool SaveList(SettingsStore& store, const std::string& section, const ListView& view);
 
-void SaveDesktopChoices(SettingsStore& store, const ListView& listView1);
-void SaveCustomChoices(SettingsStore& store, const ListView& listView2);
+bool SaveDesktopChoices(SettingsStore& store, const ListView& listView1);
+bool SaveCustomChoices(SettingsStore& store, const ListView& listView2);
 
 }  // namespace kelvo

@@ -1,5 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/SettingsStore.h"
 #include "store/ListEntry.h"
@@ -15,15 +17,21 @@ inline constexpr char kDoneValue[] = "Done";
 
 std::string ChoiceKey(int position);
 std::string ChoiceValue(const std::string& name, const std::string& location);
-// The entry a stored value describes; missing fields read as empty.
+// True when `location` starts with a drive ("X:\") or a network prefix
+// ("\\"): only such a location names a file without a current folder.
+bool IsAbsoluteLocation(std::string_view location);
+// The entry a stored value describes; missing fields read as empty. A "%"
+// in the name or the location is kept: the location is the absolute folder
+// that ends the value before its final "%1".
 ListEntry ParseChoice(const std::string& value);
 
 void SaveChoice(SettingsStore& store, const std::string& section, const std::string& key,
                 const std::string& value);
-// The stored value, or `fallback` when absent. A value that equals the
-// fallback apart from case and surrounding spaces (an absent key included)
-// has the fallback written back, so a first read creates the key.
-std::string ReadChoice(SettingsStore& store, const std::string& section, const std::string& key,
-                       const std::string& fallback);
+// The stored text, or `fallback` when the key is absent; nullopt when the
+// key holds a value that is not text. Only an absent key is written: it gets
+// the fallback, so a first read creates it. That write may fail, since the
+// read stands without it.
+std::optional<std::string> ReadChoice(SettingsStore& store, const std::string& section,
+                                      const std::string& key, const std::string& fallback);
 
 }  // namespace kelvo

@@ -12,12 +12,22 @@
 
 #include "platform/SettingsStore.h"
 
+namespace kelvo {
+inline void PrintTo(const StoredValue& value, std::ostream* out) {
+    const char* kinds[] = {"absent", "text", "unreadable"};
+    *out << kinds[static_cast<int>(value.kind)];
+    if (value.kind == StoredValue::Kind::Text) *out << " \"" << value.text.substr(0, 80) << '"';
+}
+}  // namespace kelvo
+
 namespace kelvo::contract {
 
-// Makes a fresh, empty store of one implementation.
+// Makes a fresh, empty store of one implementation, and puts a value that
+// is not text into it, as another program may.
 struct SettingsStoreMaker {
     std::string name;
     std::function<std::unique_ptr<SettingsStore>()> make;
+    std::function<void(SettingsStore&, const std::string& section, const std::string& key)> putNonText;
 };
 
 inline void PrintTo(const SettingsStoreMaker& maker, std::ostream* out) { *out << maker.name; }
@@ -30,57 +40,91 @@ class SettingsStoreContract : public ::testing::TestWithParam<SettingsStoreMaker
 protected:
     void SetUp() override { store = GetParam().make(); }
     void TearDown() override { store.reset(); }
+    StoredValue Get(const std::string& section, const std::string& key) { return store->Get(section, key); }
     std::unique_ptr<SettingsStore> store;
 };
 
-TEST_P(SettingsStoreContract, AbsentKeyGivesTheFallbackAndIsNotCreated) {
-    EXPECT_EQ(store->Get("Desktop", "MenuChoice1", "Done"), "Done");
-    EXPECT_EQ(store->Get("Desktop", "MenuChoice1", "other"), "other");
+inline StoredValue Text(const std::string& text) { return StoredValue::Text(text); }
+
+TEST_P(SettingsStoreContract, AbsentKeyIsAbsentAndIsNotCreated) {
+    EXPECT_EQ(Get("Desktop", "MenuChoice1"), StoredValue::Absent());
+    EXPECT_EQ(Get("Desktop", "MenuChoice1"), StoredValue::Absent());
+    store->Put("Desktop", "MenuChoice1", "Done");
+    EXPECT_EQ(Get("Desktop", "MenuChoice2"), StoredValue::Absent());
 }
 
 TEST_P(SettingsStoreContract, PutThenGetRoundTrips) {
     store->Put("Desktop", "MenuChoice1", "notepad.lnk%C:\\Windows\\Desktop\\%1");
-    EXPECT_EQ(store->Get("Desktop", "MenuChoice1", "Done"), "notepad.lnk%C:\\Windows\\Desktop\\%1");
+    EXPECT_EQ(Get("Desktop", "MenuChoice1"), Text("notepad.lnk%C:\\Windows\\Desktop\\%1"));
 }
 
 TEST_P(SettingsStoreContract, EmptyValueIsStoredNotAbsent) {
     store->Put("Custom", "MenuChoice1", "");
-    EXPECT_EQ(store->Get("Custom", "MenuChoice1", "Done"), "");
+    EXPECT_EQ(Get("Custom", "MenuChoice1"), Text(""));
 }
 
 TEST_P(SettingsStoreContract, SectionAndKeyMatchWithoutRegardToCase) {
     store->Put("Desktop", "MenuChoice1", "a");
-    EXPECT_EQ(store->Get("DESKTOP", "menuchoice1", "x"), "a");
+    EXPECT_EQ(Get("DESKTOP", "menuchoice1"), Text("a"));
     store->Put("desktop", "MENUCHOICE1", "b");
-    EXPECT_EQ(store->Get("Desktop", "MenuChoice1", "x"), "b");
+    EXPECT_EQ(Get("Desktop", "MenuChoice1"), Text("b"));
 }
 
 TEST_P(SettingsStoreContract, SectionsAndKeysAreSeparate) {
     store->Put("Desktop", "MenuChoice1", "d1");
     store->Put("Custom", "MenuChoice1", "c1");
     store->Put("Custom", "MenuChoice2", "c2");
-    EXPECT_EQ(store->Get("Desktop", "MenuChoice1", "x"), "d1");
-    EXPECT_EQ(store->Get("Custom", "MenuChoice1", "x"), "c1");
-    EXPECT_EQ(store->Get("Custom", "MenuChoice2", "x"), "c2");
-    EXPECT_EQ(store->Get("Desktop", "MenuChoice2", "x"), "x");
+    EXPECT_EQ(Get("Desktop", "MenuChoice1"), Text("d1"));
+    EXPECT_EQ(Get("Custom", "MenuChoice1"), Text("c1"));
+    EXPECT_EQ(Get("Custom", "MenuChoice2"), Text("c2"));
+    EXPECT_EQ(Get("Desktop", "MenuChoice2"), StoredValue::Absent());
 }
 
 TEST_P(SettingsStoreContract, UnicodeValueRoundTrips) {
     const std::string value = "\xC3\x9C" "berblick \xE2\x80\x93 \xE6\x97\xA5\xE6\x9C\xAC.txt%C:\\\xC3\x9C\\%1";
     store->Put("Custom", "MenuChoice1", value);
-    EXPECT_EQ(store->Get("Custom", "MenuChoice1", "Done"), value);
+    EXPECT_EQ(Get("Custom", "MenuChoice1"), Text(value));
 }
 
 TEST_P(SettingsStoreContract, OverwriteReplacesTheValue) {
     store->Put("Custom", "MenuChoice1", "a much longer first value%C:\\long\\folder\\%1");
     store->Put("Custom", "MenuChoice1", "Done");
-    EXPECT_EQ(store->Get("Custom", "MenuChoice1", "x"), "Done");
+    EXPECT_EQ(Get("Custom", "MenuChoice1"), Text("Done"));
 }
 
-TEST_P(SettingsStoreContract, LongValueRoundTrips) {
-    const std::string value = std::string(3000, 'n') + "%C:\\" + std::string(1000, 'd') + "\\%1";
-    store->Put("Desktop", "MenuChoice7", value);
-    EXPECT_EQ(store->Get("Desktop", "MenuChoice7", "Done"), value);
+TEST_P(SettingsStoreContract, LongValuesRoundTrip) {
+    // 32,767 characters: the longest path Windows knows.
+    for (const std::string& value : {std::string(3000, 'n') + "%C:\\" + std::string(1000, 'd') + "\\%1",
+                                     std::string(32767, 'x')}) {
+        store->Put("Desktop", "MenuChoice7", value);
+        EXPECT_EQ(Get("Desktop", "MenuChoice7"), Text(value)) << value.size();
+    }
+}
+
+TEST_P(SettingsStoreContract, ValueThatIsNotTextIsUnreadableUntilOverwritten) {
+    store->Put("Desktop", "MenuChoice1", "a");
+    GetParam().putNonText(*store, "Desktop", "MenuChoice2");
+    EXPECT_EQ(Get("Desktop", "MenuChoice2"), StoredValue::Unreadable());
+    EXPECT_EQ(Get("Desktop", "MenuChoice1"), Text("a"));
+    store->Put("Desktop", "MenuChoice2", "Done");
+    EXPECT_EQ(Get("Desktop", "MenuChoice2"), Text("Done"));
+}
+
+TEST_P(SettingsStoreContract, DeletedSectionLosesItsKeysAndCanBeWrittenAgain) {
+    store->Put("Desktop.saving", "MenuChoice1", "a");
+    store->Put("Desktop.saving", "Complete", "1");
+    store->Put("Desktop", "MenuChoice1", "kept");
+    store->DeleteSection("DESKTOP.saving");
+    EXPECT_EQ(Get("Desktop.saving", "MenuChoice1"), StoredValue::Absent());
+    EXPECT_EQ(Get("Desktop.saving", "Complete"), StoredValue::Absent());
+    EXPECT_EQ(Get("Desktop", "MenuChoice1"), Text("kept"));
+    store->Put("Desktop.saving", "MenuChoice1", "b");
+    EXPECT_EQ(Get("Desktop.saving", "MenuChoice1"), Text("b"));
+}
+
+TEST_P(SettingsStoreContract, DeletingAnAbsentSectionDoesNothing) {
+    store->DeleteSection("Custom");
+    EXPECT_EQ(Get("Custom", "MenuChoice1"), StoredValue::Absent());
 }
 
 }  // namespace kelvo::contract

@@ -175,11 +175,14 @@ KelvoProcess::KelvoProcess() {
 
 KelvoProcess::~KelvoProcess() {
     if (!Started()) return;
-    if (IsRunning()) {
-        TerminateProcess(info_.hProcess, 99);
-        WaitForSingleObject(info_.hProcess, INFINITE);
-    }
+    Kill();
     CloseHandle(info_.hProcess);
+}
+
+void KelvoProcess::Kill() {
+    if (!IsRunning()) return;
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, INFINITE);
 }
 
 bool KelvoProcess::IsRunning() const {
@@ -366,6 +369,13 @@ void PressKeys(HWND popup, const std::vector<WORD>& keys) {
     }
 }
 
+bool ChooseProperties(HWND settings, DWORD pid) {
+    HWND popup = ShowPopupOf(settings, pid);
+    if (popup == nullptr) return false;
+    PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});
+    return WaitUntil([&] { return IsWindowVisible(settings) != FALSE; });
+}
+
 bool IconPlaced(HWND owner) {
     // A change that changes nothing succeeds only for an icon the shell holds.
     NOTIFYICONDATAW data{};
@@ -409,6 +419,16 @@ std::vector<std::wstring> StoredList(const wchar_t* section) {
         values.push_back(*value);
         if (*value == L"Done") return values;
     }
+}
+
+bool StoredSectionExists(const wchar_t* section) {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, (std::wstring(kAppKey) + L"\\" + section).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
 }
 
 std::wstring DesktopFolder() {

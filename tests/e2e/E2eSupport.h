@@ -37,6 +37,8 @@ public:
     // Waits for the end of the process; its exit code, or nullopt when it
     // did not end.
     std::optional<DWORD> WaitForExit() const;
+    // Ends the process at once, as a crash or a power cut would.
+    void Kill();
     // Waits until start-up is over: the icon is placed and no window of the
     // program is shown. The settings window, or nullptr.
     HWND WaitUntilResident() const;
@@ -92,6 +94,9 @@ HWND ShowPopupOf(HWND settings, DWORD pid);
 std::wstring OpenFromPopup(HWND settings, DWORD pid, const std::vector<WORD>& keys);
 // Keys for the popup's own menu loop, pressed and released in order.
 void PressKeys(HWND popup, const std::vector<WORD>& keys);
+// Chooses "Properties", the popup's row above "Exit"; true once the
+// settings window shows.
+bool ChooseProperties(HWND settings, DWORD pid);
 // True while the shell holds the icon of `owner`.
 bool IconPlaced(HWND owner);
 // Takes the icon of `owner` away, as a restarting shell does.
@@ -104,6 +109,7 @@ std::optional<std::wstring> StoredValue(const wchar_t* section, const wchar_t* k
 // MenuChoice1, MenuChoice2... up to the first "Done" (included) or the first
 // missing value.
 std::vector<std::wstring> StoredList(const wchar_t* section);
+bool StoredSectionExists(const wchar_t* section);
 
 // The user's desktop folder of this prefix, ending with a backslash.
 std::wstring DesktopFolder();

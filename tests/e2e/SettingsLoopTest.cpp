@@ -90,13 +90,7 @@ protected:
 
     HWND ShowPopup() { return ShowPopupOf(settings, kelvo->Id()); }
 
-    // "Properties", the entry above "Exit".
-    void OpenProperties() {
-        HWND popup = ShowPopup();
-        ASSERT_NE(popup, nullptr);
-        PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings) != FALSE; }));
-    }
+    void OpenProperties() { ASSERT_TRUE(ChooseProperties(settings, kelvo->Id())); }
 
     HWND Control(const std::wstring& caption) const {
         HWND control = ChildWithText(settings, caption);

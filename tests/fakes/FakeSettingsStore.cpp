@@ -1,6 +1,7 @@
 #include "fakes/FakeSettingsStore.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace kelvo {
 
@@ -15,33 +16,50 @@ bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b)
                                         [](char x, char y) { return FoldCase(x) < FoldCase(y); });
 }
 
-std::string FakeSettingsStore::Get(const std::string& section, const std::string& key,
-                                   const std::string& fallback) {
+StoredValue FakeSettingsStore::Get(const std::string& section, const std::string& key) {
     logTarget.Note("Get " + section + " " + key);
-    return Value(section, key).value_or(fallback);
+    auto s = sections_.find(section);
+    if (s == sections_.end()) return StoredValue::Absent();
+    auto v = s->second.values.find(key);
+    return v == s->second.values.end() ? StoredValue::Absent() : v->second.value;
 }
 
 void FakeSettingsStore::Put(const std::string& section, const std::string& key, const std::string& value) {
     logTarget.Note("Put " + section + " " + key + " " + value);
-    ++puts_;
-    Store(section, key, value);
+    CountWrite();
+    Store(section, key, StoredValue::Text(value));
+}
+
+void FakeSettingsStore::DeleteSection(const std::string& section) {
+    logTarget.Note("DeleteSection " + section);
+    CountWrite();
+    sections_.erase(section);
+}
+
+void FakeSettingsStore::CountWrite() {
+    ++writes_;
+    if (refuses && refuses(writes_)) throw std::runtime_error("store refused write " + std::to_string(writes_));
 }
 
 void FakeSettingsStore::Seed(const std::string& section, const std::string& key, const std::string& value) {
-    Store(section, key, value);
+    Store(section, key, StoredValue::Text(value));
 }
 
-void FakeSettingsStore::Store(const std::string& section, const std::string& key, const std::string& value) {
+void FakeSettingsStore::SeedUnreadable(const std::string& section, const std::string& key) {
+    Store(section, key, StoredValue::Unreadable());
+}
+
+void FakeSettingsStore::Store(const std::string& section, const std::string& key, StoredValue value) {
     Section& held = sections_.try_emplace(section, Section{section, {}}).first->second;
-    held.values.try_emplace(key, StoredValue{key, {}}).first->second.text = value;
+    held.values.try_emplace(key, Entry{key, {}}).first->second.value = std::move(value);
 }
 
 std::optional<std::string> FakeSettingsStore::Value(const std::string& section, const std::string& key) const {
     auto s = sections_.find(section);
     if (s == sections_.end()) return std::nullopt;
     auto v = s->second.values.find(key);
-    if (v == s->second.values.end()) return std::nullopt;
-    return v->second.text;
+    if (v == s->second.values.end() || v->second.value.kind != StoredValue::Kind::Text) return std::nullopt;
+    return v->second.value.text;
 }
 
 std::vector<std::string> FakeSettingsStore::Sections() const {
@@ -53,7 +71,7 @@ std::vector<std::string> FakeSettingsStore::Sections() const {
 std::vector<std::string> FakeSettingsStore::Keys(const std::string& section) const {
     std::vector<std::string> names;
     if (auto s = sections_.find(section); s != sections_.end()) {
-        for (const auto& [folded, value] : s->second.values) names.push_back(value.key);
+        for (const auto& [folded, entry] : s->second.values) names.push_back(entry.key);
     }
     return names;
 }

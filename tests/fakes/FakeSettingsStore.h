@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,33 +18,41 @@ struct CaseInsensitiveLess {
 // The store in memory. Names keep the case they were first written with.
 class FakeSettingsStore : public SettingsStore {
 public:
-    std::string Get(const std::string& section, const std::string& key,
-                    const std::string& fallback) override;
+    StoredValue Get(const std::string& section, const std::string& key) override;
     void Put(const std::string& section, const std::string& key, const std::string& value) override;
+    void DeleteSection(const std::string& section) override;
 
     // For test set-up and assertions; neither logs nor counts.
     void Seed(const std::string& section, const std::string& key, const std::string& value);
+    // A value that is not text, as another program may leave.
+    void SeedUnreadable(const std::string& section, const std::string& key);
+    // The text of a key; nullopt when it is absent or not text.
     std::optional<std::string> Value(const std::string& section, const std::string& key) const;
     // Names as first written, in case-insensitive order.
     std::vector<std::string> Sections() const;
     std::vector<std::string> Keys(const std::string& section) const;
-    int PutCount() const { return puts_; }
+    // Writes (puts and section deletions) asked for so far, refused ones included.
+    int WriteCount() const { return writes_; }
 
+    // Refuses write number n (counted from 1, as WriteCount) when it gives
+    // true: the write throws and changes nothing.
+    std::function<bool(int n)> refuses;
     LogTarget logTarget{nullptr, "store"};
 
 private:
-    struct StoredValue {
+    struct Entry {
         std::string key;
-        std::string text;
+        StoredValue value;
     };
     struct Section {
         std::string name;
-        std::map<std::string, StoredValue, CaseInsensitiveLess> values;
+        std::map<std::string, Entry, CaseInsensitiveLess> values;
     };
-    void Store(const std::string& section, const std::string& key, const std::string& value);
+    void Store(const std::string& section, const std::string& key, StoredValue value);
+    void CountWrite();
 
     std::map<std::string, Section, CaseInsensitiveLess> sections_;
-    int puts_ = 0;
+    int writes_ = 0;
 };
 
 }  // namespace kelvo

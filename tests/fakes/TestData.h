@@ -1,4 +1,5 @@
 #pragma once
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,11 @@ void SeedList(FakeSettingsStore& store, const std::string& section, const std::v
 struct StoredList {
     std::vector<ListEntry> entries;
     int count = 0;
+    bool operator==(const StoredList&) const = default;
 };
+inline void PrintTo(const StoredList& list, std::ostream* out) {
+    *out << list.count << " read, " << list.entries.size() << " usable";
+}
 StoredList ReadList(SettingsStore& store, const std::string& section);
 
 // Entries C:\<folder>\<prefix>1.txt ... <prefix>n.txt.

@@ -11,6 +11,7 @@
 #include "app/Application.h"
 #include "settings/HelpTexts.h"
 #include "store/Choices.h"
+#include "store/ListCommit.h"
 
 namespace kelvo {
 namespace {
@@ -38,17 +39,20 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
     EXPECT_EQ(desktop.log, (CallLog{
         "splash.Centre", "splash.Show", "settingsWindow.Centre", "pump.RunPending",
         "taskbar.IsPresent", "taskbar.AddIcon",
+        // saves cut short are finished first
+        "store.Get Custom.saving Complete", "store.DeleteSection Custom.saving",
+        "store.Get Desktop.saving Complete", "store.DeleteSection Desktop.saving",
         // the popup menu: custom, then desktop
-        "store.Get Custom MenuChoice1", "store.Get Custom MenuChoice2", "store.Put Custom MenuChoice2 Done",
-        "store.Get Desktop MenuChoice1", "store.Get Desktop MenuChoice2", "store.Put Desktop MenuChoice2 Done",
+        "store.Get Custom MenuChoice1", "store.Get Custom MenuChoice2",
+        "store.Get Desktop MenuChoice1", "store.Get Desktop MenuChoice2",
         "listView1.DetachImages", "imageList1.Clear", "imageList1.Add dummy", "listView1.AttachImages",
         "listView2.DetachImages", "imageList2.Clear", "imageList2.Add dummy", "listView2.AttachImages",
         "listView1.Clear", "listView2.Clear",
         // the list views: custom, then desktop
         "store.Get Custom MenuChoice1", "listView2.Insert c.txt", "listView2.Repaint",
-        "store.Get Custom MenuChoice2", "store.Put Custom MenuChoice2 Done",
+        "store.Get Custom MenuChoice2",
         "store.Get Desktop MenuChoice1", "listView1.Insert d.lnk", "listView1.Repaint",
-        "store.Get Desktop MenuChoice2", "store.Put Desktop MenuChoice2 Done",
+        "store.Get Desktop MenuChoice2",
         "settingsWindow.Hide",
         "customMoveDown.Disable", "customMoveUp.Disable", "customRemoveItem.Disable",
         "desktopMoveDown.Disable", "desktopMoveUp.Disable", "desktopRemoveItem.Disable",
@@ -137,6 +141,41 @@ TEST_F(ApplicationTest, EachEntryOpensItsOwnFileAfterAnEarlierOneWentMissing) {
     EXPECT_EQ(desktop.launcher.opened,
               (std::vector<std::string>{"C:\\Custom\\c1.txt", "C:\\Custom\\c2.txt", "C:\\Custom\\c3.txt",
                                         "C:\\Desk\\d1.txt", "C:\\Desk\\d2.txt", "C:\\Desk\\d3.txt"}));
+}
+
+TEST_F(ApplicationTest, UnusableStoredEntriesAreSkippedLikeMissingFilesAndNeverOpened) {
+    desktop.store.Seed(kCustomSection, "MenuChoice1", "a.txt%C:\\%1");
+    desktop.store.Seed(kCustomSection, "MenuChoice2", "b.txt%Docs\\%1");
+    desktop.store.SeedUnreadable(kCustomSection, "MenuChoice3");
+    desktop.store.Seed(kCustomSection, "MenuChoice4", "c.txt");
+    desktop.store.Seed(kCustomSection, "MenuChoice5", "d.txt%C:\\%1");
+    desktop.store.Seed(kCustomSection, "MenuChoice6", "Done");
+    // Files that a lookup relative to the current folder would find.
+    for (const char* path : {"C:\\a.txt", "Docs\\b.txt", "c.txt", "C:\\d.txt"}) desktop.files.Add(path);
+    Started();
+    EXPECT_EQ(MenuRows(app.Popup()), (std::vector<std::string>{"-", "a.txt", "d.txt", "-", "DeskTop>", "Properties", "Exit"}));
+    EXPECT_EQ(desktop.listView2.Count(), 2);
+    EXPECT_EQ(app.State().customCount, 5);
+    for (int k = 1; k <= 5; ++k) app.OnMenuCommand(kCustomIdBase + k);
+    EXPECT_EQ(desktop.launcher.opened, (std::vector<std::string>{"C:\\a.txt", "C:\\d.txt"}));
+    // Read, not mended: the value that is not text is still there.
+    EXPECT_EQ(desktop.store.Keys(kCustomSection).size(), 6u);
+    EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice3"), std::nullopt);
+}
+
+TEST_F(ApplicationTest, StartFinishesASaveThatAKillCutShortBeforeReading) {
+    StoreList(kCustomSection, NumberedEntries(3, "c", "Custom"));
+    // Killed while copying the new list of one entry over the old three.
+    const std::string staging = StagingSection(kCustomSection);
+    desktop.store.Seed(staging, "MenuChoice1", "n.txt%C:\\New\\%1");
+    desktop.store.Seed(staging, "MenuChoice2", "Done");
+    desktop.store.Seed(staging, "Complete", "1");
+    desktop.store.Seed(kCustomSection, "MenuChoice1", "n.txt%C:\\New\\%1");
+    desktop.files.Add("C:\\New\\n.txt");
+    Started();
+    EXPECT_EQ(MenuRows(app.Popup()), (std::vector<std::string>{"-", "n.txt", "-", "DeskTop>", "Properties", "Exit"}));
+    EXPECT_EQ(desktop.listView2.Count(), 1);
+    EXPECT_EQ(desktop.store.Keys(staging), std::vector<std::string>{});
 }
 
 TEST_F(ApplicationTest, EntriesStayThoseOfTheMenuWhileTheListsAreEdited) {
@@ -235,11 +274,14 @@ TEST_F(ApplicationTest, OkRewritesBothListsCustomFirstAndRebuildsThePopup) {
     app.OnSettingsCommand(SettingsCommand::OK);
 
     const CallLog& log = desktop.log;
-    auto at = [&log](const std::string& call) { return std::find(log.begin(), log.end(), call) - log.begin(); };
-    EXPECT_LT(at("settingsWindow.Hide"), at("waitNotice.Show"));
-    EXPECT_LT(at("waitNotice.Show"), at("store.Put Custom MenuChoice1 c2.txt%C:\\Custom\\%1"));
-    EXPECT_LT(at("store.Put Custom MenuChoice3 Done"), at("store.Put Desktop MenuChoice1 d1.txt%C:\\Desk\\%1"));
-    EXPECT_LT(at("store.Put Desktop MenuChoice2 Done"), at("waitNotice.Hide"));
+    auto first = [&log](const std::string& call) { return std::find(log.begin(), log.end(), call) - log.begin(); };
+    auto last = [&log](const std::string& call) { return log.rend() - std::find(log.rbegin(), log.rend(), call) - 1; };
+    EXPECT_LT(first("settingsWindow.Hide"), first("waitNotice.Show"));
+    EXPECT_LT(first("waitNotice.Show"), first("store.DeleteSection Custom.saving"));
+    // Each list is stored whole, its staging removed, before the next begins.
+    EXPECT_LT(first("store.Put Custom MenuChoice2 new.txt%E:\\%1"), last("store.DeleteSection Custom.saving"));
+    EXPECT_LT(last("store.DeleteSection Custom.saving"), first("store.DeleteSection Desktop.saving"));
+    EXPECT_LT(last("store.DeleteSection Desktop.saving"), first("waitNotice.Hide"));
     EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice2"), "new.txt%E:\\%1");
     EXPECT_FALSE(desktop.settingsWindow.visible);
     EXPECT_FALSE(desktop.waitNotice.visible);

@@ -1,4 +1,5 @@
 #include <memory>
+#include <string>
 
 #include "contract/ListViewContract.h"
 #include "contract/SettingsStoreContract.h"
@@ -16,7 +17,10 @@ INSTANTIATE_TEST_SUITE_P(Fake, ListViewContract,
 
 INSTANTIATE_TEST_SUITE_P(Fake, SettingsStoreContract,
                          ::testing::Values(SettingsStoreMaker{
-                             "Fake", [] { return std::make_unique<FakeSettingsStore>(); }}),
+                             "Fake", [] { return std::make_unique<FakeSettingsStore>(); },
+                             [](SettingsStore& store, const std::string& section, const std::string& key) {
+                                 static_cast<FakeSettingsStore&>(store).SeedUnreadable(section, key);
+                             }}),
                          SettingsStoreMakerName);
 
 }  // namespace kelvo::contract

@@ -4,10 +4,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "contract/SettingsStoreContract.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Utf8.h"
+#include "store/ChoiceReader.h"
+#include "store/Choices.h"
 
 namespace kelvo {
 namespace {
@@ -25,14 +28,51 @@ public:
     ScratchRegistryStore() : path_(ScratchKeyPath()), store_(path_) {}
     ~ScratchRegistryStore() override { RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_).c_str()); }
 
-    std::string Get(const std::string& section, const std::string& key,
-                    const std::string& fallback) override {
-        return store_.Get(section, key, fallback);
-    }
+    StoredValue Get(const std::string& section, const std::string& key) override { return store_.Get(section, key); }
     void Put(const std::string& section, const std::string& key, const std::string& value) override {
         store_.Put(section, key, value);
     }
-    const std::string& Path() const { return path_; }
+    void DeleteSection(const std::string& section) override { store_.DeleteSection(section); }
+
+    // Writes a value of any type, as another program would.
+    void PutRaw(const std::string& section, const std::string& key, DWORD type, const void* data, DWORD bytes) {
+        HKEY handle;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, nullptr, 0,
+                                  KEY_WRITE, nullptr, &handle, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExW(handle, Widen(key).c_str(), 0, type, static_cast<const BYTE*>(data), bytes);
+        RegCloseKey(handle);
+    }
+    void PutRawText(const std::string& section, const std::string& key, DWORD type, const std::wstring& text) {
+        PutRaw(section, key, type, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+    void PutNumber(const std::string& section, const std::string& key) {
+        const DWORD number = 7;
+        PutRaw(section, key, REG_DWORD, &number, sizeof number);
+    }
+
+    void DeleteRaw(const std::string& section) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str());
+    }
+    bool SectionExists(const std::string& section) const {
+        HKEY handle;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, KEY_READ, &handle) !=
+            ERROR_SUCCESS) {
+            return false;
+        }
+        RegCloseKey(handle);
+        return true;
+    }
+
+    // The raw value and its type, as another program would see it.
+    std::pair<DWORD, std::wstring> GetRaw(const std::string& section, const std::string& key) const {
+        wchar_t buffer[512] = {};
+        DWORD type = 0;
+        DWORD bytes = sizeof buffer;
+        RegGetValueW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), Widen(key).c_str(),
+                     RRF_RT_ANY | RRF_NOEXPAND, &type, buffer, &bytes);
+        return {type, buffer};
+    }
 
 private:
     std::string path_;
@@ -43,60 +83,101 @@ private:
 // read back unchanged, and what this store writes must read the same way.
 class RegistryLayoutTest : public ::testing::Test {
 protected:
-    std::wstring SectionPath(const wchar_t* section) const { return Widen(store.Path()) + L"\\" + section; }
-
-    void PutRaw(const wchar_t* section, const wchar_t* name, const std::wstring& value) {
-        HKEY key;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0,
-                                  KEY_WRITE, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
-    }
-
-    // The raw value and its type, as another program would see it.
-    std::pair<DWORD, std::wstring> GetRaw(const wchar_t* section, const wchar_t* name) {
-        wchar_t buffer[512] = {};
-        DWORD type = 0;
-        DWORD bytes = sizeof buffer;
-        RegGetValueW(HKEY_CURRENT_USER, SectionPath(section).c_str(), name, RRF_RT_ANY, &type, buffer,
-                     &bytes);
-        return {type, buffer};
-    }
-
     ScratchRegistryStore store;
 };
 
 TEST_F(RegistryLayoutTest, ReadsValuesWrittenByTheEarlierProgram) {
-    PutRaw(L"Desktop", L"MenuChoice1", L"notepad.lnk%C:\\Windows\\Desktop\\%1");
-    PutRaw(L"Desktop", L"MenuChoice2", L"Done");
-    PutRaw(L"Custom", L"MenuChoice1", L"R&D notes.txt%C:\\Users\\Kim\\100% sure\\%1");
+    store.PutRawText("Desktop", "MenuChoice1", REG_SZ, L"notepad.lnk%C:\\Windows\\Desktop\\%1");
+    store.PutRawText("Desktop", "MenuChoice2", REG_SZ, L"Done");
+    store.PutRawText("Custom", "MenuChoice1", REG_SZ, L"R&D notes.txt%C:\\Users\\Kim\\100% sure\\%1");
 
-    EXPECT_EQ(store.Get("Desktop", "MenuChoice1", "Done"), "notepad.lnk%C:\\Windows\\Desktop\\%1");
-    EXPECT_EQ(store.Get("Desktop", "MenuChoice2", "x"), "Done");
-    EXPECT_EQ(store.Get("Custom", "MenuChoice1", "Done"), "R&D notes.txt%C:\\Users\\Kim\\100% sure\\%1");
+    EXPECT_EQ(store.Get("Desktop", "MenuChoice1"), StoredValue::Text("notepad.lnk%C:\\Windows\\Desktop\\%1"));
+    EXPECT_EQ(store.Get("Desktop", "MenuChoice2"), StoredValue::Text("Done"));
+    EXPECT_EQ(store.Get("Custom", "MenuChoice1"),
+              StoredValue::Text("R&D notes.txt%C:\\Users\\Kim\\100% sure\\%1"));
 }
 
 TEST_F(RegistryLayoutTest, WritesPlainStringValuesUnderTheSectionKey) {
     store.Put("Custom", "MenuChoice1",
               "\xC3\x9C" "berblick \xE2\x80\x93 \xE6\x97\xA5\xE6\x9C\xAC.txt%C:\\Docs\\%1");
 
-    auto [type, value] = GetRaw(L"Custom", L"MenuChoice1");
+    auto [type, value] = store.GetRaw("Custom", "MenuChoice1");
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(value, L"\u00DCberblick \u2013 \u65E5\u672C.txt%C:\\Docs\\%1");
 }
 
-TEST_F(RegistryLayoutTest, ValueOfAnotherTypeReadsAsAbsent) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(L"Desktop").c_str(), 0, nullptr, 0, KEY_WRITE,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
+TEST_F(RegistryLayoutTest, OnlyStringValuesAreText) {
     const DWORD number = 7;
-    RegSetValueExW(key, L"MenuChoice1", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-    RegCloseKey(key);
+    const unsigned long long big = 7;
+    const BYTE bytes[] = {'a', 0, 'b', 0};
+    const wchar_t multi[] = L"a.txt%C:\\%1\0b\0";
+    const wchar_t expandable[] = L"%TEMP%.txt%C:\\%1";
+    struct Case {
+        const char* what;
+        DWORD type;
+        const void* data;
+        DWORD size;
+        StoredValue read;
+    };
+    const Case cases[] = {
+        {"expandable, unexpanded", REG_EXPAND_SZ, expandable, sizeof expandable, StoredValue::Text("%TEMP%.txt%C:\\%1")},
+        {"number", REG_DWORD, &number, sizeof number, StoredValue::Unreadable()},
+        {"large number", REG_QWORD, &big, sizeof big, StoredValue::Unreadable()},
+        {"binary", REG_BINARY, bytes, sizeof bytes, StoredValue::Unreadable()},
+        {"empty binary", REG_BINARY, bytes, 0, StoredValue::Unreadable()},
+        {"several strings", REG_MULTI_SZ, multi, sizeof multi, StoredValue::Unreadable()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        store.PutRaw("Desktop", "MenuChoice1", c.type, c.data, c.size);
+        EXPECT_EQ(store.Get("Desktop", "MenuChoice1"), c.read);
+        EXPECT_EQ(store.GetRaw("Desktop", "MenuChoice1").first, c.type);
+    }
+}
 
-    EXPECT_EQ(store.Get("Desktop", "MenuChoice1", "Done"), "Done");
+TEST_F(RegistryLayoutTest, ListWithValuesOfOtherTypesReadsOnAndStaysAsItWas) {
+    store.PutRawText("Custom", "MenuChoice1", REG_SZ, L"a.txt%C:\\%1");
+    store.PutRawText("Custom", "MenuChoice2", REG_EXPAND_SZ, L"%TEMP%.txt%C:\\x\\%1");
+    store.PutNumber("Custom", "MenuChoice3");
+    store.PutRawText("Custom", "MenuChoice4", REG_SZ, L"d.txt%\\\\srv\\share\\%1");
+    store.PutRawText("Custom", "MenuChoice5", REG_SZ, L"Done");
+
+    ChoiceReader reader(store, kCustomSection);
+    std::vector<ListEntry> entries;
+    while (auto entry = reader.Next()) entries.push_back(*entry);
+    EXPECT_EQ(entries, (std::vector<ListEntry>{MakeEntry("a.txt", "C:\\"), MakeEntry("%TEMP%.txt", "C:\\x\\"),
+                                               MakeEntry("d.txt", "\\\\srv\\share\\")}));
+    EXPECT_EQ(reader.Count(), 4);
+    EXPECT_EQ(store.GetRaw("Custom", "MenuChoice2"),
+              std::make_pair(static_cast<DWORD>(REG_EXPAND_SZ), std::wstring(L"%TEMP%.txt%C:\\x\\%1")));
+    EXPECT_EQ(store.GetRaw("Custom", "MenuChoice3").first, static_cast<DWORD>(REG_DWORD));
+}
+
+TEST_F(RegistryLayoutTest, MissingSectionReadsEmptyAndGetsItsTerminator) {
+    ChoiceReader reader(store, kDesktopSection);
+    EXPECT_EQ(reader.Next(), std::nullopt);
+    EXPECT_EQ(reader.Count(), 0);
+    EXPECT_EQ(store.GetRaw("Desktop", "MenuChoice1"), std::make_pair(static_cast<DWORD>(REG_SZ), std::wstring(L"Done")));
+}
+
+TEST_F(RegistryLayoutTest, SectionMadeAgainBehindTheStoresBackIsReadWhereItNowIs) {
+    store.Put("Custom", "MenuChoice1", "old");
+    ASSERT_EQ(store.Get("Custom", "MenuChoice1"), StoredValue::Text("old"));
+    store.DeleteRaw("Custom");
+    store.PutRawText("Custom", "MenuChoice1", REG_SZ, L"new");
+    EXPECT_EQ(store.Get("Custom", "MenuChoice1"), StoredValue::Text("new"));
+    store.DeleteRaw("Custom");
+    EXPECT_EQ(store.Get("Custom", "MenuChoice1"), StoredValue::Absent());
+    store.Put("Custom", "MenuChoice1", "again");
+    EXPECT_EQ(store.GetRaw("Custom", "MenuChoice1").second, L"again");
+}
+
+TEST_F(RegistryLayoutTest, DeletedSectionIsGoneFromTheRegistry) {
+    store.Put("Desktop.saving", "MenuChoice1", "a");
+    store.Put("Desktop", "MenuChoice1", "b");
+    store.DeleteSection("Desktop.saving");
+    EXPECT_FALSE(store.SectionExists("Desktop.saving"));
+    EXPECT_TRUE(store.SectionExists("Desktop"));
 }
 
 }  // namespace
@@ -104,7 +185,10 @@ TEST_F(RegistryLayoutTest, ValueOfAnotherTypeReadsAsAbsent) {
 namespace contract {
 INSTANTIATE_TEST_SUITE_P(Registry, SettingsStoreContract,
                          ::testing::Values(SettingsStoreMaker{
-                             "Registry", [] { return std::make_unique<ScratchRegistryStore>(); }}),
+                             "Registry", [] { return std::make_unique<ScratchRegistryStore>(); },
+                             [](SettingsStore& store, const std::string& section, const std::string& key) {
+                                 static_cast<ScratchRegistryStore&>(store).PutNumber(section, key);
+                             }}),
                          SettingsStoreMakerName);
 }  // namespace contract
 }  // namespace kelvo

@@ -1,5 +1,6 @@
 #include "platform/win32/RegistryStore.h"
 
+#include <functional>
 #include <system_error>
 #include <utility>
 
@@ -7,23 +8,41 @@
 
 namespace kelvo {
 
+namespace {
+void ThrowUnlessDone(LSTATUS status, const std::string& what) {
+    if (status != ERROR_SUCCESS) throw std::system_error(static_cast<int>(status), std::system_category(), what);
+}
+}  // namespace
+
 RegistryStore::RegistryStore(std::string applicationKey) : applicationKey_(std::move(applicationKey)) {}
 
 RegistryStore::~RegistryStore() {
     for (auto& [name, key] : sections_) RegCloseKey(key);
 }
 
-HKEY RegistryStore::SectionKey(const std::string& section, bool create) {
-    if (auto open = sections_.find(section); open != sections_.end()) return open->second;
+LSTATUS RegistryStore::SectionKey(const std::string& section, bool create, HKEY& key) {
+    if (auto open = sections_.find(section); open != sections_.end()) {
+        key = open->second;
+        return ERROR_SUCCESS;
+    }
     const std::wstring path = Widen(applicationKey_ + "\\" + section);
     const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE;
-    HKEY key = nullptr;
     const LSTATUS status =
         create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr)
                : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &key);
-    if (status != ERROR_SUCCESS) return nullptr;
-    sections_.emplace(section, key);
-    return key;
+    if (status == ERROR_SUCCESS) sections_.emplace(section, key);
+    return status;
+}
+
+LSTATUS RegistryStore::OnSection(const std::string& section, bool create,
+                                 const std::function<LSTATUS(HKEY)>& access) {
+    for (int attempt = 1;; ++attempt) {
+        HKEY key = nullptr;
+        LSTATUS status = SectionKey(section, create, key);
+        if (status == ERROR_SUCCESS) status = access(key);
+        if (status != ERROR_KEY_DELETED || attempt == 2) return status;
+        Forget(section);
+    }
 }
 
 // A key deleted behind the program's back is opened anew next time.
@@ -40,7 +59,8 @@ LSTATUS RegistryStore::Read(HKEY section, const std::wstring& name, std::wstring
     LSTATUS status;
     do {
         DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-        status = RegGetValueW(section, nullptr, name.c_str(), RRF_RT_REG_SZ, nullptr, value.data(), &bytes);
+        status = RegGetValueW(section, nullptr, name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                              nullptr, value.data(), &bytes);
         value.resize(status == ERROR_MORE_DATA ? bytes / sizeof(wchar_t) + 1 : bytes / sizeof(wchar_t));
     } while (status == ERROR_MORE_DATA);
     // The byte count includes the terminating NUL.
@@ -53,30 +73,34 @@ LSTATUS RegistryStore::Write(HKEY section, const std::wstring& name, const std::
                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-std::string RegistryStore::Get(const std::string& section, const std::string& key,
-                               const std::string& fallback) {
-    HKEY handle = SectionKey(section, false);
-    if (handle == nullptr) return fallback;
-    std::wstring value;
-    const LSTATUS status = Read(handle, Widen(key), value);
-    if (status == ERROR_KEY_DELETED) Forget(section);
-    return status == ERROR_SUCCESS ? Narrow(value) : fallback;
+StoredValue RegistryStore::Get(const std::string& section, const std::string& key) {
+    const std::wstring name = Widen(key);
+    StoredValue result;
+    OnSection(section, false, [&](HKEY handle) {
+        std::wstring value;
+        const LSTATUS status = Read(handle, name, value);
+        if (status == ERROR_SUCCESS) {
+            result = StoredValue::Text(Narrow(value));
+        } else if (RegQueryValueExW(handle, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+            // A value that is there but is no text (a number, binary data...).
+            result = StoredValue::Unreadable();
+        }
+        return status;
+    });
+    return result;
 }
 
 void RegistryStore::Put(const std::string& section, const std::string& key, const std::string& value) {
     const std::wstring name = Widen(key);
     const std::wstring text = Widen(value);
-    HKEY handle = SectionKey(section, true);
-    LSTATUS status = handle == nullptr ? ERROR_ACCESS_DENIED : Write(handle, name, text);
-    if (status == ERROR_KEY_DELETED) {
-        Forget(section);
-        handle = SectionKey(section, true);
-        status = handle == nullptr ? ERROR_ACCESS_DENIED : Write(handle, name, text);
-    }
-    if (status != ERROR_SUCCESS) {
-        throw std::system_error(static_cast<int>(status), std::system_category(),
-                                "cannot write " + section + "\\" + key);
-    }
+    const LSTATUS status = OnSection(section, true, [&](HKEY handle) { return Write(handle, name, text); });
+    ThrowUnlessDone(status, "cannot write " + section + "\\" + key);
+}
+
+void RegistryStore::DeleteSection(const std::string& section) {
+    Forget(section);
+    const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, Widen(applicationKey_ + "\\" + section).c_str());
+    ThrowUnlessDone(status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status, "cannot delete " + section);
 }
 
 }  // namespace kelvo

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -13,7 +14,9 @@ namespace kelvo {
 inline constexpr char kApplicationKey[] = "Software\\VB and VBA Program Settings\\KelvoDesktop";
 
 // The settings store in the registry: one key per section under the
-// application key, one REG_SZ value per key name.
+// application key, one value per key name. REG_SZ and REG_EXPAND_SZ values
+// are text (the latter read unexpanded); a value of any other type is
+// unreadable. Writes are REG_SZ.
 class RegistryStore final : public SettingsStore {
 public:
     // `applicationKey` is a path under HKEY_CURRENT_USER.
@@ -22,15 +25,19 @@ public:
     RegistryStore(const RegistryStore&) = delete;
     RegistryStore& operator=(const RegistryStore&) = delete;
 
-    std::string Get(const std::string& section, const std::string& key,
-                    const std::string& fallback) override;
-    // Throws std::system_error when the registry refuses the write.
+    StoredValue Get(const std::string& section, const std::string& key) override;
+    // Both throw std::system_error when the registry refuses.
     void Put(const std::string& section, const std::string& key, const std::string& value) override;
+    void DeleteSection(const std::string& section) override;
 
 private:
     // The section's key, kept open: a list is read and written one value at
-    // a time. Null when the section does not exist and `create` is false.
-    HKEY SectionKey(const std::string& section, bool create);
+    // a time. Opening fails when the section does not exist and `create` is
+    // false.
+    LSTATUS SectionKey(const std::string& section, bool create, HKEY& key);
+    // Runs `access` on the section's key; a key deleted behind the program's
+    // back, and perhaps made again, is opened anew and tried once more.
+    LSTATUS OnSection(const std::string& section, bool create, const std::function<LSTATUS(HKEY)>& access);
     void Forget(const std::string& section);
     LSTATUS Read(HKEY section, const std::wstring& name, std::wstring& value) const;
     LSTATUS Write(HKEY section, const std::wstring& name, const std::wstring& value) const;

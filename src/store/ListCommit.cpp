@@ -1,0 +1,155 @@
+#include "store/ListCommit.h"
+
+#include <charconv>
+#include <exception>
+#include <optional>
+#include <system_error>
+
+#include "store/Choices.h"
+
+namespace kelvo {
+
+namespace {
+using Values = std::vector<std::string>;
+
+constexpr char kStagingSuffix[] = ".saving";
+// Written into the staging section after the whole list: its entry count.
+constexpr char kCompleteKey[] = "Complete";
+
+// A key of the list that the copy changed, and what it held before.
+struct Overwritten {
+    int position;
+    StoredValue old;
+};
+
+const std::string& ValueAt(const Values& values, int position) {
+    static const std::string done = kDoneValue;
+    return position <= static_cast<int>(values.size()) ? values[static_cast<std::size_t>(position - 1)] : done;
+}
+
+int LastPosition(const Values& values) {
+    return static_cast<int>(values.size()) + 1;  // the terminator's
+}
+
+void Stage(SettingsStore& store, const std::string& staging, const Values& values) {
+    store.DeleteSection(staging);
+    for (int position = 1; position <= LastPosition(values); ++position) {
+        SaveChoice(store, staging, ChoiceKey(position), ValueAt(values, position));
+    }
+    SaveChoice(store, staging, kCompleteKey, std::to_string(values.size()));
+}
+
+// Writes the entries and then the terminator over the stored list, each key
+// only when it changes, noting what it held.
+void CopyInto(SettingsStore& store, const std::string& section, const Values& values,
+              std::vector<Overwritten>& overwritten) {
+    for (int position = 1; position <= LastPosition(values); ++position) {
+        const std::string& value = ValueAt(values, position);
+        StoredValue old = store.Get(section, ChoiceKey(position));
+        if (old == StoredValue::Text(value)) continue;
+        SaveChoice(store, section, ChoiceKey(position), value);
+        overwritten.push_back({position, std::move(old)});
+    }
+}
+
+// Text that reads back as `old` did: an absent key ends the list as the
+// terminator does, and a value that is not text (which cannot be written
+// back) is passed over as a value without a location is.
+std::string Restored(const StoredValue& old) {
+    switch (old.kind) {
+        case StoredValue::Kind::Text: return old.text;
+        case StoredValue::Kind::Absent: return kDoneValue;
+        case StoredValue::Kind::Unreadable: break;
+    }
+    return {};
+}
+
+bool RollBack(SettingsStore& store, const std::string& section, const std::vector<Overwritten>& overwritten) {
+    try {
+        for (auto key = overwritten.rbegin(); key != overwritten.rend(); ++key) {
+            SaveChoice(store, section, ChoiceKey(key->position), Restored(key->old));
+        }
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// A staging section left behind is finished or dropped at the next start.
+void Discard(SettingsStore& store, const std::string& staging) {
+    try {
+        store.DeleteSection(staging);
+    } catch (const std::exception&) {
+    }
+}
+
+// The entry count that a staging section's marker holds.
+std::optional<int> MarkedCount(const StoredValue& marker) {
+    if (marker.kind != StoredValue::Kind::Text) return std::nullopt;
+    const char* end = marker.text.data() + marker.text.size();
+    int count = 0;
+    auto [stop, error] = std::from_chars(marker.text.data(), end, count);
+    if (error != std::errc() || stop != end || count < 0) return std::nullopt;
+    return count;
+}
+
+// The list a staging section holds when it is marked complete and whole.
+std::optional<Values> StagedList(SettingsStore& store, const std::string& staging) {
+    const std::optional<int> count = MarkedCount(store.Get(staging, kCompleteKey));
+    if (!count) return std::nullopt;
+    Values values;
+    for (int position = 1; position <= *count; ++position) {
+        StoredValue value = store.Get(staging, ChoiceKey(position));
+        if (value.kind != StoredValue::Kind::Text) return std::nullopt;
+        values.push_back(std::move(value.text));
+    }
+    if (store.Get(staging, ChoiceKey(*count + 1)) != StoredValue::Text(kDoneValue)) return std::nullopt;
+    return values;
+}
+
+bool FinishInterruptedSave(SettingsStore& store, const std::string& section) {
+    const std::string staging = StagingSection(section);
+    try {
+        if (std::optional<Values> values = StagedList(store, staging)) {
+            std::vector<Overwritten> overwritten;
+            CopyInto(store, section, *values, overwritten);
+        }
+        store.DeleteSection(staging);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+}  // namespace
+
+std::string StagingSection(const std::string& section) {
+    return section + kStagingSuffix;
+}
+
+bool CommitList(SettingsStore& store, const std::string& section, const Values& values) {
+    const std::string staging = StagingSection(section);
+    try {
+        Stage(store, staging, values);
+    } catch (const std::exception&) {
+        Discard(store, staging);
+        return false;
+    }
+    // From here on the staging section is marked: a kill is finished at the next start.
+    std::vector<Overwritten> overwritten;
+    try {
+        CopyInto(store, section, values, overwritten);
+    } catch (const std::exception&) {
+        if (RollBack(store, section, overwritten)) Discard(store, staging);
+        return false;
+    }
+    Discard(store, staging);
+    return true;
+}
+
+bool FinishInterruptedSaves(SettingsStore& store) {
+    const bool custom = FinishInterruptedSave(store, kCustomSection);
+    const bool desktop = FinishInterruptedSave(store, kDesktopSection);
+    return custom && desktop;
+}
+
+}  // namespace kelvo
