@@ -10,13 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "FixtureFiles.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32ImageList.h"
 #include "lists/DesktopScan.h"
 #include "lists/ListLoader.h"
+#include "store/ChoiceWriter.h"
 
 namespace kelvo {
 namespace {
@@ -196,6 +199,49 @@ TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
         EXPECT_TRUE(desktop.settings.ImageList1().Contains(row.iconKey)) << row.text;
     }
     EXPECT_EQ(state.desktopCount, 4);  // the missing one is still counted
+}
+
+// A desktop folder whose names hold letters that the file system does not
+// match to their lower-case forms (İ, ẞ), beside one that it does (Ä).
+class CaseSensitiveScanTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        root = TempFolder() + "kelvo-scan-case-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryW(Widen(root).c_str(), nullptr);
+        for (const char* name : {"\xC4\xB0STANBUL.TXT", "STRA\xE1\xBA\x9E" "E.TXT", "\xC3\x84RGER.TXT"}) {
+            Touch(root + "\\" + name);
+        }
+    }
+    static void TearDownTestSuite() { RemoveTree(root); }
+
+    std::vector<std::string> ShownNames() const {
+        std::vector<std::string> names;
+        for (int k = 1; k <= parts.listView1.Count(); ++k) names.push_back(parts.listView1.Row(k).text);
+        return names;
+    }
+
+    static inline std::string root;
+    ScratchStore store;
+    Win32Folders folders{root};
+    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
+    DesktopParts& parts = desktop.parts;
+    DesktopState state;
+};
+
+TEST_F(CaseSensitiveScanTest, ScannedNamesStillNameTheirFilesAfterOk) {
+    LoadDeskTop(parts, state);
+
+    const std::vector<std::string> scanned = ShownNames();
+    ASSERT_EQ(scanned.size(), 3u);
+    Win32FileSystem files;
+    for (const std::string& name : scanned) EXPECT_TRUE(files.Exists(root + "\\" + name)) << name;
+    EXPECT_NE(std::find(scanned.begin(), scanned.end(), "\xC3\xA4rger.txt"), scanned.end());
+
+    // OK stores the rows as shown; the next Properties finds every file.
+    SaveDesktopChoices(store.Store(), parts.listView1);
+    parts.listView1.Clear();
+    LoadDesktopView(parts, state);
+    EXPECT_EQ(ShownNames(), scanned);
 }
 
 }  // namespace
