@@ -65,12 +65,32 @@ private:
     RegistryStore store_;
 };
 
-// A hidden settings window and every other real Win32 part, with a fixture
-// desktop folder in the temp folder: documents (one named outside the ANSI
-// code page), a hidden file, a subfolder with a file of its own, and copies
-// of a Windows program and of a console program.
-class DesktopScanTest : public ::testing::Test {
+// A hidden settings window and every other real Win32 part, with a folder
+// of the test's own standing in for the desktop.
+class RealPartsTest : public ::testing::Test {
 protected:
+    explicit RealPartsTest(const std::string& desktopFolder) : folders(desktopFolder) {}
+
+    std::vector<ListRow> Rows() const {
+        std::vector<ListRow> rows;
+        for (int k = 1; k <= parts.listView1.Count(); ++k) rows.push_back(parts.listView1.Row(k));
+        return rows;
+    }
+
+    ScratchStore store;
+    Win32Folders folders;
+    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
+    DesktopParts& parts = desktop.parts;
+    DesktopState state;
+};
+
+// A fixture desktop folder in the temp folder: documents (one named outside
+// the ANSI code page), a hidden file, a subfolder with a file of its own, and
+// copies of a Windows program and of a console program.
+class DesktopScanTest : public RealPartsTest {
+protected:
+    DesktopScanTest() : RealPartsTest(root) {}
+
     static void SetUpTestSuite() {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         root = TempFolder() + "kelvo-scan-" + std::to_string(GetCurrentProcessId());
@@ -94,11 +114,6 @@ protected:
         CoUninitialize();
     }
 
-    std::vector<ListRow> Rows() const {
-        std::vector<ListRow> rows;
-        for (int k = 1; k <= parts.listView1.Count(); ++k) rows.push_back(parts.listView1.Row(k));
-        return rows;
-    }
     const ListRow& RowNamed(const std::vector<ListRow>& rows, const std::string& text) const {
         auto row = std::find_if(rows.begin(), rows.end(), [&](const ListRow& r) { return r.text == text; });
         if (row != rows.end()) return *row;
@@ -123,11 +138,6 @@ protected:
     }
 
     static inline std::string root;
-    ScratchStore store;
-    Win32Folders folders{root};
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
-    DesktopParts& parts = desktop.parts;
-    DesktopState state;
 };
 
 TEST_F(DesktopScanTest, LoadDeskTopListsEveryEntryOfTheDesktopFolderLowerCased) {
@@ -203,29 +213,30 @@ TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
 
 // A desktop folder whose names hold letters that the file system does not
 // match to their lower-case forms (İ, ẞ), beside one that it does (Ä).
-class CaseSensitiveScanTest : public ::testing::Test {
+class CaseSensitiveScanTest : public RealPartsTest {
 protected:
+    CaseSensitiveScanTest() : RealPartsTest(root) {}
+
     static void SetUpTestSuite() {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         root = TempFolder() + "kelvo-scan-case-" + std::to_string(GetCurrentProcessId());
         CreateDirectoryW(Widen(root).c_str(), nullptr);
         for (const char* name : {"\xC4\xB0STANBUL.TXT", "STRA\xE1\xBA\x9E" "E.TXT", "\xC3\x84RGER.TXT"}) {
             Touch(root + "\\" + name);
         }
     }
-    static void TearDownTestSuite() { RemoveTree(root); }
+    static void TearDownTestSuite() {
+        RemoveTree(root);
+        CoUninitialize();
+    }
 
     std::vector<std::string> ShownNames() const {
         std::vector<std::string> names;
-        for (int k = 1; k <= parts.listView1.Count(); ++k) names.push_back(parts.listView1.Row(k).text);
+        for (const ListRow& row : Rows()) names.push_back(row.text);
         return names;
     }
 
     static inline std::string root;
-    ScratchStore store;
-    Win32Folders folders{root};
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
-    DesktopParts& parts = desktop.parts;
-    DesktopState state;
 };
 
 TEST_F(CaseSensitiveScanTest, ScannedNamesStillNameTheirFilesAfterOk) {
