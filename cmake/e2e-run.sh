@@ -10,8 +10,7 @@ shift
 template=$build_dir/e2e-template
 prefix=$build_dir/e2e-prefix
 export WINEARCH=win32
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+. "$(dirname "$0")/wine-prefix.sh"
 
 # The marker is written last, so a set-up that was cut short starts over.
 if [ ! -f "$template/.kelvo-template-ready" ]; then
@@ -23,12 +22,8 @@ if [ ! -f "$template/.kelvo-template-ready" ]; then
   WINEPREFIX=$template wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
   WINEPREFIX=$template wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x1000 /f >/dev/null
   WINEPREFIX=$template wineserver -w
-  # The user folders of a new prefix lead into the real home folder; the
-  # tests must not see or touch it.
-  find "$template/drive_c/users" -type l | while read -r link; do
-    rm "$link"
-    mkdir -p "$link"
-  done
+  # The tests must not see or touch the real home folder.
+  kelvo_own_user_folders "$template"
   touch "$template/.kelvo-template-ready"
 fi
 

@@ -5,15 +5,6 @@ set -euo pipefail
 exe=$1
 build_dir=${KELVO_BUILD_DIR:-$(cd "$(dirname "$exe")" && pwd)}
 export WINEPREFIX=${WINEPREFIX:-$build_dir/wineprefix}
-export WINEARCH=${WINEARCH:-win32}
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot --init >/dev/null 2>&1
-  wineserver -w
-  # Wine's own bitmap fonts give "MS Sans Serif" its real metrics.
-  if [ -d /usr/share/wine/fonts ]; then
-    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  fi
-fi
+. "$(dirname "$0")/wine-prefix.sh"
+kelvo_make_prefix
 exec wine "$@"

@@ -11,6 +11,7 @@ cmake --build --preset i686 --target KelvoTop
 
 . scripts/display.sh
 export WINEPREFIX="$PWD/build/wine-run"
+scripts/run-prefix.sh "$WINEPREFIX"
 if kelvo_display_usable; then
   echo "Starting KelvoTop: its icon waits in the notification area (right-click it)."
   exec cmake/wine-run.sh build/i686/KelvoTop.exe

@@ -39,8 +39,9 @@ bool Application::StartUp() {
 }
 
 void Application::OnTrayMessage(long mouseCode) {
-    // The icon does nothing while the settings are being edited.
-    if (parts_.settingsWindow.IsVisible()) return;
+    // The icon does nothing while the settings are being edited, nor while
+    // OK rebuilds the menu that a click would show.
+    if (parts_.settingsWindow.IsVisible() || parts_.waitNotice.IsVisible()) return;
     if (mouseCode == kRightButtonUp) {
         if (int id = ShowTrayPopup(popup_.tree, parts_.settingsWindow, parts_.popup)) OnMenuCommand(id);
     } else if (mouseCode == kLeftButtonDown) {

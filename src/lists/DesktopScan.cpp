@@ -2,7 +2,6 @@
 
 #include "lists/EntryImages.h"
 #include "lists/FileRows.h"
-#include "lists/TextCase.h"
 
 namespace kelvo {
 namespace {
@@ -17,7 +16,8 @@ void AddScannedFiles(DesktopParts& parts, const std::string& location,
     int added = 0;
     for (const std::string& name : names) {
         if (name == "." || name == "..") continue;
-        AddFileRow(parts.shell, desktop, FileToAdd{name, location + name, LowerCase(name), location});
+        const std::string shown = parts.folders.LowerCaseName(name);
+        AddFileRow(parts.shell, desktop, FileToAdd{name, location + name, shown, location});
         // The first row shows with the next paint; later ones at once.
         if (++added > 1) parts.listView1.Repaint();
     }

@@ -6,7 +6,8 @@ namespace kelvo {
 
 // Adds a row to ListView1 for every entry of the desktop folder, in the file
 // system's order, subfolders and hidden files included; names are shown
-// lower-cased with the desktop folder as their location.
+// lower-cased as far as they still name their file, with the desktop folder
+// as their location.
 void ScanDesktopFolder(DesktopParts& parts, DesktopState& state);
 
 // The "Load DeskTop " button: the desktop list becomes the desktop folder's

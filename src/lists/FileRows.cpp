@@ -3,10 +3,19 @@
 #include <initializer_list>
 
 #include "app/TextUtils.h"
-#include "lists/TextCase.h"
 
 namespace kelvo {
 namespace {
+
+// Enough for these keys: the words they are compared with ("application",
+// "shortcut", ".exe"...) are ASCII, and a type has one name in the shell, so
+// its key stays one key whatever happens to letters beyond ASCII.
+std::string AsciiLowerCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
 
 bool EndsWithAny(const std::string& lowerName, std::initializer_list<const char*> extensions) {
     for (const char* extension : extensions) {
@@ -20,10 +29,10 @@ bool EndsWithAny(const std::string& lowerName, std::initializer_list<const char*
 std::string ImageKeyOf(ShellInfo& shell, const std::string& name, const std::string& path,
                        const std::string& typeName) {
     std::string type = typeName;
-    type = LowerCase(StripNulls(type));
+    type = AsciiLowerCase(StripNulls(type));
     // The shell's type names are translated, and some shells name programs by
     // their extension: programs and shortcuts are known by extension too.
-    const std::string lowerName = LowerCase(name);
+    const std::string lowerName = AsciiLowerCase(name);
     if (type == "shortcut" || EndsWithAny(lowerName, {".lnk"})) return name;
     if (type != "application" && !EndsWithAny(lowerName, {".exe", ".com"})) return type;
     // A Windows program names the Windows version it needs in the high word.

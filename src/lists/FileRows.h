@@ -26,7 +26,7 @@ struct FileToAdd {
 
 // The key of the file's picture: programs with a Windows executable type and
 // shortcuts have one each (their name), all DOS programs share one, and any
-// other file shares the one of its lower-cased type name.
+// other file shares the one of its type name, its ASCII letters lower-cased.
 std::string ImageKeyOf(ShellInfo& shell, const std::string& name, const std::string& path,
                        const std::string& typeName);
 

@@ -13,6 +13,10 @@ public:
     // Names of every entry of `folder` in the file system's own order,
     // hidden files, subfolders, "." and ".." included.
     virtual std::vector<std::string> List(const std::string& folder) = 0;
+    // An entry's `name` lower-cased by the system's rules, except for each
+    // letter whose lower-case form the file system would not match back to
+    // it: that one keeps its case, so the name still names the same entry.
+    virtual std::string LowerCaseName(const std::string& name) = 0;
 };
 
 }  // namespace kelvo

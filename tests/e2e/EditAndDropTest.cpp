@@ -57,7 +57,10 @@ protected:
         }
         return nullptr;
     }
-    HWND Tabs() const { return ChildrenOfClass(settings, WC_TABCONTROLW).front(); }
+    HWND Tabs() const {
+        const std::vector<HWND> tabs = ChildrenOfClass(settings, WC_TABCONTROLW);
+        return tabs.empty() ? nullptr : tabs.front();
+    }
     std::vector<std::wstring> Names() const {
         Settle();
         return ListViewColumn(ListShown(), 0);
@@ -132,6 +135,7 @@ TEST_F(EditAndDropTest, DroppedFilesShowInThePopupAfterOkAndAreGoneAfterCancel) 
     EXPECT_EQ(Names(), (std::vector<std::wstring>{L"Keep.txt", L"Drop1.txt", L"Drop2.txt"}));
 
     Press(L"OK");
+    ASSERT_TRUE(WaitUntil([&] { return StoredList(L"Custom").size() == 4; }));
     ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo->Id()); }));
     EXPECT_EQ(Open(3, false, 3), folder.Path() + L"Drop2.txt");
 

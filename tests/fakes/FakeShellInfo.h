@@ -40,6 +40,14 @@ public:
         auto found = contents.find(folder);
         return found == contents.end() ? std::vector<std::string>{} : found->second;
     }
+    // ASCII letters only: every other byte is kept.
+    std::string LowerCaseName(const std::string& name) override {
+        std::string lowered = name;
+        for (char& c : lowered) {
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        }
+        return lowered;
+    }
 
     std::string desktop;
     std::map<std::string, std::vector<std::string>> contents;

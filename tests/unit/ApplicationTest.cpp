@@ -242,6 +242,15 @@ TEST_F(ApplicationTest, PropertiesTwiceListsEachEntryOnce) {
     EXPECT_EQ(desktop.listView2.Count(), 2);
 }
 
+TEST_F(ApplicationTest, IconClicksDoNothingWhileOkRebuildsTheMenu) {
+    Started();
+    desktop.waitNotice.visible = true;
+    app.OnTrayMessage(kRightButtonUp);
+    app.OnTrayMessage(kLeftButtonDown);
+    EXPECT_TRUE(desktop.popup.shown.empty());
+    EXPECT_EQ(desktop.launcher.explorerStarts, 0);
+}
+
 TEST_F(ApplicationTest, IconClicksDoNothingWhileTheSettingsAreOpen) {
     Started();
     desktop.popup.choices = {kPropertiesId};

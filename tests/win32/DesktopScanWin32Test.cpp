@@ -14,10 +14,12 @@
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32ImageList.h"
 #include "lists/DesktopScan.h"
 #include "lists/ListLoader.h"
+#include "store/ChoiceWriter.h"
 
 namespace kelvo {
 namespace {
@@ -38,12 +40,32 @@ std::string WindowsProgram(const char* name) {
     return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES ? path : SystemProgram(name);
 }
 
-// A hidden settings window and every other real Win32 part, with a fixture
-// desktop folder in the temp folder: documents (one named outside the ANSI
-// code page), a hidden file, a subfolder with a file of its own, and copies
-// of a Windows program and of a console program.
-class DesktopScanTest : public ::testing::Test {
+// A hidden settings window and every other real Win32 part, with a folder
+// of the test's own standing in for the desktop.
+class RealPartsTest : public ::testing::Test {
 protected:
+    explicit RealPartsTest(const std::string& desktopFolder) : folders(desktopFolder) {}
+
+    std::vector<ListRow> Rows() const {
+        std::vector<ListRow> rows;
+        for (int k = 1; k <= parts.listView1.Count(); ++k) rows.push_back(parts.listView1.Row(k));
+        return rows;
+    }
+
+    ScratchStore store{"Scan"};
+    Win32Folders folders;
+    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
+    DesktopParts& parts = desktop.parts;
+    DesktopState state;
+};
+
+// A fixture desktop folder in the temp folder: documents (one named outside
+// the ANSI code page), a hidden file, a subfolder with a file of its own, and
+// copies of a Windows program and of a console program.
+class DesktopScanTest : public RealPartsTest {
+protected:
+    DesktopScanTest() : RealPartsTest(root) {}
+
     static void SetUpTestSuite() {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         root = TempFolder() + "kelvo-scan-" + std::to_string(GetCurrentProcessId());
@@ -67,11 +89,6 @@ protected:
         CoUninitialize();
     }
 
-    std::vector<ListRow> Rows() const {
-        std::vector<ListRow> rows;
-        for (int k = 1; k <= parts.listView1.Count(); ++k) rows.push_back(parts.listView1.Row(k));
-        return rows;
-    }
     const ListRow& RowNamed(const std::vector<ListRow>& rows, const std::string& text) const {
         auto row = std::find_if(rows.begin(), rows.end(), [&](const ListRow& r) { return r.text == text; });
         if (row != rows.end()) return *row;
@@ -96,11 +113,6 @@ protected:
     }
 
     static inline std::string root;
-    ScratchStore store{"Scan"};
-    Win32Folders folders{root};
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
-    DesktopParts& parts = desktop.parts;
-    DesktopState state;
 };
 
 TEST_F(DesktopScanTest, LoadDeskTopListsEveryEntryOfTheDesktopFolderLowerCased) {
@@ -172,6 +184,50 @@ TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
         EXPECT_TRUE(desktop.settings.ImageList1().Contains(row.iconKey)) << row.text;
     }
     EXPECT_EQ(state.desktopCount, 4);  // the missing one is still counted
+}
+
+// A desktop folder whose names hold letters that the file system does not
+// match to their lower-case forms (İ, ẞ), beside one that it does (Ä).
+class CaseSensitiveScanTest : public RealPartsTest {
+protected:
+    CaseSensitiveScanTest() : RealPartsTest(root) {}
+
+    static void SetUpTestSuite() {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        root = TempFolder() + "kelvo-scan-case-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryW(Widen(root).c_str(), nullptr);
+        for (const char* name : {"\xC4\xB0STANBUL.TXT", "STRA\xE1\xBA\x9E" "E.TXT", "\xC3\x84RGER.TXT"}) {
+            Touch(root + "\\" + name);
+        }
+    }
+    static void TearDownTestSuite() {
+        RemoveTree(root);
+        CoUninitialize();
+    }
+
+    std::vector<std::string> ShownNames() const {
+        std::vector<std::string> names;
+        for (const ListRow& row : Rows()) names.push_back(row.text);
+        return names;
+    }
+
+    static inline std::string root;
+};
+
+TEST_F(CaseSensitiveScanTest, ScannedNamesStillNameTheirFilesAfterOk) {
+    LoadDeskTop(parts, state);
+
+    const std::vector<std::string> scanned = ShownNames();
+    ASSERT_EQ(scanned.size(), 3u);
+    Win32FileSystem files;
+    for (const std::string& name : scanned) EXPECT_TRUE(files.Exists(root + "\\" + name)) << name;
+    EXPECT_NE(std::find(scanned.begin(), scanned.end(), "\xC3\xA4rger.txt"), scanned.end());
+
+    // OK stores the rows as shown; the next Properties finds every file.
+    SaveDesktopChoices(store.Store(), parts.listView1);
+    parts.listView1.Clear();
+    LoadDesktopView(parts, state);
+    EXPECT_EQ(ShownNames(), scanned);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "platform/win32/FileNameCase.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 
@@ -46,6 +47,10 @@ std::vector<std::string> Win32Folders::List(const std::string& folder) {
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
+}
+
+std::string Win32Folders::LowerCaseName(const std::string& name) {
+    return Narrow(LowerCaseMatchingName(Widen(name)));
 }
 
 }  // namespace kelvo

@@ -7,8 +7,8 @@
 
 namespace kelvo {
 
-// The desktop folder from the shell and folder listings from the file
-// system's own search.
+// The desktop folder from the shell, folder listings from the file system's
+// own search, and names lower-cased by the system.
 class Win32Folders final : public Folders {
 public:
     // `desktopFolder` stands in for the user's desktop when given (tests and
@@ -17,6 +17,7 @@ public:
 
     std::string DesktopFolder() override;
     std::vector<std::string> List(const std::string& folder) override;
+    std::string LowerCaseName(const std::string& name) override;
 
 private:
     std::string desktopFolder_;

@@ -2,15 +2,17 @@
 
 #include <shellapi.h>
 
-#include "platform/win32/Utf8.h"
+#include "platform/win32/Win32ShellInfo.h"
 
 namespace kelvo {
 
 Win32Launcher::Win32Launcher(HWND owner) : owner_(owner) {}
 
 void Win32Launcher::OpenFile(const std::string& path) {
-    // Failures are the shell's to report; the program carries on either way.
-    ShellExecuteW(owner_, nullptr, Widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // The shell finds no file by a path of MAX_PATH characters or more, with
+    // or without the "\\?\" prefix; such a path goes by its short (8.3)
+    // form. Failures are the shell's to report; the program carries on.
+    ShellExecuteW(owner_, nullptr, ShellPathForm(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 std::wstring ExplorerPath() {

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Furnishes the Wine prefix of the run command once: user folders of its own
+# instead of links into the home folder, a desktop with a few sample files,
+# a CJK font for names such as 日本語メモ.txt, and text files that open in
+# Notepad. What the user changes there later is kept.
+# Usage: run-prefix.sh <prefix>
+set -euo pipefail
+export WINEPREFIX=$1
+. "$(dirname "$0")/../cmake/wine-prefix.sh"
+
+# Written last, so a set-up that was cut short starts over.
+ready=$WINEPREFIX/.kelvo-run-ready
+[ -f "$ready" ] && exit 0
+
+# Writes file $1 with the text $2, unless it is there already.
+sample() { [ -e "$1" ] || printf '%s\r\n' "$2" >"$1"; }
+
+add_samples() {
+  local desktop=$1
+  sample "$desktop/Read me.txt" "These sample files stand in for a desktop folder; right-click KelvoTop's icon to open them from its DeskTop submenu."
+  sample "$desktop/日本語メモ.txt" $'\xEF\xBB\xBF買い物：牛乳、卵、パン'
+  sample "$desktop/Café menu.txt" "Espresso, croissant, crème brûlée"
+  sample "$desktop/Letter.rtf" '{\rtf1\ansi Dear friend,\par thank you for the \b lovely\b0  evening.\par}'
+  sample "$desktop/Settings.ini" $'[Window]\r\nWidth=640'
+  mkdir -p "$desktop/Projects"
+  sample "$desktop/Projects/Plan.txt" "1. Sketch  2. Build  3. Ship"
+}
+
+# Wine's own fonts have no CJK letters, and the fonts that Wine links to its
+# menu font, Tahoma, for missing letters are not installed; WenQuanYi Micro
+# Hei takes their place.
+add_cjk_font() {
+  local font
+  font=$(dpkg -L fonts-wqy-microhei 2>/dev/null | grep -m1 '\.tt[cf]$' || true)
+  [ -n "$font" ] || return 0
+  ln -sf "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
+    /t REG_MULTI_SZ /d "$(basename "$font"),WenQuanYi Micro Hei" /f >/dev/null
+}
+
+# Wine registers no program for .txt files; Notepad opens them here.
+open_text_in_notepad() {
+  wine reg query 'HKCR\.txt' >/dev/null 2>&1 ||
+    wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null
+}
+
+kelvo_make_prefix
+kelvo_own_user_folders "$WINEPREFIX"
+user=${USER:-$(id -un)}
+add_samples "$WINEPREFIX/drive_c/users/$user/Desktop"
+add_cjk_font
+open_text_in_notepad
+wineserver -w
+touch "$ready"
