@@ -28,6 +28,13 @@ else()
   add_library(gtest_main ALIAS GTest::gtest_main)
 endif()
 
+# 64-bit programs run in a 64-bit Wine prefix, 32-bit ones in a 32-bit one.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(KELVO_WINEARCH win64)
+else()
+  set(KELVO_WINEARCH win32)
+endif()
+
 function(kelvo_wine_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE kelvo_win32 gtest gmock gtest_main)
@@ -37,7 +44,8 @@ function(kelvo_wine_test name)
     target_link_options(${name} PRIVATE -static)
   endif()
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "KELVO_BUILD_DIR=${CMAKE_BINARY_DIR}"
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "KELVO_BUILD_DIR=${CMAKE_BINARY_DIR};WINEARCH=${KELVO_WINEARCH}"
     RESOURCE_LOCK wine)
 endfunction()
 

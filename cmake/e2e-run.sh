@@ -9,7 +9,7 @@ build_dir=$1
 shift
 template=$build_dir/e2e-template
 prefix=$build_dir/e2e-prefix
-export WINEARCH=win32
+export WINEARCH=${WINEARCH:-win32}
 . "$(dirname "$0")/wine-prefix.sh"
 
 # The marker is written last, so a set-up that was cut short starts over.

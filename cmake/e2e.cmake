@@ -26,7 +26,7 @@ endif()
 if(CMAKE_CROSSCOMPILING)
   add_test(NAME e2e_tests
     COMMAND ${PROJECT_SOURCE_DIR}/cmake/e2e-run.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:e2e_tests>)
-  set_tests_properties(e2e_tests PROPERTIES RESOURCE_LOCK wine)
+  set_tests_properties(e2e_tests PROPERTIES RESOURCE_LOCK wine ENVIRONMENT "WINEARCH=${KELVO_WINEARCH}")
 endif()
 
 # The idle CPU time of the program once it takes drops, run by hand (bench/idle.sh).

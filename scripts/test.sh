@@ -12,13 +12,16 @@ ctest --preset host
 cmake --preset i686
 cmake --build --preset i686
 cmake --preset x86-64 >/dev/null
-cmake --build --preset x86-64 --target KelvoTop
+cmake --build --preset x86-64
 
 . scripts/display.sh
 kelvo_ensure_display
 stop() {
-  WINEPREFIX="$PWD/build/i686/wineprefix" wineserver -k 2>/dev/null || true
+  local build
+  for build in i686 x86-64; do WINEPREFIX="$PWD/build/$build/wineprefix" wineserver -k 2>/dev/null || true; done
   kelvo_stop_display
 }
 trap stop EXIT
 ctest --preset i686
+# The Windows parts again as a 64-bit program, under 64-bit Wine.
+ctest --preset x86-64
