@@ -27,6 +27,7 @@ bool Application::StartUp() {
     FinishInterruptedSaves(parts_.store);
     CreateCustomPopupMenu(popup_, parts_.store, state_);
     CreateDesktopPopupMenu(popup_, parts_.store, state_);
+    PreparePopup(popup_, parts_.popup);
     RefillListViews(parts_, state_);
     parts_.settingsWindow.Hide();
     EditingButtons& buttons = parts_.buttons;
@@ -43,7 +44,7 @@ void Application::OnTrayMessage(long mouseCode) {
     // OK rebuilds the menu that a click would show.
     if (parts_.settingsWindow.IsVisible() || parts_.waitNotice.IsVisible()) return;
     if (mouseCode == kRightButtonUp) {
-        if (int id = ShowTrayPopup(popup_.tree, parts_.settingsWindow, parts_.popup)) OnMenuCommand(id);
+        if (int id = ShowTrayPopup(popup_, parts_.settingsWindow, parts_.popup)) OnMenuCommand(id);
     } else if (mouseCode == kLeftButtonDown) {
         parts_.launcher.StartExplorer();
     }
@@ -122,6 +123,7 @@ void Application::CommitSettings() {
     parts_.waitNotice.Show();
     WriteChoices(parts_);
     RebuildPopupMenu(popup_, parts_.store, parts_.pump, state_);
+    PreparePopup(popup_, parts_.popup);
     parts_.waitNotice.Hide();
 }
 

@@ -18,6 +18,7 @@ const MenuLevel* MenuLevel::SubMenu(int pos) const {
 void MenuLevel::Insert(int pos, MenuItem item) {
     if (pos < 0 || pos > Count()) throw std::out_of_range("menu position");
     items_.insert(items_.begin() + pos, std::move(item));
+    ++revision_;
 }
 
 void MenuLevel::InsertCommand(int pos, int id, const std::string& text) {
@@ -42,6 +43,7 @@ MenuLevel& MenuLevel::InsertSubmenu(int pos, const std::string& text) {
 void MenuLevel::RemoveRange(int pos, int count) {
     if (pos < 0 || count < 0 || pos + count > Count()) throw std::out_of_range("menu range");
     items_.erase(items_.begin() + pos, items_.begin() + pos + count);
+    ++revision_;
 }
 
 int MenuLevel::PositionOf(int id) const {
@@ -54,6 +56,7 @@ int MenuLevel::PositionOf(int id) const {
 bool MenuLevel::RemoveById(int id) {
     if (int pos = PositionOf(id); pos >= 0) {
         items_.erase(items_.begin() + pos);
+        ++revision_;
         return true;
     }
     return std::any_of(items_.begin(), items_.end(), [id](MenuItem& item) {

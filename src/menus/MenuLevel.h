@@ -37,10 +37,13 @@ public:
     void RemoveRange(int pos, int count);
     // Position of the row with `id` in this level, or -1.
     int PositionOf(int id) const;
+    // Counts the changes of this level's rows (not of its submenus').
+    unsigned Revision() const { return revision_; }
 
 private:
     void Insert(int pos, MenuItem item);
     std::vector<MenuItem> items_;
+    unsigned revision_ = 0;
 };
 
 }  // namespace kelvo

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <vector>
 
 #include "menus/MenuLevel.h"
@@ -22,6 +23,8 @@ struct PopupMenu {
     MenuLevel tree;
     std::vector<ListEntry> custom;
     std::vector<ListEntry> desktop;
+    // The revision of the menu as last handed to the presenter.
+    std::optional<unsigned> preparedRevision;
 };
 
 // The "DeskTop" submenu of the popup.

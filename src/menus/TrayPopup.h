@@ -1,13 +1,17 @@
 #pragma once
-#include "menus/MenuLevel.h"
+#include "menus/PopupMenu.h"
 #include "platform/Controls.h"
 #include "platform/Shell.h"
 
 namespace kelvo {
 
-// Shows the popup with its long columns broken and returns the chosen id;
-// 0 when dismissed, and when the settings window is open, which shows
-// nothing.
-int ShowTrayPopup(MenuLevel& tree, const Window& settingsWindow, PopupPresenter& presenter);
+// Breaks the popup's long columns and hands it to the presenter, which keeps
+// it for every showing until the lists change again.
+void PreparePopup(PopupMenu& menu, PopupPresenter& presenter);
+
+// Shows the popup and returns the chosen id; 0 when dismissed, and when the
+// settings window is open, which shows nothing. A menu changed since it was
+// last prepared is prepared first.
+int ShowTrayPopup(PopupMenu& menu, const Window& settingsWindow, PopupPresenter& presenter);
 
 }  // namespace kelvo

@@ -15,12 +15,16 @@ public:
     virtual void RemoveIcon() = 0;
 };
 
-// Shows a popup menu at the pointer.
+// Shows a popup menu at the pointer. The menu is handed over when it
+// changes and kept, so a showing costs no more than the showing itself.
 class PopupPresenter {
 public:
     virtual ~PopupPresenter() = default;
-    // Returns the chosen command id, or 0 when the menu was dismissed.
-    virtual int Track(const MenuLevel& menu) = 0;
+    // Makes `menu`, as it is now, the menu that Track shows.
+    virtual void Prepare(const MenuLevel& menu) = 0;
+    // Shows the prepared menu; returns the chosen command id, or 0 when the
+    // menu was dismissed.
+    virtual int Track() = 0;
 };
 
 }  // namespace kelvo

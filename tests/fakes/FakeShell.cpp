@@ -18,9 +18,15 @@ MenuLevel CopyMenu(const MenuLevel& menu) {
     return copy;
 }
 
-int FakePopupPresenter::Track(const MenuLevel& menu) {
+void FakePopupPresenter::Prepare(const MenuLevel& menu) {
+    logTarget.Note("Prepare");
+    prepared = CopyMenu(menu);
+    ++preparations;
+}
+
+int FakePopupPresenter::Track() {
     logTarget.Note("Track");
-    shown.push_back(CopyMenu(menu));
+    shown.push_back(CopyMenu(prepared));
     if (choices.empty()) return 0;
     int id = choices.front();
     choices.pop_front();

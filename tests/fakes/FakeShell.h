@@ -37,9 +37,12 @@ public:
 // order; dismisses the menu (0) once they run out.
 class FakePopupPresenter : public PopupPresenter {
 public:
-    int Track(const MenuLevel& menu) override;
+    void Prepare(const MenuLevel& menu) override;
+    int Track() override;
 
     std::deque<int> choices;
+    MenuLevel prepared;
+    int preparations = 0;
     std::vector<MenuLevel> shown;
     LogTarget logTarget{nullptr, "popup"};
 };

@@ -44,7 +44,7 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
         "store.Get Desktop.saving Complete", "store.DeleteSection Desktop.saving",
         // the popup menu: custom, then desktop
         "store.Get Custom MenuChoice1", "store.Get Custom MenuChoice2",
-        "store.Get Desktop MenuChoice1", "store.Get Desktop MenuChoice2",
+        "store.Get Desktop MenuChoice1", "store.Get Desktop MenuChoice2", "popup.Prepare",
         "listView1.DetachImages", "imageList1.Clear", "imageList1.Add dummy", "listView1.AttachImages",
         "listView2.DetachImages", "imageList2.Clear", "imageList2.Add dummy", "listView2.AttachImages",
         "listView1.Clear", "listView2.Clear",
@@ -299,6 +299,20 @@ TEST_F(ApplicationTest, OkRewritesBothListsCustomFirstAndRebuildsThePopup) {
     app.OnMenuCommand(kCustomIdBase + 2);
     app.OnMenuCommand(kCustomIdBase + 3);
     EXPECT_EQ(desktop.launcher.opened, std::vector<std::string>{"E:\\new.txt"});
+}
+
+TEST_F(ApplicationTest, ThePopupIsPreparedWhenTheListsChangeNotAtEachShowing) {
+    StoreList(kCustomSection, NumberedEntries(2, "c", "Custom"));
+    Started();
+    for (int showing = 0; showing < 3; ++showing) app.OnTrayMessage(kRightButtonUp);
+    EXPECT_EQ(desktop.popup.preparations, 1);
+    OpenProperties(desktop, app);
+    desktop.listView2.Remove(1);
+    app.OnSettingsCommand(SettingsCommand::OK);
+    EXPECT_EQ(desktop.popup.preparations, 2);
+    app.OnTrayMessage(kRightButtonUp);
+    EXPECT_EQ(MenuRows(desktop.popup.shown.back()),
+              (std::vector<std::string>{"-", "c2.txt", "-", "DeskTop>", "Properties", "Exit"}));
 }
 
 TEST_F(ApplicationTest, CancelAfterRemovingRowsWritesNothing) {

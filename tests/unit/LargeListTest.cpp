@@ -34,11 +34,12 @@ TEST_F(LargeListTest, ReadsBuildsOpensAndWritesEveryEntry) {
     ASSERT_TRUE(app.StartUp());
     EXPECT_EQ(app.State().customCount, kEntries);
     EXPECT_EQ(app.State().desktopCount, kEntries);
-    EXPECT_EQ(app.Popup().Count(), kEntries + 5);
-    EXPECT_EQ(app.Popup().At(kEntries).id, kCustomIdBase + kEntries);
-    const MenuLevel* desk = app.Popup().SubMenu(kEntries + 2);
+    // Prepared for showing: each long level has its column break.
+    EXPECT_EQ(app.Popup().Count(), kEntries + 6);
+    EXPECT_EQ(app.Popup().At(kEntries + 1).id, kCustomIdBase + kEntries);
+    const MenuLevel* desk = app.Popup().SubMenu(kEntries + 3);
     ASSERT_NE(desk, nullptr);
-    EXPECT_EQ(desk->Count(), kEntries + 1);
+    EXPECT_EQ(desk->Count(), kEntries + 2);
     EXPECT_EQ(desktop.listView1.Count(), kEntries);
     EXPECT_EQ(desktop.listView2.Count(), kEntries);
 
@@ -55,7 +56,7 @@ TEST_F(LargeListTest, ReadsBuildsOpensAndWritesEveryEntry) {
 
     app.OnSettingsCommand(SettingsCommand::OK);
     EXPECT_EQ(app.State().customCount, kEntries - 1);
-    EXPECT_EQ(app.Popup().Count(), kEntries + 4);
+    EXPECT_EQ(app.Popup().Count(), kEntries + 5);
 }
 
 TEST_F(LargeListTest, ShowingBreaksBothLongLevelsOnce) {

@@ -31,7 +31,7 @@ protected:
     }
     Rows Top() const { return MenuRows(menu.tree); }
     Rows Desk() { return MenuRows(DesktopSubmenu(menu.tree)); }
-    int Show() { return ShowTrayPopup(menu.tree, settingsWindow, presenter); }
+    int Show() { return ShowTrayPopup(menu, settingsWindow, presenter); }
 
     FakeSettingsStore store;
     DesktopState state;

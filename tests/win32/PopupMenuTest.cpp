@@ -140,15 +140,21 @@ TEST_F(TrackTest, ReturnsTheWholeIdOfTheChosenRow) {
     MenuLevel level;
     level.InsertCommand(0, kPropertiesId, "Properties");
     level.InsertCommand(1, kDesktopIdBase + 7, "seventh.lnk");
+    Win32Popup popup(owner);
+    popup.Prepare(level);
     QueueKeys({VK_DOWN, VK_DOWN, VK_RETURN});
-    EXPECT_EQ(Win32Popup(owner).Track(level), kDesktopIdBase + 7);
+    EXPECT_EQ(popup.Track(), kDesktopIdBase + 7);
+    QueueKeys({VK_DOWN, VK_RETURN});
+    EXPECT_EQ(popup.Track(), kPropertiesId) << "the kept menu shows again";
 }
 
 TEST_F(TrackTest, DismissedMenuGivesZero) {
     MenuLevel level;
     level.InsertCommand(0, kExitId, "Exit");
+    Win32Popup popup(owner);
+    popup.Prepare(level);
     QueueKeys({VK_ESCAPE});
-    EXPECT_EQ(Win32Popup(owner).Track(level), 0);
+    EXPECT_EQ(popup.Track(), 0);
 }
 
 }  // namespace

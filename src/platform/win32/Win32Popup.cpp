@@ -44,17 +44,26 @@ HMENU RenderMenu(const MenuLevel& level) {
 
 Win32Popup::Win32Popup(HWND owner) : owner_(owner) {}
 
-int Win32Popup::Track(const MenuLevel& menu) {
-    HMENU popup = RenderMenu(menu);
+Win32Popup::~Win32Popup() {
+    if (menu_ != nullptr) DestroyMenu(menu_);
+}
+
+void Win32Popup::Prepare(const MenuLevel& menu) {
+    HMENU rendered = RenderMenu(menu);
+    if (menu_ != nullptr) DestroyMenu(menu_);
+    menu_ = rendered;
+}
+
+int Win32Popup::Track() {
+    if (menu_ == nullptr) return 0;
     POINT at{};
     GetCursorPos(&at);
     // Without the foreground the menu would not close when the user clicks
     // elsewhere; the null message after it lets the next showing work.
     SetForegroundWindow(owner_);
-    const int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
+    const int chosen = TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
                                       0, owner_, nullptr);
     PostMessageW(owner_, WM_NULL, 0, 0);
-    DestroyMenu(popup);
     return chosen;
 }
 
