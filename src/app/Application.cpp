@@ -28,7 +28,8 @@ bool Application::StartUp() {
     CreateCustomPopupMenu(popup_, parts_.store, state_);
     CreateDesktopPopupMenu(popup_, parts_.store, state_);
     PreparePopup(popup_, parts_.popup);
-    RefillListViews(parts_, state_);
+    // The list views are not filled here: no one sees them before Properties,
+    // which fills them afresh.
     parts_.settingsWindow.Hide();
     EditingButtons& buttons = parts_.buttons;
     for (Button* button : {&buttons.customMoveDown, &buttons.customMoveUp, &buttons.customRemoveItem,

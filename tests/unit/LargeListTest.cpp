@@ -40,6 +40,8 @@ TEST_F(LargeListTest, ReadsBuildsOpensAndWritesEveryEntry) {
     const MenuLevel* desk = app.Popup().SubMenu(kEntries + 3);
     ASSERT_NE(desk, nullptr);
     EXPECT_EQ(desk->Count(), kEntries + 2);
+    EXPECT_EQ(desktop.listView1.Count(), 0) << "filled by Properties, not at start-up";
+    app.OnMenuCommand(kPropertiesId);
     EXPECT_EQ(desktop.listView1.Count(), kEntries);
     EXPECT_EQ(desktop.listView2.Count(), kEntries);
 

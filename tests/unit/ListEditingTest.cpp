@@ -66,6 +66,7 @@ TEST_F(ListEditingTest, SelectionEnablesTheButtonsThatMakeSense) {
         SeedList(fresh.store, kCustomSection, NumberedEntries(c.rows, "c", "Custom"));
         for (const ListEntry& entry : NumberedEntries(c.rows, "c", "Custom")) fresh.files.Add(entry.fullPath);
         ASSERT_TRUE(tray.StartUp());
+        tray.OnMenuCommand(kPropertiesId);
         fresh.listView2.Select(c.selected);
         tray.OnListSelectionChanged(2);
         EXPECT_EQ(States(fresh.customMoveUp, fresh.customMoveDown, fresh.customRemoveItem), c.states)
