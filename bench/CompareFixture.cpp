@@ -122,11 +122,12 @@ void SeedStore(const std::wstring& folder, int entries) {
     }
 }
 
-std::wstring StoredText(const wchar_t* section, const std::wstring& key) {
+std::wstring StoredChoice(const wchar_t* section, int position) {
     const std::wstring path = std::wstring(kAppKey) + L"\\" + section;
     wchar_t value[1024] = {};
     DWORD bytes = sizeof value - sizeof(wchar_t);
-    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr, value, &bytes) !=
+    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), ChoiceKey(position).c_str(), RRF_RT_REG_SZ, nullptr, value,
+                     &bytes) !=
         ERROR_SUCCESS) {
         return {};
     }

@@ -25,8 +25,8 @@ private:
 // nothing else of the program stays stored.
 void SeedStore(const std::wstring& folder, int entries);
 
-// The stored value `key` of `section`, empty when there is none.
-std::wstring StoredText(const wchar_t* section, const std::wstring& key);
+// The stored value MenuChoice<position> of `section`, empty when there is none.
+std::wstring StoredChoice(const wchar_t* section, int position);
 // Field 1 (the location) of a stored value name%location%1.
 std::wstring LocationOf(const std::wstring& value);
 

@@ -97,7 +97,7 @@ void PrintRow(const std::vector<SizeResult>& results, const SizeResult& result, 
 void PrintRuns(const std::vector<SizeResult>& results, int showings) {
     std::printf("Medians of");
     for (const SizeResult& result : results) {
-        std::printf(" %d runs at %s,", result.runs, Thousands(result.entries).c_str());
+        std::printf(" %d run%s at %s,", result.runs, result.runs == 1 ? "" : "s", Thousands(result.entries).c_str());
     }
     std::printf(" KelvoTop and the bare program taking turns to go first; the popup: every showing, %d per start.\n",
                 showings);

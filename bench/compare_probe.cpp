@@ -197,9 +197,9 @@ double TimeClick(HWND settings, const wchar_t* caption, const std::function<bool
 
 // The stored desktop list ends where it did, and its last entry is of the desktop folder.
 bool StoresDesktopFolder(const std::wstring& desktop, int entries) {
-    if (StoredText(L"Desktop", L"MenuChoice" + std::to_wstring(entries + 1)) != L"Done") return false;
+    if (StoredChoice(L"Desktop", entries + 1) != L"Done") return false;
     if (entries == 0) return true;
-    const std::wstring last = StoredText(L"Desktop", L"MenuChoice" + std::to_wstring(entries));
+    const std::wstring last = StoredChoice(L"Desktop", entries);
     return lstrcmpiW(LocationOf(last).c_str(), desktop.c_str()) == 0;
 }
 
