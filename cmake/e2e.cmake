@@ -37,3 +37,14 @@ target_compile_definitions(idle_probe PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LE
 if(MINGW)
   target_link_options(idle_probe PRIVATE -static -municode)
 endif()
+
+# KelvoTop side by side with the bare tray program, run by hand (bench/compare.sh).
+add_executable(compare_probe bench/compare_probe.cpp bench/CompareFixture.cpp bench/CompareReport.cpp
+  tests/e2e/E2eSupport.cpp)
+target_link_libraries(compare_probe PRIVATE kelvo_warnings user32 shell32 advapi32 ole32 uuid psapi)
+target_compile_definitions(compare_probe PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
+  _WIN32_WINNT=0x0601 KELVO_EXE_NAME=L"KelvoTop.exe")
+add_dependencies(compare_probe KelvoTop bare_tray)
+if(MINGW)
+  target_link_options(compare_probe PRIVATE -static -municode)
+endif()

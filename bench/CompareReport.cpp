@@ -1,0 +1,126 @@
+#include "CompareReport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace kelvo::bench {
+
+namespace {
+
+// A row of the table: a measure of KelvoTop and what it is held against.
+struct Row {
+    const char* measure;
+    const char* baseline;  // nullptr: nothing to hold it against
+    bool baselineOfBare;   // the bare program's samples, or the probe's own (KelvoTop's run)
+    const char* against;
+    int (*values)(int entries);  // how many values the baseline writes; nullptr: none
+};
+
+int PlainValues(int entries) {
+    return 2 * (entries + 1);
+}
+
+// Both lists staged with their terminators and counts, the desktop entries copied.
+int StagedValues(int entries) {
+    return 2 * (entries + 2) + entries;
+}
+
+const Row kRows[] = {
+    {kPopup, kPopup, true, "bare program's 2-row popup", nullptr},
+    {kStartUp, kStartUp, true, "bare program", nullptr},
+    {kMemory, kMemory, true, "bare program", nullptr},
+    {kProperties, nullptr, false, "-", nullptr},
+    {kLoadDeskTop, nullptr, false, "-", nullptr},
+    {kOk, kPlainWrites, false, "plain writes of both lists", PlainValues},
+    {kOk, kStagedWrites, false, "OK's own writes, done directly", StagedValues},
+};
+
+double Median(std::vector<double> samples) {
+    if (samples.empty()) return 0;
+    std::sort(samples.begin(), samples.end());
+    const std::size_t middle = samples.size() / 2;
+    return samples.size() % 2 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
+}
+
+double MedianOf(const Samples& samples, const char* measure) {
+    const auto found = samples.find(measure);
+    return found == samples.end() ? 0 : Median(found->second);
+}
+
+std::string Thousands(int number) {
+    std::string digits = std::to_string(number);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, ",");
+    return digits;
+}
+
+std::string Format(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string Amount(const char* measure, double value) {
+    if (std::strcmp(measure, kMemory) == 0) return Format("%.1f MB", value);
+    return Format(value < 100 ? "%.1f ms" : "%.0f ms", value);
+}
+
+std::string Ratio(double value, double baseline) {
+    return baseline > 0 ? Format("%.1fx", value / baseline) : "-";
+}
+
+const SizeResult* TenTimesSmaller(const std::vector<SizeResult>& results, int entries) {
+    for (const SizeResult& result : results) {
+        if (result.entries > 0 && result.entries * 10 == entries) return &result;
+    }
+    return nullptr;
+}
+
+void PrintRow(const std::vector<SizeResult>& results, const SizeResult& result, const Row& row) {
+    const double value = MedianOf(result.kelvo, row.measure);
+    std::string against = row.against;
+    if (row.values != nullptr) against += " (" + Thousands(row.values(result.entries)) + " values)";
+    std::string baseline = "-";
+    std::string ratio = "-";
+    if (row.baseline != nullptr) {
+        const double base = MedianOf(row.baselineOfBare ? result.bare : result.kelvo, row.baseline);
+        baseline = Amount(row.measure, base);
+        ratio = Ratio(value, base);
+    }
+    const SizeResult* smaller = TenTimesSmaller(results, result.entries);
+    const std::string growth = smaller != nullptr ? Ratio(value, MedianOf(smaller->kelvo, row.measure)) : "";
+    std::printf("| %s | %s | %s | %s | %s | %s | %s |\n", Thousands(result.entries).c_str(), row.measure,
+                Amount(row.measure, value).c_str(), against.c_str(), baseline.c_str(), ratio.c_str(),
+                growth.c_str());
+}
+
+void PrintRuns(const std::vector<SizeResult>& results, int showings) {
+    std::printf("Medians of");
+    for (const SizeResult& result : results) {
+        std::printf(" %d run%s at %s,", result.runs, result.runs == 1 ? "" : "s", Thousands(result.entries).c_str());
+    }
+    std::printf(" KelvoTop and the bare program taking turns to go first; the popup: every showing, %d per start.\n",
+                showings);
+}
+
+}  // namespace
+
+std::string LastSamples(const Samples& samples) {
+    std::string line;
+    for (const auto& [measure, values] : samples) {
+        if (values.empty()) continue;
+        line += (line.empty() ? "" : ", ") + measure + " " + Amount(measure.c_str(), values.back());
+    }
+    return line;
+}
+
+void PrintTable(const std::vector<SizeResult>& results, int showings) {
+    std::printf("\n| entries per list | action | KelvoTop | against | baseline | ratio | growth from 1/10 the entries |\n");
+    std::printf("|---|---|---|---|---|---|---|\n");
+    for (const SizeResult& result : results) {
+        for (const Row& row : kRows) PrintRow(results, result, row);
+    }
+    PrintRuns(results, showings);
+}
+
+}  // namespace kelvo::bench

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# KelvoTop.exe against a bare tray program under Wine, in turns, at 0, 1,000
+# and 10,000 stored entries per list: popup, start-up, memory, Properties,
+# Load DeskTop and OK. Runs in a throw-away prefix with a Wine desktop; the
+# fixture files are made once, in build/i686/bench-fixture, and kept.
+# Usage: bench/compare.sh [<entries per list>:<runs>...]  (default 0:7 1000:7 10000:7)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ $# -gt 0 ] || set -- 0:7 1000:7 10000:7
+cmake --preset i686 >/dev/null
+cmake --build --preset i686 --target compare_probe
+fixture=$PWD/build/i686/bench-fixture
+
+# <prefix>-1.txt ... <prefix>-<count>.txt in <folder>, made here at once:
+# Wine would look through the whole folder for every new name.
+make_files() {
+  local folder=$1 prefix=$2 count=$3
+  mkdir -p "$folder"
+  [ "$count" -eq 0 ] || [ -e "$folder/$prefix-$count.txt" ] ||
+    (cd "$folder" && seq -f "$prefix-%.0f.txt" "$count" | xargs touch)
+}
+for size in "$@"; do
+  entries=${size%%:*}
+  make_files "$fixture/stored" Custom "$entries"
+  make_files "$fixture/stored" Desktop "$entries"
+  make_files "$fixture/desktop-$entries" Note "$entries"
+done
+
+. scripts/display.sh
+kelvo_ensure_display
+trap kelvo_stop_display EXIT
+cmake/e2e-run.sh "$PWD/build/i686" "$PWD/build/i686/compare_probe.exe" \
+  "Z:$(printf '%s' "$fixture" | tr / '\\')" "$@"
