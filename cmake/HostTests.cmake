@@ -13,7 +13,7 @@ include(GoogleTest)
 gtest_discover_tests(unit_tests)
 
 find_package(benchmark QUIET)
-# Benchmarks of the logic; bench/startup_probe.cpp is a Windows program.
+# Benchmarks of the logic; the other files of bench/ are Windows programs.
 file(GLOB KELVO_BENCH_SOURCES CONFIGURE_DEPENDS bench/logic_*.cpp)
 if(benchmark_FOUND AND KELVO_BENCH_SOURCES)
   add_executable(logic_bench ${KELVO_BENCH_SOURCES})
