@@ -1,6 +1,8 @@
 #include "lists/FileRows.h"
 
+#include <cmath>
 #include <initializer_list>
+#include <numbers>
 
 #include "app/TextUtils.h"
 
@@ -22,6 +24,23 @@ bool EndsWithAny(const std::string& lowerName, std::initializer_list<const char*
         if (lowerName.ends_with(extension)) return true;
     }
     return false;
+}
+
+// A red ring crossed by a bar from top left to bottom right, on white.
+Image16 UnavailablePicture() {
+    constexpr double kCentre = Image16::kSide / 2.0;
+    Image16 picture = Image16::Filled(0xFFFFFF);
+    for (int y = 0; y < Image16::kSide; ++y) {
+        for (int x = 0; x < Image16::kSide; ++x) {
+            const double dx = x + 0.5 - kCentre;
+            const double dy = y + 0.5 - kCentre;
+            const double radius = std::hypot(dx, dy);
+            const bool ring = radius >= 5.0 && radius <= 7.5;
+            const bool bar = radius < 5.0 && std::abs(dx - dy) / std::numbers::sqrt2 <= 1.3;
+            if (ring || bar) picture.pixels[static_cast<std::size_t>(y * Image16::kSide + x)] = 0xD01010;
+        }
+    }
+    return picture;
 }
 
 }  // namespace
@@ -49,6 +68,11 @@ void AddFileRow(ShellInfo& shell, RowTarget target, const FileToAdd& file) {
     }
     const bool hasPicture = !key.empty() && target.images.Contains(key);
     target.view.Append(ListRow{file.text, file.location, hasPicture ? key : std::string()});
+}
+
+void AddUnavailableRow(RowTarget target, const std::string& text, const std::string& location) {
+    if (!target.images.Contains(kUnavailableIconKey)) target.images.Add(kUnavailableIconKey, UnavailablePicture());
+    target.view.Append(ListRow{text, location, kUnavailableIconKey});
 }
 
 }  // namespace kelvo

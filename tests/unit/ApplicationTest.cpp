@@ -45,6 +45,7 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
         // the popup menu: custom, then desktop
         "store.Get Custom MenuChoice1", "store.Get Custom MenuChoice2",
         "store.Get Desktop MenuChoice1", "store.Get Desktop MenuChoice2",
+        "pointer.Busy",
         "listView1.DetachImages", "imageList1.Clear", "imageList1.Add dummy", "listView1.AttachImages",
         "listView2.DetachImages", "imageList2.Clear", "imageList2.Add dummy", "listView2.AttachImages",
         "listView1.Clear", "listView2.Clear",
@@ -53,6 +54,7 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
         "store.Get Custom MenuChoice2",
         "store.Get Desktop MenuChoice1", "listView1.Insert d.lnk", "listView1.Repaint",
         "store.Get Desktop MenuChoice2",
+        "pointer.Idle",
         "settingsWindow.Hide",
         "customMoveDown.Disable", "customMoveUp.Disable", "customRemoveItem.Disable",
         "desktopMoveDown.Disable", "desktopMoveUp.Disable", "desktopRemoveItem.Disable",
