@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/TextUtils.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/TestData.h"
 #include "lists/FileRows.h"
@@ -102,13 +103,6 @@ std::string Joined(const std::vector<std::string>& fields, const std::string& se
     return text;
 }
 
-std::string AsciiLower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
 bool Chosen(unsigned seed, const std::string& text, unsigned salt) {
     return ((std::hash<std::string>{}(text) ^ seed * 0x9E3779B9u ^ salt) & 3u) == 0;
 }
@@ -137,7 +131,7 @@ void FurnishFiles(FakeDesktop& desktop, unsigned seed, const std::vector<ListEnt
     static const char* const kTypes[] = {"Text Document", "Application", "Shortcut", "File Folder"};
     for (const ListEntry& entry : entries) {
         const std::string root = PathRoot(entry.fullPath);
-        if (!root.empty() && Chosen(seed, AsciiLower(root), 1)) desktop.files.unreachableRoots.insert(root);
+        if (!root.empty() && Chosen(seed, AsciiLowerCase(root), 1)) desktop.files.unreachableRoots.insert(root);
         if (NameCanExist(entry.name) && !Chosen(seed, entry.fullPath, 2)) {
             desktop.files.Add(entry.fullPath);
             const auto kind = std::hash<std::string>{}(entry.fullPath);
@@ -148,9 +142,9 @@ void FurnishFiles(FakeDesktop& desktop, unsigned seed, const std::vector<ListEnt
 }
 
 bool RootAway(const FakeDesktop& desktop, const std::string& path) {
-    const std::string root = AsciiLower(PathRoot(path));
+    const std::string root = AsciiLowerCase(PathRoot(path));
     for (const std::string& away : desktop.files.unreachableRoots) {
-        if (AsciiLower(away) == root) return true;
+        if (AsciiLowerCase(away) == root) return true;
     }
     return false;
 }
@@ -176,7 +170,7 @@ void CheckRows(const FakeDesktop& desktop, const FakeListView& view, const FakeI
 std::set<std::string> RootsOf(const std::vector<ListEntry>& entries) {
     std::set<std::string> roots;
     for (const ListEntry& entry : entries) {
-        const std::string root = AsciiLower(PathRoot(entry.fullPath));
+        const std::string root = AsciiLowerCase(PathRoot(entry.fullPath));
         if (!root.empty()) roots.insert(root);
     }
     return roots;

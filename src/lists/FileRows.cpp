@@ -9,16 +9,6 @@
 namespace kelvo {
 namespace {
 
-// Enough for these keys: the words they are compared with ("application",
-// "shortcut", ".exe"...) are ASCII, and a type has one name in the shell, so
-// its key stays one key whatever happens to letters beyond ASCII.
-std::string AsciiLowerCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
 bool EndsWithAny(const std::string& lowerName, std::initializer_list<const char*> extensions) {
     for (const char* extension : extensions) {
         if (lowerName.ends_with(extension)) return true;
@@ -48,6 +38,10 @@ Image16 UnavailablePicture() {
 std::string ImageKeyOf(ShellInfo& shell, const std::string& name, const std::string& path,
                        const std::string& typeName) {
     std::string type = typeName;
+    // ASCII is enough for these keys: the words they are compared with
+    // ("application", "shortcut", ".exe"...) are ASCII, and a type has one
+    // name in the shell, so its key stays one key whatever happens to letters
+    // beyond ASCII.
     type = AsciiLowerCase(StripNulls(type));
     // The shell's type names are translated, and some shells name programs by
     // their extension: programs and shortcuts are known by extension too.

@@ -2,17 +2,11 @@
 
 #include <algorithm>
 
+#include "app/TextUtils.h"
 #include "store/Choices.h"
 
 namespace kelvo {
 namespace {
-
-std::string AsciiLowerCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
 
 // "\\server\share\": both names must be there.
 std::string ShareRoot(std::string_view path) {
