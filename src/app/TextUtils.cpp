@@ -17,4 +17,11 @@ int GetHiWord(std::int32_t dw) {
     return static_cast<int>(std::clamp<std::int32_t>(high, -32768, 32767));
 }
 
+std::string AsciiLowerCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
 }  // namespace kelvo

@@ -13,4 +13,7 @@ std::string& StripNulls(std::string& item);
 // at -32768 and 32767.
 int GetHiWord(std::int32_t dw);
 
+// `text` with its ASCII letters lower-cased and every other byte kept.
+std::string AsciiLowerCase(std::string text);
+
 }  // namespace kelvo

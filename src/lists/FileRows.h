@@ -9,6 +9,9 @@ namespace kelvo {
 
 // Key of the one picture that all DOS programs of a list share.
 inline constexpr char kDosIconKey[] = "DOSExeIcon";
+// Key of the one picture that all entries on an unreachable drive or share
+// share; no file name holds "<" or ">", so no file's own key can match it.
+inline constexpr char kUnavailableIconKey[] = "<unavailable>";
 
 // A list view with the image list that holds its rows' icons.
 struct RowTarget {
@@ -34,5 +37,10 @@ std::string ImageKeyOf(ShellInfo& shell, const std::string& name, const std::str
 // image list the first time its key is used. A file whose picture cannot be
 // drawn is listed without one.
 void AddFileRow(ShellInfo& shell, RowTarget target, const FileToAdd& file);
+
+// Appends a row for a file whose drive or share cannot be reached now, with
+// the "unavailable" picture. The shell is not asked about the file: that
+// would wait for the dead drive or share.
+void AddUnavailableRow(RowTarget target, const std::string& text, const std::string& location);
 
 }  // namespace kelvo

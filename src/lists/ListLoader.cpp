@@ -3,43 +3,83 @@
 #include <string>
 
 #include "lists/EntryImages.h"
+#include "lists/FileRows.h"
+#include "lists/ListFiles.h"
+#include "lists/ReachableRoots.h"
 #include "store/ChoiceReader.h"
 #include "store/Choices.h"
-#include "lists/ListFiles.h"
 
 namespace kelvo {
 
 namespace {
 using AddFile = void (*)(DesktopParts&, const ListEntry&);
 
-int LoadView(DesktopParts& parts, const std::string& section, ListView& view, AddFile add) {
+// The arrow with the hourglass for as long as it lives, even when a fill
+// throws.
+class BusyWhile {
+public:
+    explicit BusyWhile(BusyPointer& pointer) : pointer_(pointer) { pointer_.SetBusy(true); }
+    ~BusyWhile() { pointer_.SetBusy(false); }
+    BusyWhile(const BusyWhile&) = delete;
+    BusyWhile& operator=(const BusyWhile&) = delete;
+
+private:
+    BusyPointer& pointer_;
+};
+
+int LoadView(DesktopParts& parts, const std::string& section, RowTarget rows, AddFile add,
+             ReachableRoots& roots) {
     ChoiceReader reader(parts.store, section);
     while (auto entry = reader.Next()) {
-        // A stored file that is gone stays in the store until the next OK,
-        // which writes only what the view shows.
-        if (!parts.files.Exists(entry->fullPath)) continue;
-        add(parts, *entry);
-        view.Repaint();
+        if (!roots.Reachable(entry->fullPath)) {
+            // Away for now (an unplugged stick, a share behind a closed VPN):
+            // kept as it was, so OK writes it back.
+            AddUnavailableRow(rows, entry->name, entry->location);
+        } else if (parts.files.Exists(entry->fullPath)) {
+            add(parts, *entry);
+        } else {
+            // Gone: it stays in the store until the next OK, which writes
+            // only what the view shows.
+            continue;
+        }
+        rows.view.Repaint();
     }
     return reader.Count();
+}
+
+void FillDesktopView(DesktopParts& parts, DesktopState& state, ReachableRoots& roots) {
+    state.desktopCount = LoadView(parts, kDesktopSection, RowTarget{parts.listView1, parts.imageList1},
+                                  AddDesktopFile, roots);
+}
+
+void FillCustomView(DesktopParts& parts, DesktopState& state, ReachableRoots& roots) {
+    state.customCount = LoadView(parts, kCustomSection, RowTarget{parts.listView2, parts.imageList2},
+                                 AddCustomFile, roots);
 }
 }  // namespace
 
 void LoadDesktopView(DesktopParts& parts, DesktopState& state) {
-    state.desktopCount = LoadView(parts, kDesktopSection, parts.listView1, AddDesktopFile);
+    BusyWhile busy(parts.pointer);
+    ReachableRoots roots(parts.files);
+    FillDesktopView(parts, state, roots);
 }
 
 void LoadCustomView(DesktopParts& parts, DesktopState& state) {
-    state.customCount = LoadView(parts, kCustomSection, parts.listView2, AddCustomFile);
+    BusyWhile busy(parts.pointer);
+    ReachableRoots roots(parts.files);
+    FillCustomView(parts, state, roots);
 }
 
 void RefillListViews(DesktopParts& parts, DesktopState& state) {
+    BusyWhile busy(parts.pointer);
     ResetDesktopImages(parts);
     ResetCustomImages(parts);
     parts.listView1.Clear();
     parts.listView2.Clear();
-    LoadCustomView(parts, state);
-    LoadDesktopView(parts, state);
+    // One look at each drive or share for both lists.
+    ReachableRoots roots(parts.files);
+    FillCustomView(parts, state, roots);
+    FillDesktopView(parts, state, roots);
 }
 
 }  // namespace kelvo

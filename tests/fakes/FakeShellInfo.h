@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/TextUtils.h"
 #include "fakes/CallLog.h"
 #include "platform/Folders.h"
 #include "platform/ShellInfo.h"
@@ -41,13 +42,7 @@ public:
         return found == contents.end() ? std::vector<std::string>{} : found->second;
     }
     // ASCII letters only: every other byte is kept.
-    std::string LowerCaseName(const std::string& name) override {
-        std::string lowered = name;
-        for (char& c : lowered) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        }
-        return lowered;
-    }
+    std::string LowerCaseName(const std::string& name) override { return AsciiLowerCase(name); }
 
     std::string desktop;
     std::map<std::string, std::vector<std::string>> contents;

@@ -2,13 +2,19 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/Application.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/TestData.h"
 #include "lists/EntryImages.h"
-#include "store/Choices.h"
+#include "lists/FileRows.h"
 #include "lists/ListLoader.h"
+#include "lists/ReachableRoots.h"
+#include "menus/MenuIds.h"
+#include "store/ChoiceWriter.h"
+#include "store/Choices.h"
 
 namespace kelvo {
 namespace {
@@ -25,6 +31,17 @@ protected:
         std::vector<std::string> names;
         for (const ListRow& row : view.rows) names.push_back(row.text);
         return names;
+    }
+
+    static std::vector<ListEntry> EntriesIn(int n, const std::string& location) {
+        std::vector<ListEntry> entries;
+        for (int k = 1; k <= n; ++k) entries.push_back(MakeEntry("e" + std::to_string(k) + ".txt", location));
+        return entries;
+    }
+    static std::vector<ListRow> UnavailableRows(const std::vector<ListEntry>& entries) {
+        std::vector<ListRow> rows;
+        for (const ListEntry& entry : entries) rows.push_back(ListRow{entry.name, entry.location, kUnavailableIconKey});
+        return rows;
     }
 
     FakeDesktop desktop;
@@ -65,6 +82,100 @@ TEST_F(ListLoaderTest, EachAddedRowIsPaintedAtOnce) {
     auto first = std::find(desktop.log.begin(), desktop.log.end(), "listView2.Insert c1.txt");
     ASSERT_NE(first, desktop.log.end());
     EXPECT_EQ(*(first + 1), "listView2.Repaint");
+}
+
+TEST(PathRoot, IsTheDriveOrTheShare) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Desk\\a.txt", "C:\\"},
+        {"e:\\", "e:\\"},
+        {"\\\\server\\share\\dir\\a.txt", "\\\\server\\share\\"},
+        {"\\\\server\\share", "\\\\server\\share\\"},  // the share itself
+        {"\\\\server\\", ""},  // no share named
+        {"\\\\\\share\\a.txt", ""},  // no server named
+        {"\\\\server\\\\a.txt", ""},
+        {"C:a.txt", ""},
+        {"Desk\\a.txt", ""},
+        {"", ""},
+    };
+    for (const auto& [path, root] : cases) EXPECT_EQ(PathRoot(path), root) << path;
+}
+
+TEST_F(ListLoaderTest, EntriesOnAnUnreachableDriveAreKeptAfterOneQuestion) {
+    const std::vector<ListEntry> entries = EntriesIn(100, "E:\\Stick\\");
+    SeedList(desktop.store, kDesktopSection, entries);
+    const StoredList before = ReadList(desktop.store, kDesktopSection);
+    desktop.files.unreachableRoots = {"E:\\"};
+
+    LoadDesktopView(desktop.parts, state);
+
+    EXPECT_EQ(desktop.files.rootQueries, 1);
+    EXPECT_EQ(desktop.listView1.rows, UnavailableRows(entries));
+    EXPECT_EQ(state.desktopCount, 100);
+    EXPECT_EQ(desktop.shell.describes, 0);  // the shell would wait on the dead drive too
+    EXPECT_EQ(desktop.imageList1.keys, std::vector<std::string>{kUnavailableIconKey});
+
+    ASSERT_TRUE(SaveDesktopChoices(desktop.store, desktop.listView1));
+    EXPECT_EQ(ReadList(desktop.store, kDesktopSection), before);
+}
+
+TEST_F(ListLoaderTest, MixedListKeepsItsOrderAndAsksEachRootOnce) {
+    const ListEntry here = MakeEntry("here.txt", "C:\\Desk\\");
+    const ListEntry gone = MakeEntry("gone.txt", "C:\\Desk\\");
+    const ListEntry stick = MakeEntry("a.txt", "E:\\Stick\\");
+    const ListEntry stickLower = MakeEntry("b.txt", "e:\\Other\\");
+    const ListEntry share = MakeEntry("c.txt", "\\\\vpn\\docs\\Plans\\");
+    const ListEntry shareAgain = MakeEntry("d.txt", "\\\\VPN\\Docs\\");
+    const ListEntry goneFromLiveShare = MakeEntry("e.txt", "\\\\nas\\music\\");
+    SeedList(desktop.store, kCustomSection, {stick, here, share, gone, stickLower, goneFromLiveShare, shareAgain});
+    desktop.files.Add(here.fullPath);
+    desktop.files.unreachableRoots = {"E:\\", "e:\\", "\\\\vpn\\docs\\", "\\\\VPN\\Docs\\"};
+
+    LoadCustomView(desktop.parts, state);
+
+    std::vector<ListRow> expected = UnavailableRows({stick});
+    expected.push_back(ListRow{"here.txt", "C:\\Desk\\", ""});
+    for (const ListRow& row : UnavailableRows({share, stickLower, shareAgain})) expected.push_back(row);
+    EXPECT_EQ(desktop.listView2.rows, expected);
+    EXPECT_EQ(state.customCount, 7);
+    EXPECT_EQ(desktop.files.rootQueries, 4);  // E:, C:, \\vpn\docs, \\nas\music
+    EXPECT_EQ(desktop.shell.describes, 1);
+}
+
+TEST_F(ListLoaderTest, PointerIsBusyAroundTheWholeFill) {
+    Store(kCustomSection, NumberedEntries(2, "c", "Custom"), "");
+    Store(kDesktopSection, NumberedEntries(2, "d", "Desk"), "");
+    for (auto fill : {LoadCustomView, LoadDesktopView, RefillListViews}) {
+        desktop.log.clear();
+        fill(desktop.parts, state);
+        ASSERT_GE(desktop.log.size(), 2u);
+        EXPECT_EQ(desktop.log.front(), "pointer.Busy");
+        EXPECT_EQ(desktop.log.back(), "pointer.Idle");
+        EXPECT_EQ(std::count(desktop.log.begin(), desktop.log.end(), "pointer.Busy"), 1);
+        EXPECT_FALSE(desktop.pointer.busy);
+    }
+}
+
+TEST_F(ListLoaderTest, PropertiesAsksOnceAboutADeadDriveAndOkKeepsItsEntries) {
+    const std::vector<ListEntry> custom = EntriesIn(60, "Z:\\Work\\");
+    const std::vector<ListEntry> desk = EntriesIn(40, "Z:\\");
+    SeedList(desktop.store, kCustomSection, custom);
+    SeedList(desktop.store, kDesktopSection, desk);
+    const StoredList customBefore = ReadList(desktop.store, kCustomSection);
+    const StoredList deskBefore = ReadList(desktop.store, kDesktopSection);
+    desktop.files.unreachableRoots = {"Z:\\"};
+    Application app(desktop.parts);
+    ASSERT_TRUE(app.StartUp());
+    desktop.files.rootQueries = 0;
+
+    app.OnMenuCommand(kPropertiesId);
+    EXPECT_EQ(desktop.files.rootQueries, 1);
+    EXPECT_EQ(desktop.listView2.rows, UnavailableRows(custom));
+    EXPECT_EQ(desktop.listView1.rows, UnavailableRows(desk));
+
+    app.OnSettingsCommand(SettingsCommand::OK);
+    EXPECT_EQ(ReadList(desktop.store, kCustomSection), customBefore);
+    EXPECT_EQ(ReadList(desktop.store, kDesktopSection), deskBefore);
+    EXPECT_EQ(app.Popup().Count(), 60 + 5 + 1) << "with the column break after row 25";
 }
 
 TEST_F(ListLoaderTest, ImageResetLeavesOnlyTheBlankPictureAndTheRows) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32ImageList.h"
 #include "lists/DesktopScan.h"
+#include "lists/EntryImages.h"
+#include "lists/FileRows.h"
 #include "lists/ListLoader.h"
 #include "store/ChoiceWriter.h"
 
@@ -105,10 +108,13 @@ protected:
         return item.iImage;
     }
     void StoreDesktopList(const std::vector<std::string>& names) {
+        std::vector<std::string> values;
+        for (const std::string& name : names) values.push_back(name + "%" + root + "\\%1");
+        StoreDesktopValues(values);
+    }
+    void StoreDesktopValues(const std::vector<std::string>& values) {
         int position = 1;
-        for (const std::string& name : names) {
-            store.Store().Put("Desktop", "MenuChoice" + std::to_string(position++), name + "%" + root + "\\%1");
-        }
+        for (const std::string& value : values) store.Store().Put("Desktop", "MenuChoice" + std::to_string(position++), value);
         store.Store().Put("Desktop", "MenuChoice" + std::to_string(position), "Done");
     }
 
@@ -184,6 +190,68 @@ TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
         EXPECT_TRUE(desktop.settings.ImageList1().Contains(row.iconKey)) << row.text;
     }
     EXPECT_EQ(state.desktopCount, 4);  // the missing one is still counted
+}
+
+// The real file system, counting what it is asked.
+class CountingFileSystem : public FileSystem {
+public:
+    bool Exists(const std::string& path) override {
+        existsAsked.push_back(path);
+        return real.Exists(path);
+    }
+    bool RootReachable(const std::string& root) override {
+        ++rootQueries[root];
+        return real.RootReachable(root);
+    }
+
+    Win32FileSystem real;
+    std::vector<std::string> existsAsked;
+    std::map<std::string, int> rootQueries;
+};
+
+// The same parts, with `files` standing in for their file system.
+DesktopParts WithFiles(const DesktopParts& p, FileSystem& files) {
+    return DesktopParts{p.store, files, p.listView1, p.listView2, p.imageList1, p.imageList2, p.settingsWindow,
+                        p.splash, p.waitNotice, p.tabs, p.buttons, p.taskbar, p.popup, p.pump, p.program,
+                        p.launcher, p.shell, p.folders, p.pointer, p.helpText, p.dropTarget, p.messages};
+}
+
+TEST_F(DesktopScanTest, EntriesOnADriveThatIsNotThereStayAfterOneQuestionAndAGoneFileGoes) {
+    const std::string absent = AbsentDriveRoot();
+    ASSERT_FALSE(absent.empty());
+    const std::string location = root + "\\";
+    const std::string kept = "README.TXT%" + location + "%1";
+    std::vector<std::string> onStick;
+    for (int k = 1; k <= 100; ++k) onStick.push_back("stick" + std::to_string(k) + ".txt%" + absent + "Stick\\%1");
+    std::vector<std::string> stored = {kept, "gone.txt%" + location + "%1"};
+    stored.insert(stored.end(), onStick.begin(), onStick.end());
+    StoreDesktopValues(stored);
+    CountingFileSystem files;
+
+    DesktopParts counted = WithFiles(parts, files);
+    ResetDesktopImages(counted);
+    LoadDesktopView(counted, state);
+
+    EXPECT_EQ(files.rootQueries[absent], 1);
+    for (const std::string& path : files.existsAsked) EXPECT_FALSE(path.starts_with(absent)) << path;
+    const std::vector<ListRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 101u);
+    EXPECT_EQ(rows[0].text, "README.TXT");
+    const int unavailable = dynamic_cast<Win32ImageList&>(desktop.settings.ImageList1()).IndexOf(kUnavailableIconKey);
+    EXPECT_GE(unavailable, 0);
+    for (int k = 2; k <= 101; ++k) {
+        const std::string name = "stick" + std::to_string(k - 1) + ".txt";
+        EXPECT_EQ(rows[k - 1], (ListRow{name, absent + "Stick\\", kUnavailableIconKey}));
+        EXPECT_EQ(ShownImage(k), unavailable) << name;
+    }
+
+    ASSERT_TRUE(SaveDesktopChoices(store.Store(), parts.listView1));
+    std::vector<std::string> expected = {kept};
+    expected.insert(expected.end(), onStick.begin(), onStick.end());
+    expected.push_back("Done");
+    for (std::size_t k = 1; k <= expected.size(); ++k) {
+        EXPECT_EQ(store.Store().Get("Desktop", "MenuChoice" + std::to_string(k)), StoredValue::Text(expected[k - 1]));
+    }
 }
 
 // A desktop folder whose names hold letters that the file system does not

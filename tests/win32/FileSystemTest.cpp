@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "FixtureFiles.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 
@@ -84,6 +85,26 @@ TEST_F(FileSystemTest, FindsWhatIsThereAndOnlyThat) {
         {deep + ".bak", false},
     };
     for (const Case& c : cases) EXPECT_EQ(files.Exists(c.path), c.exists) << c.path;
+}
+
+TEST(RootReachable, AnswersForDrivesAndSharesThatAreThereOnly) {
+    wchar_t windows[MAX_PATH];
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::string systemRoot = Narrow(windows).substr(0, 3);
+    const std::string absent = AbsentDriveRoot();
+    ASSERT_FALSE(absent.empty());
+    struct Case {
+        std::string root;
+        bool reachable;
+    };
+    const Case cases[] = {
+        {systemRoot, true},
+        {std::string(1, static_cast<char>(systemRoot[0] | 0x20)) + ":\\", true},
+        {absent, false},
+        {"\\\\kelvo-no-such-server\\share\\", false},
+    };
+    Win32FileSystem files;
+    for (const Case& c : cases) EXPECT_EQ(files.RootReachable(c.root), c.reachable) << c.root;
 }
 
 TEST(LongPathForm, PrefixesOnlyFullPathsLongerThanMaxPath) {

@@ -26,6 +26,14 @@ void Touch(const std::string& path) {
                             FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+std::string AbsentDriveRoot() {
+    const DWORD drives = GetLogicalDrives();
+    for (char letter = 'Z'; letter >= 'D'; --letter) {
+        if ((drives & (1u << (letter - 'A'))) == 0) return std::string(1, letter) + ":\\";
+    }
+    return {};
+}
+
 void RemoveTree(const std::string& path) {
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileW(LongPathForm(path + "\\*").c_str(), &found);

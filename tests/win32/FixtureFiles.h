@@ -24,6 +24,10 @@ std::string TempFolder();
 // Creates an empty file, or empties it.
 void Touch(const std::string& path);
 
+// The root "X:\\" of a drive letter that names no drive here, as for an
+// unplugged stick; empty when every letter is taken.
+std::string AbsentDriveRoot();
+
 // Deletes a fixture folder tree, also one that reaches beyond MAX_PATH.
 // Wine's SHFileOperationW cannot: on such a tree it deletes files of the
 // current folder instead.

@@ -25,6 +25,23 @@ std::wstring LongPathForm(const std::string& path) {
     return wide;
 }
 
+bool Win32FileSystem::RootReachable(const std::string& root) {
+    const std::wstring wide = Widen(root);
+    // An empty card reader or disc drive would otherwise ask the user to
+    // insert a disk.
+    DWORD oldMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
+    bool reachable = false;
+    if (IsDriveLetterPath(wide)) {
+        reachable = GetDriveTypeW(wide.c_str()) != DRIVE_NO_ROOT_DIR &&
+                    GetVolumeInformationW(wide.c_str(), nullptr, 0, nullptr, nullptr, nullptr, nullptr, 0);
+    } else {
+        reachable = GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    SetThreadErrorMode(oldMode, nullptr);
+    return reachable;
+}
+
 bool Win32FileSystem::Exists(const std::string& path) {
     // A plain attribute query: unlike a find call, it takes * and ? literally.
     return !path.empty() && GetFileAttributesW(LongPathForm(path).c_str()) != INVALID_FILE_ATTRIBUTES;

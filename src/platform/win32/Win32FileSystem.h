@@ -8,6 +8,7 @@ namespace kelvo {
 class Win32FileSystem final : public FileSystem {
 public:
     bool Exists(const std::string& path) override;
+    bool RootReachable(const std::string& root) override;
 };
 
 // `path` in the form the wide file calls accept at any length: a full path
