@@ -70,28 +70,12 @@ public:
         LocalFree(descriptor);
         return status == ERROR_SUCCESS;
     }
-    bool Writable(const std::string& section) const {
-        HKEY handle;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, KEY_SET_VALUE, &handle) !=
-            ERROR_SUCCESS) {
-            return false;
-        }
-        RegCloseKey(handle);
-        return true;
-    }
+    bool Writable(const std::string& section) const { return Opens(section, KEY_SET_VALUE); }
 
     void DeleteRaw(const std::string& section) {
         RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str());
     }
-    bool SectionExists(const std::string& section) const {
-        HKEY handle;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, KEY_READ, &handle) !=
-            ERROR_SUCCESS) {
-            return false;
-        }
-        RegCloseKey(handle);
-        return true;
-    }
+    bool SectionExists(const std::string& section) const { return Opens(section, KEY_READ); }
 
     // The raw value and its type, as another program would see it.
     std::pair<DWORD, std::wstring> GetRaw(const std::string& section, const std::string& key) const {
@@ -104,6 +88,17 @@ public:
     }
 
 private:
+    // True when the section's key can be opened with `access`.
+    bool Opens(const std::string& section, REGSAM access) const {
+        HKEY handle;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, access, &handle) !=
+            ERROR_SUCCESS) {
+            return false;
+        }
+        RegCloseKey(handle);
+        return true;
+    }
+
     std::string path_;
     RegistryStore store_;
 };
