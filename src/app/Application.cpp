@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include <exception>
+
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
 #include "menus/TrayPopup.h"
@@ -19,17 +21,11 @@ bool Application::StartUp() {
     parts_.splash.Show();
     parts_.settingsWindow.Centre();
     parts_.pump.RunPending();  // paints the splash
-    // Without a taskbar there is nowhere to live: stop, leaving the splash.
-    if (!parts_.taskbar.IsPresent()) return false;
-    parts_.taskbar.AddIcon();
-    iconPlaced_ = true;
-    // A save cut short by a kill is finished before the lists are read.
-    FinishInterruptedSaves(parts_.store);
-    CreateCustomPopupMenu(popup_, parts_.store, state_);
-    CreateDesktopPopupMenu(popup_, parts_.store, state_);
-    PreparePopup(popup_, parts_.popup);
-    // The list views are not filled here: no one sees them before Properties,
-    // which fills them afresh.
+    // Without a taskbar yet (at logon, before the shell) the program starts
+    // all the same; the icon follows when the taskbar is created.
+    const bool taskbar = parts_.taskbar.IsPresent();
+    if (taskbar) parts_.taskbar.AddIcon();
+    const std::optional<std::string> failure = LoadLists();
     parts_.settingsWindow.Hide();
     EditingButtons& buttons = parts_.buttons;
     for (Button* button : {&buttons.customMoveDown, &buttons.customMoveUp, &buttons.customRemoveItem,
@@ -37,7 +33,26 @@ bool Application::StartUp() {
         button->Enable(false);
     }
     parts_.splash.Hide();
-    return true;
+    // Told once the splash, which stays on top, is gone.
+    if (failure) parts_.messages.Inform(kListsNotLoadedMessage + *failure);
+    return taskbar;
+}
+
+// The menu and the list views from the store. A failure leaves what was
+// loaded so far, and its reason is returned: the program runs without the rest.
+std::optional<std::string> Application::LoadLists() {
+    try {
+        // A save cut short by a kill is finished before the lists are read.
+        FinishInterruptedSaves(parts_.store);
+        CreateCustomPopupMenu(popup_, parts_.store, state_);
+        CreateDesktopPopupMenu(popup_, parts_.store, state_);
+        PreparePopup(popup_, parts_.popup);
+        // The list views are not filled here: no one sees them before
+        // Properties, which fills them afresh.
+        return std::nullopt;
+    } catch (const std::exception& error) {
+        return error.what();
+    }
 }
 
 void Application::OnTrayMessage(long mouseCode) {
@@ -47,12 +62,17 @@ void Application::OnTrayMessage(long mouseCode) {
     if (mouseCode == kRightButtonUp) {
         if (int id = ShowTrayPopup(popup_, parts_.settingsWindow, parts_.popup)) OnMenuCommand(id);
     } else if (mouseCode == kLeftButtonDown) {
-        parts_.launcher.StartExplorer();
+        StartExplorer();
     }
 }
 
 void Application::OnTaskbarCreated() {
-    if (iconPlaced_) parts_.taskbar.AddIcon();
+    parts_.taskbar.AddIcon();
+}
+
+void Application::OnSecondStart() {
+    parts_.taskbar.AddIcon();
+    if (!parts_.settingsWindow.IsVisible() && !parts_.waitNotice.IsVisible()) OpenSettings();
 }
 
 void Application::OnMenuCommand(int id) {
@@ -63,8 +83,16 @@ void Application::OnMenuCommand(int id) {
     } else if (const ListEntry* entry = EntryForCommand(popup_, id)) {
         // The entry the row was built from, not a row of a list view: a view
         // skips missing files, so its row k can hold another entry.
-        parts_.launcher.OpenFile(entry->location + entry->name);
+        Open(entry->location + entry->name);
     }
+}
+
+void Application::Open(const std::string& path) {
+    if (auto reason = parts_.launcher.OpenFile(path)) parts_.messages.Inform(CouldNotOpenMessage(path, *reason));
+}
+
+void Application::StartExplorer() {
+    if (auto reason = parts_.launcher.StartExplorer()) parts_.messages.Inform(kExplorerNotStartedMessage + *reason);
 }
 
 void Application::OnSettingsCommand(SettingsCommand command) {
@@ -74,7 +102,7 @@ void Application::OnSettingsCommand(SettingsCommand command) {
         case SettingsCommand::Cancel: CancelChoices(parts_, state_); break;
         case SettingsCommand::Help: ShowHelp(parts_, state_); break;
         case SettingsCommand::LoadDeskTop: LoadDeskTopRows(); break;
-        case SettingsCommand::StartExplorer: parts_.launcher.StartExplorer(); break;
+        case SettingsCommand::StartExplorer: StartExplorer(); break;
         case SettingsCommand::Exit:
             parts_.settingsWindow.Hide();
             Exit();
@@ -122,10 +150,18 @@ void Application::CommitSettings() {
     parts_.settingsWindow.Hide();
     parts_.waitNotice.Centre();
     parts_.waitNotice.Show();
-    WriteChoices(parts_);
-    RebuildPopupMenu(popup_, parts_.store, parts_.pump, state_);
-    PreparePopup(popup_, parts_.popup);
+    const SavedLists saved = WriteChoices(parts_);
+    // From the store, which holds each list as saved or, when its save
+    // failed, as it was.
+    try {
+        RebuildPopupMenu(popup_, parts_.store, parts_.pump, state_);
+        PreparePopup(popup_, parts_.popup);
+    } catch (const std::exception&) {
+        parts_.waitNotice.Hide();  // the icon answers again
+        throw;
+    }
     parts_.waitNotice.Hide();
+    if (auto message = NotSavedMessage(saved)) parts_.messages.Inform(*message);
 }
 
 void Application::OpenSettings() {

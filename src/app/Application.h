@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,17 +19,30 @@ inline constexpr long kRightButtonUp = 0x0205;
 // Window message under which the shell reports them.
 inline constexpr unsigned kTrayCallbackMessage = 0x0601;
 
+// What the program tells when something fails; each text is followed by
+// the reason.
+inline constexpr char kListsNotLoadedMessage[] = "Your lists could not be loaded in full: ";
+inline constexpr char kExplorerNotStartedMessage[] = "Could not start the Explorer: ";
+inline std::string CouldNotOpenMessage(const std::string& path, const std::string& reason) {
+    return "Could not open " + path + ": " + reason;
+}
+
 // The resident program: its life cycle and the events of its icon and menu.
 class Application {
 public:
     explicit Application(DesktopParts& parts);
 
-    // Runs the start-up sequence; false when the shell has no taskbar.
+    // Runs the start-up sequence; false when the shell has no taskbar yet,
+    // and so no icon. The program is resident either way.
     bool StartUp();
     // A mouse action reported for the notification-area icon.
     void OnTrayMessage(long mouseCode);
-    // Explorer was restarted: the icon must be placed again.
+    // The taskbar was created, at logon or when Explorer restarted: the icon
+    // must be placed (again).
     void OnTaskbarCreated();
+    // The program was started again while it runs: the icon is put back and
+    // the settings window opens, as "Properties" opens it.
+    void OnSecondStart();
     // A command chosen from the popup menu.
     void OnMenuCommand(int id);
     // A button of the settings window.
@@ -45,6 +59,10 @@ public:
     const MenuLevel& Popup() const { return popup_.tree; }
 
 private:
+    std::optional<std::string> LoadLists();
+    // Each tells the user when the shell fails, with the system's reason.
+    void Open(const std::string& path);
+    void StartExplorer();
     void OpenSettings();
     void CommitSettings();
     // Up, Down and Remove of either list.
@@ -55,7 +73,6 @@ private:
     DesktopParts& parts_;
     DesktopState state_;
     PopupMenu popup_;
-    bool iconPlaced_ = false;
 };
 
 }  // namespace kelvo

@@ -1,5 +1,7 @@
 #include "settings/SettingsCommands.h"
 
+#include <exception>
+
 #include "settings/HelpTexts.h"
 #include "store/ChoiceWriter.h"
 
@@ -19,9 +21,30 @@ void ShowHelp(DesktopParts& parts, DesktopState& state) {
     state.helpShown = true;
 }
 
-void WriteChoices(DesktopParts& parts) {
-    SaveCustomChoices(parts.store, parts.listView2);
-    SaveDesktopChoices(parts.store, parts.listView1);
+namespace {
+// A save that throws failed as one that returns false does.
+template <class Save>
+bool Saved(Save save) {
+    try {
+        return save();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+}  // namespace
+
+SavedLists WriteChoices(DesktopParts& parts) {
+    SavedLists saved;
+    saved.custom = Saved([&] { return SaveCustomChoices(parts.store, parts.listView2); });
+    saved.desktop = Saved([&] { return SaveDesktopChoices(parts.store, parts.listView1); });
+    return saved;
+}
+
+std::optional<std::string> NotSavedMessage(SavedLists saved) {
+    if (saved.custom && saved.desktop) return std::nullopt;
+    if (saved.custom) return "Your desktop list could not be saved; the menu keeps the desktop entries it had.";
+    if (saved.desktop) return "Your custom list could not be saved; the menu keeps the custom entries it had.";
+    return "Your custom and desktop lists could not be saved; the menu keeps the entries it had.";
 }
 
 void CancelChoices(DesktopParts& parts, DesktopState& state) {

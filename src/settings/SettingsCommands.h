@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+#include <string>
 
 #include "app/DesktopParts.h"
 
@@ -20,8 +22,17 @@ void CloseHelpPane(DesktopParts& parts, DesktopState& state);
 // Shows the help of the selected tab in a pane beside the tabs.
 void ShowHelp(DesktopParts& parts, DesktopState& state);
 
+// Which lists OK stored; a list whose save failed keeps its stored entries.
+struct SavedLists {
+    bool custom = false;
+    bool desktop = false;
+};
+
 // Writes both lists from the list views, custom first.
-void WriteChoices(DesktopParts& parts);
+SavedLists WriteChoices(DesktopParts& parts);
+
+// What to tell the user after an OK that did not store every list.
+std::optional<std::string> NotSavedMessage(SavedLists saved);
 
 // Hides the window without writing; the counters go back to the menu's.
 void CancelChoices(DesktopParts& parts, DesktopState& state);

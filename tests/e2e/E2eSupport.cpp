@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <knownfolders.h>
 #include <objbase.h>
+#include <sddl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -314,6 +315,11 @@ HWND MessageBoxOf(DWORD pid) {
     return nullptr;
 }
 
+std::wstring MessageBoxText(HWND box) {
+    constexpr int kTextId = 0xFFFF;  // the static text of a message box
+    return WindowText(GetDlgItem(box, kTextId));
+}
+
 std::vector<std::wstring> ListViewColumn(HWND list, int column) {
     std::vector<std::wstring> texts;
     RemoteMemory memory(list, sizeof(LVITEMW) + 512 * sizeof(wchar_t));
@@ -428,6 +434,45 @@ bool StoredSectionExists(const wchar_t* section) {
         return false;
     }
     RegCloseKey(key);
+    return true;
+}
+
+namespace {
+const wchar_t* const kLockedKeys[] = {L"", L"\\Desktop", L"\\Custom"};
+
+bool SetAccess(const std::wstring& path, const wchar_t* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor, nullptr)) {
+        return false;
+    }
+    HKEY key;
+    LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &key);
+    if (status == ERROR_SUCCESS) {
+        status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+        RegCloseKey(key);
+    }
+    LocalFree(descriptor);
+    return status == ERROR_SUCCESS;
+}
+}  // namespace
+
+StoreLock::StoreLock() {
+    for (const wchar_t* key : kLockedKeys) SetAccess(kAppKey + std::wstring(key), L"D:P(A;;KR;;;WD)");
+}
+
+StoreLock::~StoreLock() {
+    for (const wchar_t* key : kLockedKeys) SetAccess(kAppKey + std::wstring(key), L"D:P(A;;KA;;;WD)");
+}
+
+bool StoreLock::Holds() const {
+    for (const wchar_t* key : kLockedKeys) {
+        HKEY handle;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, (kAppKey + std::wstring(key)).c_str(), 0, KEY_SET_VALUE |
+                          KEY_CREATE_SUB_KEY, &handle) == ERROR_SUCCESS) {
+            RegCloseKey(handle);
+            return false;
+        }
+    }
     return true;
 }
 

@@ -78,6 +78,8 @@ void ClickListRow(HWND list, int row);
 void DropFiles(HWND window, const std::vector<std::wstring>& paths);
 // The message box shown by process `pid`, or nullptr.
 HWND MessageBoxOf(DWORD pid);
+// The text a message box shows.
+std::wstring MessageBoxText(HWND box);
 // Column `column` of every row of a list view of another process, top down.
 std::vector<std::wstring> ListViewColumn(HWND list, int column);
 int ListViewCount(HWND list);
@@ -110,6 +112,18 @@ std::optional<std::wstring> StoredValue(const wchar_t* section, const wchar_t* k
 // missing value.
 std::vector<std::wstring> StoredList(const wchar_t* section);
 bool StoredSectionExists(const wchar_t* section);
+
+// While it lives, the program's key and both its sections may be read and
+// not written, as a policy may lock them; nothing can be added under them.
+class StoreLock {
+public:
+    StoreLock();
+    ~StoreLock();
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+    // False when the keys could not be locked or still take writes.
+    bool Holds() const;
+};
 
 // The user's desktop folder of this prefix, ending with a backslash.
 std::wstring DesktopFolder();

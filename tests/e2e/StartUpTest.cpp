@@ -1,6 +1,10 @@
+#include "E2eSupport.h"
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "E2eSupport.h"
+#include <string>
+#include <vector>
 
 namespace kelvo::e2e {
 namespace {
@@ -49,18 +53,34 @@ TEST_F(StartUpTest, IconIsPlacedAgainWhenTheTaskbarIsCreatedAnew) {
     EXPECT_TRUE(WaitUntil([&] { return IconPlaced(settings); }));
 }
 
-TEST_F(StartUpTest, SecondStartEndsAtOnceAndLeavesTheFirstAlone) {
+// A second start is the user's way back to a program whose icon the shell
+// lost: it asks the first to put the icon back and open its settings.
+TEST_F(StartUpTest, SecondStartPutsTheFirstsIconBackOpensItsSettingsWithFreshListsAndEnds) {
+    FixtureFolder folder;
+    folder.AddFile(L"A.txt");
+    folder.AddFile(L"B.txt");
+    StoreList(L"Desktop", {folder.ChoiceFor(L"A.txt")});
     KelvoProcess first;
     HWND settings = first.WaitUntilResident();
     ASSERT_NE(settings, nullptr);
+    RemoveIconOf(settings);
+    ASSERT_FALSE(IconPlaced(settings));
+    // Stored since the first started.
+    StoreList(L"Desktop", {folder.ChoiceFor(L"A.txt"), folder.ChoiceFor(L"B.txt")});
 
     KelvoProcess second;
     ASSERT_TRUE(second.Started());
     EXPECT_EQ(second.WaitForExit(), 0u);
 
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings) != FALSE; }));
+    EXPECT_TRUE(IconPlaced(settings));
     EXPECT_TRUE(first.IsRunning());
     EXPECT_EQ(WindowsOfClass(kSettingsClass).size(), 1u);
-    EXPECT_TRUE(IconPlaced(settings));
+    std::vector<std::wstring> shown;
+    for (HWND list : ChildrenOfClass(settings, WC_LISTVIEWW)) {
+        if (IsWindowVisible(list)) shown = ListViewColumn(list, 0);
+    }
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"A.txt", L"B.txt"}));
 }
 
 }  // namespace

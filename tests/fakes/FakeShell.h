@@ -1,5 +1,7 @@
 #pragma once
 #include <deque>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "fakes/CallLog.h"
@@ -47,19 +49,24 @@ public:
     LogTarget logTarget{nullptr, "popup"};
 };
 
+// Records what it was asked to open; answers with `failure` as the
+// system's reason when that is set.
 class FakeLauncher : public Launcher {
 public:
-    void OpenFile(const std::string& path) override {
+    std::optional<std::string> OpenFile(const std::string& path) override {
         logTarget.Note("OpenFile " + path);
         opened.push_back(path);
+        return failure;
     }
-    void StartExplorer() override {
+    std::optional<std::string> StartExplorer() override {
         logTarget.Note("StartExplorer");
         ++explorerStarts;
+        return failure;
     }
 
     std::vector<std::string> opened;
     int explorerStarts = 0;
+    std::optional<std::string> failure;
     LogTarget logTarget{nullptr, "launcher"};
 };
 

@@ -70,22 +70,62 @@ TEST_F(ApplicationTest, StartWithEmptyStore) {
     EXPECT_EQ(desktop.taskbar.adds, 1);
 }
 
-TEST_F(ApplicationTest, NoTaskbarStopsAfterTheCheck) {
+// At logon the program may start before the shell has made its taskbar.
+TEST_F(ApplicationTest, StartWithoutATaskbarGoesResidentAndPlacesTheIconWhenTheTaskbarComes) {
+    StoreList(kCustomSection, {MakeEntry("c.txt", "C:\\")});
+    StoreList(kDesktopSection, {MakeEntry("d.lnk", "D:\\")});
     desktop.taskbar.present = false;
     desktop.settingsWindow.visible = true;
     EXPECT_FALSE(app.StartUp());
-    EXPECT_EQ(desktop.log, (CallLog{"splash.Centre", "splash.Show", "settingsWindow.Centre", "pump.RunPending",
-                                    "taskbar.IsPresent"}));
-    EXPECT_TRUE(desktop.splash.visible);
-    EXPECT_TRUE(desktop.settingsWindow.visible);
-    app.OnTaskbarCreated();
     EXPECT_EQ(desktop.taskbar.adds, 0);
+    EXPECT_FALSE(desktop.splash.visible);
+    EXPECT_FALSE(desktop.settingsWindow.visible);
+    const std::vector<std::string> rows{"-", "c.txt", "-", "DeskTop>", "Properties", "Exit"};
+    EXPECT_EQ(MenuRows(app.Popup()), rows);
+
+    desktop.log.clear();
+    app.OnTaskbarCreated();
+    EXPECT_EQ(desktop.log, CallLog{"taskbar.AddIcon"}) << "the lists are not loaded again";
+    EXPECT_EQ(MenuRows(app.Popup()), rows);
+    desktop.popup.choices = {kCustomIdBase + 1};
+    app.OnTrayMessage(kRightButtonUp);
+    EXPECT_EQ(desktop.launcher.opened, std::vector<std::string>{"C:\\c.txt"});
 }
 
 TEST_F(ApplicationTest, TaskbarRestartPlacesTheIconAgain) {
     Started();
     app.OnTaskbarCreated();
     EXPECT_EQ(desktop.taskbar.adds, 2);
+}
+
+// A second start is the user's way back to a program whose icon is gone.
+TEST_F(ApplicationTest, SecondStartPutsTheIconBackAndOpensTheSettingsWithFreshLists) {
+    struct Case {
+        const char* what;
+        bool settingsOpen;
+        bool okRunning;
+        bool opened;  // filled afresh from the store and shown
+    };
+    for (const Case& c : {Case{"resident", false, false, true}, Case{"settings open", true, false, false},
+                          Case{"OK rebuilding the menu", false, true, false}}) {
+        SCOPED_TRACE(c.what);
+        FakeDesktop fresh;
+        Application again(fresh.parts);
+        SeedList(fresh.store, kCustomSection, {MakeEntry("old.txt", "C:\\")});
+        fresh.files.Add("C:\\old.txt");
+        ASSERT_TRUE(again.StartUp());
+        again.OnMenuCommand(kPropertiesId);
+        fresh.settingsWindow.visible = c.settingsOpen;
+        fresh.waitNotice.visible = c.okRunning;
+        // Stored since the start, by another program or an earlier OK.
+        SeedList(fresh.store, kCustomSection, {MakeEntry("old.txt", "C:\\"), MakeEntry("new.txt", "C:\\")});
+        fresh.files.Add("C:\\new.txt");
+        again.OnSecondStart();
+        EXPECT_EQ(fresh.taskbar.adds, 2);
+        EXPECT_EQ(fresh.settingsWindow.visible, c.settingsOpen || c.opened);
+        // An open window keeps the user's edits in progress.
+        EXPECT_EQ(fresh.listView2.Count(), c.opened ? 2 : 1);
+    }
 }
 
 TEST_F(ApplicationTest, TrayMouseCodes) {

@@ -1,9 +1,11 @@
 #include <windows.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "contract/SettingsStoreContract.h"
@@ -51,18 +53,29 @@ public:
         PutRaw(section, key, REG_DWORD, &number, sizeof number);
     }
 
+    // Gives the section's key the access `sddl` describes, as a policy
+    // would; false when the key cannot be changed.
+    bool SetAccess(const std::string& section, const wchar_t* sddl) {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor, nullptr)) {
+            return false;
+        }
+        HKEY handle;
+        LSTATUS status =
+            RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, WRITE_DAC, &handle);
+        if (status == ERROR_SUCCESS) {
+            status = RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, descriptor);
+            RegCloseKey(handle);
+        }
+        LocalFree(descriptor);
+        return status == ERROR_SUCCESS;
+    }
+    bool Writable(const std::string& section) const { return Opens(section, KEY_SET_VALUE); }
+
     void DeleteRaw(const std::string& section) {
         RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str());
     }
-    bool SectionExists(const std::string& section) const {
-        HKEY handle;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, KEY_READ, &handle) !=
-            ERROR_SUCCESS) {
-            return false;
-        }
-        RegCloseKey(handle);
-        return true;
-    }
+    bool SectionExists(const std::string& section) const { return Opens(section, KEY_READ); }
 
     // The raw value and its type, as another program would see it.
     std::pair<DWORD, std::wstring> GetRaw(const std::string& section, const std::string& key) const {
@@ -75,6 +88,17 @@ public:
     }
 
 private:
+    // True when the section's key can be opened with `access`.
+    bool Opens(const std::string& section, REGSAM access) const {
+        HKEY handle;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, access, &handle) !=
+            ERROR_SUCCESS) {
+            return false;
+        }
+        RegCloseKey(handle);
+        return true;
+    }
+
     std::string path_;
     RegistryStore store_;
 };
@@ -170,6 +194,22 @@ TEST_F(RegistryLayoutTest, SectionMadeAgainBehindTheStoresBackIsReadWhereItNowIs
     EXPECT_EQ(store.Get("Custom", "MenuChoice1"), StoredValue::Absent());
     store.Put("Custom", "MenuChoice1", "again");
     EXPECT_EQ(store.GetRaw("Custom", "MenuChoice1").second, L"again");
+}
+
+// Everyone may read the section and nobody may write it, as a policy may
+// lock it; the owner may still change that.
+TEST_F(RegistryLayoutTest, SectionLockedAgainstWritingStillReadsAndRefusesWrites) {
+    store.PutRawText("Custom", "MenuChoice1", REG_SZ, L"a.txt%C:\\%1");
+    ASSERT_TRUE(store.SetAccess("Custom", L"D:P(A;;KR;;;WD)"));
+    if (store.Writable("Custom")) {
+        store.SetAccess("Custom", L"D:P(A;;KA;;;WD)");
+        GTEST_SKIP() << "this system does not enforce the permissions of registry keys";
+    }
+    EXPECT_EQ(store.Get("Custom", "MenuChoice1"), StoredValue::Text("a.txt%C:\\%1"));
+    EXPECT_THROW(store.Put("Custom", "MenuChoice2", "Done"), std::system_error);
+    EXPECT_EQ(store.Get("Custom", "MenuChoice1"), StoredValue::Text("a.txt%C:\\%1"));
+    EXPECT_EQ(store.Get("Custom", "MenuChoice2"), StoredValue::Absent());
+    store.SetAccess("Custom", L"D:P(A;;KA;;;WD)");
 }
 
 TEST_F(RegistryLayoutTest, DeletedSectionIsGoneFromTheRegistry) {

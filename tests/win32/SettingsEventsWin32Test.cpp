@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,36 @@ TEST_F(SettingsEventsTest, ButtonsFollowTheSelectionAndDeleteRemoves) {
     ASSERT_EQ(view.Count(), 2);
     EXPECT_EQ(view.Row(2).text, "b.txt");
     EXPECT_FALSE(IsWindowEnabled(Control("cmdDesktopRemoveItem")));
+}
+
+// The text of the message box that shows on this thread, which it closes;
+// empty when none shows.
+std::wstring closedBoxText;
+
+BOOL CALLBACK CloseBoxOfThread(HWND window, LPARAM) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (lstrcmpW(className, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    wchar_t text[512] = {};
+    GetDlgItemTextW(window, 0xFFFF, text, 512);  // the box's static text
+    closedBoxText = text;
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), CloseBoxOfThread, 0);
+}
+
+TEST(Guarded, AnErrorInAnEventIsShownAndTheProgramGoesOn) {
+    closedBoxText.clear();
+    // Runs inside the box's own message loop, once the box is there.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 0, CloseMessageBox);
+    Guarded([] { throw std::runtime_error("cannot write Custom\\MenuChoice1"); });
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(closedBoxText, L"KelvoTop met an error and goes on running:\n\ncannot write Custom\\MenuChoice1");
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
 }
 
 }  // namespace

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "FixtureFiles.h"
+#include "app/Application.h"
+#include "platform/win32/SingleInstance.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Events.h"
+#include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32Taskbar.h"
 
 namespace kelvo {
@@ -40,6 +46,72 @@ TEST_F(TaskbarIconTest, IconIsPlacedUntilRemoved) {
 
     taskbar.RemoveIcon();
     EXPECT_FALSE(IconIsPlaced(owner));
+}
+
+void RunPendingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// The shell's taskbar as it is at logon: not there yet when the program
+// starts. The icon, once placed, goes to the real notification area.
+class LateTaskbar final : public Taskbar {
+public:
+    explicit LateTaskbar(Taskbar& shell) : shell_(shell) {}
+    bool IsPresent() override { return false; }
+    void AddIcon() override { shell_.AddIcon(); }
+    void RemoveIcon() override { shell_.RemoveIcon(); }
+
+private:
+    Taskbar& shell_;
+};
+
+DesktopParts WithTaskbar(const DesktopParts& p, Taskbar& taskbar) {
+    return DesktopParts{p.store, p.files, p.listView1, p.listView2, p.imageList1, p.imageList2,
+                        p.settingsWindow, p.splash, p.waitNotice, p.tabs, p.buttons, taskbar, p.popup,
+                        p.pump, p.program, p.launcher, p.shell, p.folders, p.pointer, p.helpText,
+                        p.dropTarget, p.messages};
+}
+
+// The program's real windows wired to the application as in KelvoTop.exe,
+// over a store of its own, started while the shell has no taskbar.
+class ResidentTest : public ::testing::Test {
+protected:
+    void SetUp() override { ConnectEvents(desktop, app); }
+    void TearDown() override {
+        desktop.taskbar.RemoveIcon();
+        desktop.settings.AsWindow().Hide();
+    }
+    HWND Settings() const { return desktop.settings.Handle(); }
+
+    ScratchStore store{"Resident"};
+    Win32Folders folders{TempFolder()};
+    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
+    LateTaskbar taskbar{desktop.taskbar};
+    DesktopParts parts = WithTaskbar(desktop.parts, taskbar);
+    Application app{parts};
+};
+
+TEST_F(ResidentTest, WithoutATaskbarTheSplashGoesAndTheIconComesWithTheTaskbar) {
+    EXPECT_FALSE(app.StartUp());
+    EXPECT_FALSE(IsWindowVisible(desktop.splash.Handle()));
+    EXPECT_FALSE(IsWindowVisible(Settings()));
+    EXPECT_FALSE(IconIsPlaced(Settings()));
+
+    SendMessageW(Settings(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(IconIsPlaced(Settings()));
+}
+
+TEST_F(ResidentTest, ASecondCopyFindsTheWindowWhichPutsItsIconBackAndOpensItsSettings) {
+    app.StartUp();
+    ASSERT_FALSE(IconIsPlaced(Settings()));
+    ASSERT_TRUE(AskFirstCopyToShow());
+    RunPendingMessages();
+    EXPECT_TRUE(IconIsPlaced(Settings()));
+    EXPECT_TRUE(IsWindowVisible(Settings()));
 }
 
 }  // namespace

@@ -17,20 +17,29 @@ void ThrowUnlessDone(LSTATUS status, const std::string& what) {
 RegistryStore::RegistryStore(std::string applicationKey) : applicationKey_(std::move(applicationKey)) {}
 
 RegistryStore::~RegistryStore() {
-    for (auto& [name, key] : sections_) RegCloseKey(key);
+    for (auto& [name, open] : sections_) RegCloseKey(open.key);
 }
 
 LSTATUS RegistryStore::SectionKey(const std::string& section, bool create, HKEY& key) {
     if (auto open = sections_.find(section); open != sections_.end()) {
-        key = open->second;
-        return ERROR_SUCCESS;
+        if (open->second.writable || !create) {
+            key = open->second.key;
+            return ERROR_SUCCESS;
+        }
+        Forget(section);  // read-only so far: a write asks again
     }
     const std::wstring path = Widen(applicationKey_ + "\\" + section);
     const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE;
-    const LSTATUS status =
+    LSTATUS status =
         create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr)
                : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &key);
-    if (status == ERROR_SUCCESS) sections_.emplace(section, key);
+    bool writable = true;
+    // A section locked against writing (by a policy, say) still reads.
+    if (status == ERROR_ACCESS_DENIED && !create) {
+        status = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key);
+        writable = false;
+    }
+    if (status == ERROR_SUCCESS) sections_.emplace(section, OpenSection{key, writable});
     return status;
 }
 
@@ -48,7 +57,7 @@ LSTATUS RegistryStore::OnSection(const std::string& section, bool create,
 // A key deleted behind the program's back is opened anew next time.
 void RegistryStore::Forget(const std::string& section) {
     if (auto open = sections_.find(section); open != sections_.end()) {
-        RegCloseKey(open->second);
+        RegCloseKey(open->second.key);
         sections_.erase(open);
     }
 }

@@ -32,8 +32,8 @@ public:
 
 private:
     // The section's key, kept open: a list is read and written one value at
-    // a time. Opening fails when the section does not exist and `create` is
-    // false.
+    // a time. `create` is for writing; without it, the key may be opened
+    // for reading only, and opening fails when the section does not exist.
     LSTATUS SectionKey(const std::string& section, bool create, HKEY& key);
     // Runs `access` on the section's key; a key deleted behind the program's
     // back, and perhaps made again, is opened anew and tried once more.
@@ -42,8 +42,12 @@ private:
     LSTATUS Read(HKEY section, const std::wstring& name, std::wstring& value) const;
     LSTATUS Write(HKEY section, const std::wstring& name, const std::wstring& value) const;
 
+    struct OpenSection {
+        HKEY key;
+        bool writable;
+    };
     std::string applicationKey_;
-    std::map<std::string, HKEY> sections_;
+    std::map<std::string, OpenSection> sections_;
 };
 
 }  // namespace kelvo

@@ -20,7 +20,6 @@
 namespace kelvo {
 namespace {
 
-constexpr wchar_t kClassName[] = L"KelvoTopSettings";
 // Fixed single border with a caption, and no system menu, minimize or maximize box.
 constexpr DWORD kStyle = WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
@@ -81,9 +80,9 @@ SettingsHost::SettingsHost(SettingsWindow& settings, HINSTANCE instance)
       bigIcon(LoadIconResource(IDI_KELVOTOP, GetSystemMetrics(SM_CXICON))),
       smallIcon(LoadIconResource(IDI_KELVOTOP, GetSystemMetrics(SM_CXSMICON))) {
     InitCommonControlClasses();
-    RegisterFormClass(instance, kClassName, HostedWindowProc<SettingsHost>);
+    RegisterFormClass(instance, kSettingsClassName, HostedWindowProc<SettingsHost>);
     const std::wstring caption = Widen(layout::Desktop().caption);
-    window = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT,
+    window = CreateWindowExW(kExStyle, kSettingsClassName, caption.c_str(), kStyle, CW_USEDEFAULT,
                              CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     if (window == nullptr) throw std::runtime_error("cannot create the settings window");
     const int dpi = WindowDpi(window);

@@ -14,6 +14,10 @@
 
 namespace kelvo {
 
+// The window class of the settings window, by which a second copy of the
+// program finds the first.
+inline constexpr wchar_t kSettingsClassName[] = L"KelvoTopSettings";
+
 // The settings window "KelvoTop", created hidden with all its controls laid
 // out from the layout tables. It also owns the icon's callback messages.
 class SettingsWindow {

@@ -1,5 +1,7 @@
 #include "platform/win32/SingleInstance.h"
 
+#include "platform/win32/SettingsWindow.h"
+
 namespace kelvo {
 
 namespace {
@@ -16,6 +18,21 @@ SingleInstance::SingleInstance(const wchar_t* name)
 
 SingleInstance::~SingleInstance() {
     if (mutex_) CloseHandle(mutex_);
+}
+
+UINT SecondStartMessage() {
+    static const UINT message = RegisterWindowMessageW(L"KelvoTop.ShowSettings");
+    return message;
+}
+
+bool AskFirstCopyToShow() {
+    HWND first = FindWindowW(kSettingsClassName, nullptr);
+    if (first == nullptr) return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(first, &process);
+    // Only the foreground process, this one, may hand the front over.
+    AllowSetForegroundWindow(process);
+    return PostMessageW(first, SecondStartMessage(), 0, 0) != FALSE;
 }
 
 }  // namespace kelvo

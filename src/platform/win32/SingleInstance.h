@@ -22,4 +22,12 @@ private:
 
 inline constexpr wchar_t kSingleInstanceName[] = L"Local\\KelvoTop.SingleInstance";
 
+// The message a second copy posts to the settings window of the first.
+UINT SecondStartMessage();
+
+// For a second copy: asks the first to put its icon back and show its
+// settings window, letting it come to the front. False when the first has
+// no settings window (yet).
+bool AskFirstCopyToShow();
+
 }  // namespace kelvo

@@ -1,11 +1,22 @@
 #include "platform/win32/Win32Events.h"
 
+#include "platform/win32/SingleInstance.h"
+#include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Taskbar.h"
+#include "settings/Layout.h"
 
 namespace kelvo {
 namespace {
 
-// The icon's mouse messages, the taskbar's restart and the busy pointer.
+void OnSecondStart(Win32Desktop& desktop, Application& app) {
+    Guarded([&] { app.OnSecondStart(); });
+    // The second copy let this one take the front.
+    HWND settings = desktop.settings.Handle();
+    if (IsWindowVisible(settings)) SetForegroundWindow(settings);
+}
+
+// The icon's mouse messages, the taskbar's restart, a second start and the
+// busy pointer.
 void ConnectWindowMessages(Win32Desktop& desktop, Application& app) {
     desktop.settings.onMessage = [&app, &desktop](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
         if (message == WM_SETCURSOR && desktop.pointer.OnSetCursor()) {
@@ -16,6 +27,8 @@ void ConnectWindowMessages(Win32Desktop& desktop, Application& app) {
             Guarded([&] { app.OnTrayMessage(static_cast<long>(lParam)); });
         } else if (message == TaskbarCreatedMessage()) {
             Guarded([&] { app.OnTaskbarCreated(); });
+        } else if (message == SecondStartMessage()) {
+            OnSecondStart(desktop, app);
         } else {
             return false;
         }
@@ -25,6 +38,11 @@ void ConnectWindowMessages(Win32Desktop& desktop, Application& app) {
 }
 
 }  // namespace
+
+void ShowError(const std::string& text) {
+    MessageBoxW(nullptr, Widen(text).c_str(), Widen(layout::Desktop().caption).c_str(),
+                MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
+}
 
 void ConnectEvents(Win32Desktop& desktop, Application& app) {
     ConnectWindowMessages(desktop, app);

@@ -2,17 +2,44 @@
 
 #include <shellapi.h>
 
+#include <cwctype>
+
+#include "platform/win32/Utf8.h"
 #include "platform/win32/Win32ShellInfo.h"
 
 namespace kelvo {
 
+namespace {
+// The shell's own result names a type without an application; Wine's last
+// error for it speaks of a bad program file instead.
+DWORD OpenError(const SHELLEXECUTEINFOW& open) {
+    if (reinterpret_cast<INT_PTR>(open.hInstApp) == SE_ERR_NOASSOC) return ERROR_NO_ASSOCIATION;
+    return GetLastError();
+}
+
+std::string Replaced(std::string text, const std::string& insert, const std::string& by) {
+    for (auto at = text.find(insert); at != std::string::npos; at = text.find(insert, at + by.size())) {
+        text.replace(at, insert.size(), by);
+    }
+    return text;
+}
+}  // namespace
+
 Win32Launcher::Win32Launcher(HWND owner) : owner_(owner) {}
 
-void Win32Launcher::OpenFile(const std::string& path) {
+std::optional<std::string> Win32Launcher::OpenFile(const std::string& path) {
     // The shell finds no file by a path of MAX_PATH characters or more, with
-    // or without the "\\?\" prefix; such a path goes by its short (8.3)
-    // form. Failures are the shell's to report; the program carries on.
-    ShellExecuteW(owner_, nullptr, ShellPathForm(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // or without the "\\?\" prefix; such a path goes by its short (8.3) form.
+    const std::wstring shellPath = ShellPathForm(path);
+    SHELLEXECUTEINFOW open{};
+    open.cbSize = sizeof open;
+    // The program tells a failure itself, naming the file as the user knows it.
+    open.fMask = SEE_MASK_FLAG_NO_UI;
+    open.hwnd = owner_;
+    open.lpFile = shellPath.c_str();
+    open.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&open)) return std::nullopt;
+    return SystemErrorText(OpenError(open), path);
 }
 
 std::wstring ExplorerPath() {
@@ -22,7 +49,7 @@ std::wstring ExplorerPath() {
     return folder + L"explorer.exe";
 }
 
-void Win32Launcher::StartExplorer() {
+std::optional<std::string> Win32Launcher::StartExplorer() {
     const std::wstring program = ExplorerPath();
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
@@ -30,11 +57,25 @@ void Win32Launcher::StartExplorer() {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return SystemErrorText(GetLastError(), Narrow(program));
     }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return std::nullopt;
+}
+
+std::string SystemErrorText(DWORD code, const std::string& subject) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr, code, 0,
+        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = text ? std::wstring(text, length) : std::wstring();
+    LocalFree(text);
+    while (!message.empty() && std::iswspace(message.back())) message.pop_back();
+    if (message.empty()) return "error " + std::to_string(code);
+    return Replaced(Narrow(message), "%1", subject);
 }
 
 }  // namespace kelvo

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/Launcher.h"
@@ -10,8 +11,8 @@ namespace kelvo {
 class Win32Launcher final : public Launcher {
 public:
     explicit Win32Launcher(HWND owner);
-    void OpenFile(const std::string& path) override;
-    void StartExplorer() override;
+    std::optional<std::string> OpenFile(const std::string& path) override;
+    std::optional<std::string> StartExplorer() override;
 
 private:
     HWND owner_;
@@ -20,5 +21,9 @@ private:
 // The file manager by its full path in the Windows folder, never found
 // through the current folder or PATH.
 std::wstring ExplorerPath();
+
+// The system's text for error `code`, without its line end; a "%1" in it
+// stands for `subject`.
+std::string SystemErrorText(DWORD code, const std::string& subject);
 
 }  // namespace kelvo

@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include <exception>
+#include <string>
 
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/SingleInstance.h"
@@ -48,7 +49,11 @@ int Run(HINSTANCE instance) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     kelvo::SingleInstance single(kelvo::kSingleInstanceName);
-    if (!single.IsFirst()) return 0;
+    if (!single.IsFirst()) {
+        // The user's way back to a copy whose icon is gone.
+        kelvo::AskFirstCopyToShow();
+        return 0;
+    }
 
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
@@ -58,8 +63,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int exitCode = 1;
     try {
         exitCode = kelvo::Run(instance);
-    } catch (const std::exception&) {
-        // A window that could not be made: nothing to show the user with.
+    } catch (const std::exception& error) {
+        // A window that could not be made.
+        kelvo::ShowError(std::string("KelvoTop could not start: ") + error.what());
     }
     if (SUCCEEDED(com)) CoUninitialize();
     return exitCode;

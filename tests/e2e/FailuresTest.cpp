@@ -1,0 +1,89 @@
+#include "E2eSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kelvo::e2e {
+namespace {
+
+// The system's text for `error`, as the program shows it.
+std::wstring SystemText(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr, error,
+        0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = text ? std::wstring(text, length) : std::wstring();
+    LocalFree(text);
+    while (!message.empty() && iswspace(message.back())) message.pop_back();
+    return message;
+}
+
+// Stored lists of files in the fixture folder, text files opening in the
+// recorder.
+class FailuresTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearStore();
+        RouteTextFilesToRecorder();
+        for (const wchar_t* name : {L"A.txt", L"B.txt", L"Gone.txt"}) folder.AddFile(name);
+    }
+    // The message box the program shows next: its text, once it is closed.
+    std::wstring CloseMessageBox(const KelvoProcess& kelvo) {
+        HWND box = nullptr;
+        if (!WaitUntil([&] { return (box = MessageBoxOf(kelvo.Id())) != nullptr; })) return L"(no message box)";
+        EXPECT_EQ(WindowText(box), L"KelvoTop");
+        const std::wstring text = MessageBoxText(box);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return text;
+    }
+
+    FixtureFolder folder;
+};
+
+TEST_F(FailuresTest, OpeningAFileDeletedAfterTheStartTellsTheSystemsReasonAndNamesIt) {
+    StoreList(L"Custom", {folder.ChoiceFor(L"Gone.txt"), folder.ChoiceFor(L"A.txt")});
+    KelvoProcess kelvo;
+    HWND settings = kelvo.WaitUntilResident();
+    ASSERT_NE(settings, nullptr);
+    ASSERT_TRUE(DeleteFileW((folder.Path() + L"Gone.txt").c_str()));
+
+    HWND popup = ShowPopupOf(settings, kelvo.Id());
+    ASSERT_NE(popup, nullptr);
+    PressKeys(popup, {VK_DOWN, VK_RETURN});
+    EXPECT_EQ(CloseMessageBox(kelvo),
+              L"Could not open " + folder.Path() + L"Gone.txt: " + SystemText(ERROR_FILE_NOT_FOUND));
+
+    ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
+    EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
+}
+
+// The program's key and sections may be read and not written, as a policy
+// may lock them. Each list holds a file that is gone, which the settings
+// window leaves out: OK must write both lists.
+TEST_F(FailuresTest, StoreLockedAgainstWritingStartsOpensItsEntriesAndOkTellsNothingWasSaved) {
+    const std::vector<std::wstring> custom{folder.ChoiceFor(L"A.txt"), folder.ChoiceFor(L"Never1.txt"), L"Done"};
+    const std::vector<std::wstring> desktop{folder.ChoiceFor(L"B.txt"), folder.ChoiceFor(L"Never2.txt"), L"Done"};
+    StoreList(L"Custom", {custom[0], custom[1]});
+    StoreList(L"Desktop", {desktop[0], desktop[1]});
+    StoreLock lock;
+    ASSERT_TRUE(lock.Holds());
+    KelvoProcess kelvo;
+    HWND settings = kelvo.WaitUntilResident();
+    ASSERT_NE(settings, nullptr) << "started with its icon and no message";
+    EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
+
+    ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
+    ClickButton(ChildWithText(settings, L"OK"));
+    EXPECT_EQ(CloseMessageBox(kelvo),
+              L"Your custom and desktop lists could not be saved; the menu keeps the entries it had.");
+    ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
+    EXPECT_EQ(StoredList(L"Custom"), custom);
+    EXPECT_EQ(StoredList(L"Desktop"), desktop);
+    EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}),
+              folder.Path() + L"B.txt");
+}
+
+}  // namespace
+}  // namespace kelvo::e2e

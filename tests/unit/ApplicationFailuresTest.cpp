@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "fakes/FakeDesktop.h"
+#include "fakes/TestData.h"
+#include "menus/MenuIds.h"
+#include "store/Choices.h"
+#include "store/ListCommit.h"
+
+namespace kelvo {
+namespace {
+
+// Captions of the built entries of one menu level: the custom ones at the
+// top, or those of the DeskTop submenu.
+std::vector<std::string> EntryCaptions(const MenuLevel& level) {
+    std::vector<std::string> captions;
+    for (int pos = 0; pos < level.Count(); ++pos) {
+        const MenuItem& item = level.At(pos);
+        if (item.kind == MenuItemKind::Command && item.id != kPropertiesId && item.id != kExitId) {
+            captions.push_back(item.text);
+        }
+    }
+    return captions;
+}
+
+const MenuLevel& DeskTopLevel(const MenuLevel& tree) {
+    for (int pos = 0;; ++pos) {
+        if (const MenuLevel* submenu = tree.SubMenu(pos)) return *submenu;
+    }
+}
+
+// The names of `entries` up to the first one that repeats an earlier name,
+// where the custom menu stops.
+std::vector<std::string> NamesOf(const std::vector<ListEntry>& entries) {
+    std::vector<std::string> names;
+    for (const ListEntry& entry : entries) {
+        if (std::find(names.begin(), names.end(), entry.name) != names.end()) break;
+        names.push_back(entry.name);
+    }
+    return names;
+}
+
+// Which writes a store refuses: write n only, or every write from n on.
+std::function<bool(int)> Refusing(int n, bool fromThenOn) {
+    return [n, fromThenOn](int write) { return fromThenOn ? write >= n : write == n; };
+}
+
+// The program with its fakes, over stored lists whose files all exist.
+struct Session {
+    Session() {
+        SeedList(desktop.store, kCustomSection, customBefore);
+        SeedList(desktop.store, kDesktopSection, desktopBefore);
+        for (const auto* list : {&customBefore, &desktopBefore, &customAfter, &desktopAfter}) {
+            for (const ListEntry& entry : *list) desktop.files.Add(entry.fullPath);
+        }
+    }
+    // The menu shows each list as the store holds it.
+    void ExpectMenuAsStored() {
+        EXPECT_EQ(EntryCaptions(app.Popup()), NamesOf(ReadList(desktop.store, kCustomSection).entries));
+        EXPECT_EQ(EntryCaptions(DeskTopLevel(app.Popup())), NamesOf(ReadList(desktop.store, kDesktopSection).entries));
+    }
+    // Resident: windows hidden, and the popup opens the first custom entry.
+    void ExpectRunning() {
+        EXPECT_FALSE(desktop.settingsWindow.visible);
+        EXPECT_FALSE(desktop.waitNotice.visible);
+        EXPECT_FALSE(desktop.splash.visible);
+        EXPECT_FALSE(desktop.program.ended);
+        const std::vector<ListEntry> custom = ReadList(desktop.store, kCustomSection).entries;
+        desktop.launcher.opened.clear();
+        desktop.popup.choices = {kCustomIdBase + 1};
+        app.OnTrayMessage(kRightButtonUp);
+        ASSERT_FALSE(custom.empty());
+        EXPECT_EQ(desktop.launcher.opened, std::vector<std::string>{custom.front().fullPath});
+    }
+    // OK after the user removed the first custom row and dropped a desktop one.
+    void EditAndOk() {
+        app.OnMenuCommand(kPropertiesId);
+        desktop.listView2.Remove(1);
+        desktop.listView1.Append(ListRow{desktopAfter.back().name, desktopAfter.back().location, ""});
+        app.OnSettingsCommand(SettingsCommand::OK);
+    }
+
+    const std::vector<ListEntry> customBefore = NumberedEntries(3, "c", "Custom");
+    const std::vector<ListEntry> desktopBefore = NumberedEntries(2, "d", "Desk");
+    const std::vector<ListEntry> customAfter{customBefore[1], customBefore[2]};
+    const std::vector<ListEntry> desktopAfter{desktopBefore[0], desktopBefore[1], MakeEntry("x.txt", "E:\\")};
+    FakeDesktop desktop;
+    Application app{desktop.parts};
+};
+
+TEST(ApplicationFailures, StartUpGoesResidentWhateverWriteTheStoreRefuses) {
+    // A save that a kill cut short, to finish, and no desktop list yet: the
+    // start writes to the store at several points.
+    auto seed = [](Session& program) {
+        FakeSettingsStore& store = program.desktop.store;
+        store.Seed(StagingSection(kCustomSection), "MenuChoice1", ChoiceValue("c3.txt", "C:\\Custom\\"));
+        store.Seed(StagingSection(kCustomSection), "MenuChoice2", kDoneValue);
+        store.Seed(StagingSection(kCustomSection), "Complete", "1");
+        store.DeleteSection(kDesktopSection);
+    };
+    Session dryRun;
+    seed(dryRun);
+    const int before = dryRun.desktop.store.WriteCount();
+    ASSERT_TRUE(dryRun.app.StartUp());
+    const int writes = dryRun.desktop.store.WriteCount() - before;
+    ASSERT_GE(writes, 4);
+    for (bool fromThenOn : {false, true}) {
+        for (int n = 1; n <= writes; ++n) {
+            SCOPED_TRACE((fromThenOn ? "from write " : "write ") + std::to_string(n));
+            Session program;
+            seed(program);
+            program.desktop.store.refuses = Refusing(program.desktop.store.WriteCount() + n, fromThenOn);
+            EXPECT_TRUE(program.app.StartUp());
+            EXPECT_EQ(program.desktop.taskbar.adds, 1);
+            EXPECT_TRUE(program.desktop.messages.shown.empty()) << program.desktop.messages.shown.front();
+            program.ExpectMenuAsStored();
+            program.ExpectRunning();
+        }
+    }
+}
+
+TEST(ApplicationFailures, StartUpOverAStoreThatCannotBeReadTellsWhyAndGoesResident) {
+    struct Case {
+        const char* failing;  // sections whose reads throw
+        std::vector<std::string> customEntries;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"Desktop", {"c1.txt", "c2.txt", "c3.txt"}, "store cannot read Desktop"},
+        {"Custom Desktop", {}, "store cannot read Custom"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failing);
+        Session program;
+        const std::string failing = c.failing;
+        program.desktop.store.failsReads = [failing](const std::string& section) {
+            return failing.find(section) != std::string::npos;
+        };
+        program.desktop.settingsWindow.visible = true;
+        program.app.StartUp();
+        EXPECT_EQ(program.desktop.messages.shown,
+                  std::vector<std::string>{kListsNotLoadedMessage + std::string(c.reason)});
+        EXPECT_EQ(program.desktop.taskbar.adds, 1);
+        EXPECT_FALSE(program.desktop.settingsWindow.visible);
+        EXPECT_FALSE(program.desktop.splash.visible);
+        EXPECT_FALSE(program.desktop.customMoveUp.enabled);
+        EXPECT_EQ(EntryCaptions(program.app.Popup()), c.customEntries);
+        EXPECT_TRUE(EntryCaptions(DeskTopLevel(program.app.Popup())).empty());
+        program.desktop.popup.choices = {kExitId};
+        program.app.OnTrayMessage(kRightButtonUp);
+        EXPECT_TRUE(program.desktop.program.ended);
+    }
+}
+
+// OK with the custom list made shorter and the desktop list longer, the
+// store refusing one write, or every write from one on, at each point.
+TEST(ApplicationFailures, FailedOkTellsWhichListWasNotSavedAndTheMenuShowsWhatIsStored) {
+    Session dryRun;
+    ASSERT_TRUE(dryRun.app.StartUp());
+    const int before = dryRun.desktop.store.WriteCount();
+    dryRun.EditAndOk();
+    const int writes = dryRun.desktop.store.WriteCount() - before;
+    ASSERT_EQ(ReadList(dryRun.desktop.store, kCustomSection).entries, dryRun.customAfter);
+    ASSERT_TRUE(dryRun.desktop.messages.shown.empty());
+    for (bool fromThenOn : {false, true}) {
+        for (int n = 1; n <= writes; ++n) {
+            SCOPED_TRACE((fromThenOn ? "from write " : "write ") + std::to_string(n));
+            Session program;
+            ASSERT_TRUE(program.app.StartUp());
+            program.desktop.store.refuses = Refusing(program.desktop.store.WriteCount() + n, fromThenOn);
+            program.EditAndOk();
+
+            const bool customSaved = ReadList(program.desktop.store, kCustomSection).entries == program.customAfter;
+            const bool desktopSaved =
+                ReadList(program.desktop.store, kDesktopSection).entries == program.desktopAfter;
+            // A list that does not read as saved is always named. When the
+            // store refuses even to put the old list back, a list may read as
+            // saved (the next start finishes its copy) and be named too.
+            const std::vector<std::string>& shown = program.desktop.messages.shown;
+            ASSERT_LE(shown.size(), 1u);
+            const std::string message = shown.empty() ? "" : shown.front();
+            for (auto [list, saved] : {std::pair{"custom", customSaved}, std::pair{"desktop", desktopSaved}}) {
+                const bool named = message.find(list) != std::string::npos;
+                EXPECT_TRUE(saved || named) << list;
+                EXPECT_TRUE(fromThenOn || saved != named) << list;
+            }
+            EXPECT_EQ(shown.empty(), message.find("could not be saved") == std::string::npos) << message;
+            program.ExpectMenuAsStored();
+            program.ExpectRunning();
+        }
+    }
+}
+
+TEST(ApplicationFailures, OkOverAStoreThatCannotBeReadLeavesTheIconAnswering) {
+    Session program;
+    ASSERT_TRUE(program.app.StartUp());
+    program.app.OnMenuCommand(kPropertiesId);
+    program.desktop.store.failsReads = [](const std::string&) { return true; };
+    EXPECT_THROW(program.app.OnSettingsCommand(SettingsCommand::OK), std::runtime_error);
+    EXPECT_FALSE(program.desktop.waitNotice.visible);
+    EXPECT_FALSE(program.desktop.settingsWindow.visible);
+    program.desktop.store.failsReads = nullptr;
+    program.desktop.popup.choices = {kExitId};
+    program.app.OnTrayMessage(kRightButtonUp);
+    EXPECT_TRUE(program.desktop.program.ended);
+}
+
+TEST(ApplicationFailures, FailedOpenShowsTheSystemsReasonAndNamesTheFile) {
+    const std::string reason = "The system cannot find the file specified.";
+    struct Case {
+        const char* what;
+        std::function<void(Session&)> act;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"custom entry", [](Session& p) { p.app.OnMenuCommand(kCustomIdBase + 2); },
+         "Could not open C:\\Custom\\c2.txt: " + reason},
+        {"desktop entry", [](Session& p) { p.app.OnMenuCommand(kDesktopIdBase + 1); },
+         "Could not open C:\\Desk\\d1.txt: " + reason},
+        {"Explorer from the icon", [](Session& p) { p.app.OnTrayMessage(kLeftButtonDown); },
+         "Could not start the Explorer: " + reason},
+        {"Launch Explorer", [](Session& p) { p.app.OnSettingsCommand(SettingsCommand::StartExplorer); },
+         "Could not start the Explorer: " + reason},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session program;
+        ASSERT_TRUE(program.app.StartUp());
+        program.desktop.launcher.failure = reason;
+        c.act(program);
+        EXPECT_EQ(program.desktop.messages.shown, std::vector<std::string>{c.message});
+        program.desktop.launcher.failure.reset();
+        program.desktop.messages.shown.clear();
+        program.ExpectRunning();
+        EXPECT_TRUE(program.desktop.messages.shown.empty());
+    }
+}
+
+}  // namespace
+}  // namespace kelvo
