@@ -1,5 +1,6 @@
 #include "lists/DesktopScan.h"
 
+#include "lists/BusyWhile.h"
 #include "lists/EntryImages.h"
 #include "lists/FileRows.h"
 
@@ -26,7 +27,7 @@ void AddScannedFiles(DesktopParts& parts, const std::string& location,
 }  // namespace
 
 void ScanDesktopFolder(DesktopParts& parts, DesktopState& state) {
-    parts.pointer.SetBusy(true);
+    BusyWhile busy(parts.pointer);
     parts.pump.RunPending();
     const std::string folder = parts.folders.DesktopFolder();
     if (!folder.empty()) {
@@ -34,7 +35,6 @@ void ScanDesktopFolder(DesktopParts& parts, DesktopState& state) {
         parts.pump.RunPending();
         AddScannedFiles(parts, state.desktopPath, parts.folders.List(folder));
     }
-    parts.pointer.SetBusy(false);
 }
 
 void LoadDeskTop(DesktopParts& parts, DesktopState& state) {

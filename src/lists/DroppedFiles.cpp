@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "lists/BusyWhile.h"
 #include "lists/ListFiles.h"
 #include "store/SplitFields.h"
 
@@ -45,10 +46,9 @@ ListEntry DroppedEntry(const std::string& path) {
 
 void TakeDroppedFiles(DesktopParts& parts, DesktopState& state, const std::vector<std::string>& paths) {
     if (!state.takingDrops || paths.empty()) return;
-    parts.pointer.SetBusy(true);
+    BusyWhile busy(parts.pointer);
     std::unordered_set<std::string> names = NamesOf(parts.listView2);
     for (const std::string& path : paths) TakeDroppedFile(parts, state, names, path);
-    parts.pointer.SetBusy(false);
 }
 
 }  // namespace kelvo

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "lists/BusyWhile.h"
 #include "lists/EntryImages.h"
 #include "lists/FileRows.h"
 #include "lists/ListFiles.h"
@@ -13,19 +14,6 @@ namespace kelvo {
 
 namespace {
 using AddFile = void (*)(DesktopParts&, const ListEntry&);
-
-// The arrow with the hourglass for as long as it lives, even when a fill
-// throws.
-class BusyWhile {
-public:
-    explicit BusyWhile(BusyPointer& pointer) : pointer_(pointer) { pointer_.SetBusy(true); }
-    ~BusyWhile() { pointer_.SetBusy(false); }
-    BusyWhile(const BusyWhile&) = delete;
-    BusyWhile& operator=(const BusyWhile&) = delete;
-
-private:
-    BusyPointer& pointer_;
-};
 
 int LoadView(DesktopParts& parts, const std::string& section, RowTarget rows, AddFile add,
              ReachableRoots& roots) {
