@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/win32/Utf8.h"
+#include "platform/win32/Win32EventPump.h"
 #include "store/Choices.h"
 
 namespace kelvo {
@@ -31,18 +32,10 @@ void SeedList(SettingsStore& store, const char* section, const std::string& fold
     store.Put(section, ChoiceKey(n + 1), "Done");
 }
 
-void Settle() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 void Time(const std::string& what, const std::function<void()>& action) {
     const auto start = std::chrono::steady_clock::now();
     action();
-    Settle();
+    Win32EventPump().RunPending();  // painting included
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%-40s %8.1f ms\n", what.c_str(), ms);
 }

@@ -15,9 +15,6 @@ std::string MakeFolder(const std::string& name, const std::string& extension, in
 void SeedList(SettingsStore& store, const char* section, const std::string& folder, const std::string& name,
               int n);
 
-// Runs what is queued, painting included.
-void Settle();
-
 // Prints how long `action` and the painting after it took.
 void Time(const std::string& what, const std::function<void()>& action);
 

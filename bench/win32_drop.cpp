@@ -4,12 +4,12 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
-#include <shlobj.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
 
+#include "../tests/win32/DropHandle.h"
 #include "Win32BenchFiles.h"
 #include "app/Application.h"
 #include "menus/MenuIds.h"
@@ -26,18 +26,11 @@ namespace {
 
 constexpr char kBenchKey[] = "Software\\KelvoTop drop bench";
 
-// A drop handle of every file of `folder` named <name>1.txt ... <name>n.txt.
-HDROP MakeDrop(const std::string& folder, const std::string& name, int n) {
-    std::wstring list;
-    for (int i = 1; i <= n; ++i) list += Widen(folder + "\\" + name + std::to_string(i) + ".txt") + L'\0';
-    list += L'\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
+// The paths <folder>\<name>1.txt ... <name>n.txt.
+std::vector<std::string> NumberedPaths(const std::string& folder, const std::string& name, int n) {
+    std::vector<std::string> paths;
+    for (int i = 1; i <= n; ++i) paths.push_back(folder + "\\" + name + std::to_string(i) + ".txt");
+    return paths;
 }
 
 void TimeDrop(int n) {
@@ -54,10 +47,11 @@ void TimeDrop(int n) {
     ConnectEvents(desktop, app);
     app.OnMenuCommand(kPropertiesId);
     app.OnTabChange(kCustomTab);
-    Settle();
+    desktop.pump.RunPending();
+    HDROP drop = MakeDropHandle(NumberedPaths(dropFolder, dropped, n));
     const std::string what = std::to_string(n) + " files onto " + std::to_string(n) + " rows";
     Time(what, [&] {
-        SendMessageW(desktop.settings.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(dropFolder, dropped, n)), 0);
+        SendMessageW(desktop.settings.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     });
     std::printf("%-40s %8d rows\n", "custom list after the drop", desktop.settings.ListView2().Count());
     desktop.settings.AsWindow().Hide();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "DropHandle.h"
 #include "FixtureFiles.h"
 #include "app/Application.h"
 #include "menus/MenuIds.h"
@@ -22,29 +23,6 @@ namespace kelvo {
 namespace {
 
 constexpr char kUnicodeName[] = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xC3\x9C\xCE\xB1.txt";  // 日本語 Üα.txt
-
-// A drop handle as the shell hands it over: DROPFILES with wide paths.
-HDROP MakeDrop(const std::vector<std::string>& paths) {
-    std::wstring list;
-    for (const std::string& path : paths) list += Widen(path) + L'\0';
-    list += L'\0';
-    const std::size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GHND, bytes);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
-void RunPendingMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 // The program's real settings window and parts, wired to the application as
 // in KelvoTop.exe, shown, with fixture files in a folder of the temp folder:
@@ -86,9 +64,9 @@ protected:
     }
     // Drops `paths` as the shell does; the drop handle, freed by now.
     HDROP Drop(const std::vector<std::string>& paths) {
-        HDROP drop = MakeDrop(paths);
+        HDROP drop = MakeDropHandle(paths);
         PostMessageW(desktop.settings.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-        RunPendingMessages();
+        desktop.pump.RunPending();
         return drop;
     }
     bool AcceptsDrops() const {

@@ -48,14 +48,6 @@ TEST_F(TaskbarIconTest, IconIsPlacedUntilRemoved) {
     EXPECT_FALSE(IconIsPlaced(owner));
 }
 
-void RunPendingMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 // The shell's taskbar as it is at logon: not there yet when the program
 // starts. The icon, once placed, goes to the real notification area.
 class LateTaskbar final : public Taskbar {
@@ -109,7 +101,7 @@ TEST_F(ResidentTest, ASecondCopyFindsTheWindowWhichPutsItsIconBackAndOpensItsSet
     app.StartUp();
     ASSERT_FALSE(IconIsPlaced(Settings()));
     ASSERT_TRUE(AskFirstCopyToShow());
-    RunPendingMessages();
+    desktop.pump.RunPending();
     EXPECT_TRUE(IconIsPlaced(Settings()));
     EXPECT_TRUE(IsWindowVisible(Settings()));
 }
