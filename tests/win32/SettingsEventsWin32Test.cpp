@@ -116,6 +116,27 @@ TEST_F(SettingsEventsTest, DroppedPathsArriveWholeWithTheirPictures) {
     EXPECT_EQ(app.State().customCount, 3);
 }
 
+// Enter presses the button that has the focus, and is OK anywhere else.
+TEST_F(SettingsEventsTest, EnterPressesTheFocusedButtonOrOk) {
+    struct Case {
+        const char* focus;
+        const char* pressed;
+    };
+    for (const Case& c : {Case{"cmdKelvoTopHelp", "help"}, Case{"ListView1", "OK"}}) {
+        SCOPED_TRACE(c.focus);
+        app.OnMenuCommand(kPropertiesId);
+        SetFocus(Control(c.focus));
+        ASSERT_EQ(GetFocus(), Control(c.focus));
+        MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 1, 0, {}};
+        EXPECT_TRUE(desktop.settings.TakeDialogKey(enter));
+        desktop.pump.RunPending();
+        const bool okPressed = !IsWindowVisible(desktop.settings.Handle());
+        EXPECT_EQ(okPressed, std::string(c.pressed) == "OK");
+        EXPECT_EQ(app.State().helpShown, std::string(c.pressed) == "help");
+        app.OnSettingsCommand(SettingsCommand::Cancel);
+    }
+}
+
 TEST_F(SettingsEventsTest, ButtonsFollowTheSelectionAndDeleteRemoves) {
     AddDesktopRows({"a.txt", "b.txt", "c.txt"});
     desktop.settings.ListView1().Select(3);

@@ -58,7 +58,7 @@ struct SettingsHost {
     void OnCommand(WPARAM wParam);
     void OnNotify(const NMHDR& header);
     void OnListNotify(const NMHDR& header, int list);
-    bool TakeEnterKey(const MSG& message);
+    bool PressFocusedButton(const MSG& message);
     void OnDpiChanged(int dpi, const RECT& suggested);
 
     SettingsWindow& owner;
@@ -132,7 +132,7 @@ LRESULT SettingsHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void SettingsHost::OnCommand(WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED || controls == nullptr) return;
-    // Esc (and Enter, through TakeEnterKey) as the dialog keys raise them.
+    // Esc and Enter, as the dialog manager raises them.
     if (LOWORD(wParam) == IDCANCEL && owner.onClick) owner.onClick(SettingsCommand::Cancel);
     if (LOWORD(wParam) == IDOK && owner.onClick) owner.onClick(SettingsCommand::OK);
     const layout::Control* control = controls->ById(LOWORD(wParam));
@@ -170,18 +170,16 @@ void SettingsHost::OnListNotify(const NMHDR& header, int list) {
     if (selectionMoved && owner.onListSelection) owner.onListSelection(list);
 }
 
-bool SettingsHost::TakeEnterKey(const MSG& message) {
+// Enter on a button that has the focus presses that button. The dialog
+// manager would raise OK instead, since this window has no default button;
+// everywhere else its OK for Enter is right.
+bool SettingsHost::PressFocusedButton(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
-    if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
     HWND focus = GetFocus();
     wchar_t className[16] = {};
     GetClassNameW(focus, className, 16);
-    const bool buttonFocused = lstrcmpiW(className, WC_BUTTONW) == 0 && IsChild(window, focus);
-    if (buttonFocused) {
-        SendMessageW(focus, BM_CLICK, 0, 0);
-    } else if (owner.onClick) {
-        owner.onClick(SettingsCommand::OK);
-    }
+    if (lstrcmpiW(className, WC_BUTTONW) != 0 || !IsChild(window, focus)) return false;
+    SendMessageW(focus, BM_CLICK, 0, 0);
     return true;
 }
 
@@ -223,7 +221,7 @@ Button& SettingsWindow::ButtonOf(SettingsCommand which) {
 
 bool SettingsWindow::TakeDialogKey(MSG& message) {
     HWND window = impl_->window;
-    return IsWindowVisible(window) && (impl_->TakeEnterKey(message) || IsDialogMessageW(window, &message));
+    return IsWindowVisible(window) && (impl_->PressFocusedButton(message) || IsDialogMessageW(window, &message));
 }
 
 HWND SettingsWindow::ControlHandle(std::string_view name) const {
