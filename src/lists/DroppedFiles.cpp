@@ -4,6 +4,7 @@
 
 #include "lists/BusyWhile.h"
 #include "lists/ListFiles.h"
+#include "store/Choices.h"
 #include "store/SplitFields.h"
 
 namespace kelvo {
@@ -25,8 +26,8 @@ void TakeDroppedFile(DesktopParts& parts, DesktopState& state, std::unordered_se
         return;
     }
     // The shell hands over absolute paths; anything else would be looked up
-    // against the current folder.
-    if (entry.location.empty() || !parts.files.Exists(entry.fullPath)) return;
+    // against the current folder, which the stored lists never are either.
+    if (!IsAbsoluteLocation(entry.location) || !parts.files.Exists(entry.fullPath)) return;
     // The popup stops at the first repeated custom name, so a duplicate
     // would hide every entry after it.
     if (!names.insert(entry.name).second) {

@@ -91,9 +91,11 @@ TEST_F(DropTest, NamesAlreadyListedAreRefusedByExactName) {
     EXPECT_EQ(app.State().customCount, 5);
 }
 
-TEST_F(DropTest, GoneFilesAndDrivesAreNotListed) {
+TEST_F(DropTest, GoneFilesDrivesAndRelativePathsAreNotListed) {
     app.OnTabChange(kCustomTab);
-    app.OnFilesDropped({"C:\\Drop\\gone.txt", "D:\\", "C:\\Drop\\a.txt"});
+    // A relative path would be found against the current folder.
+    desktop.files.Add("Drop\\b.txt");
+    app.OnFilesDropped({"C:\\Drop\\gone.txt", "D:\\", "Drop\\b.txt", "C:\\Drop\\a.txt"});
     EXPECT_EQ(Texts(desktop.listView2), (std::vector<std::string>{"c1.txt", "c2.txt", "a.txt"}));
     EXPECT_EQ(desktop.messages.shown,
               std::vector<std::string>{"Only files and folders can go on the list, not a whole drive: D:\\"});
