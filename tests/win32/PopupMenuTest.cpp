@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "menus/ColumnBreaks.h"
 #include "menus/MenuIds.h"
 #include "menus/MenuLevel.h"
 #include "platform/win32/Win32Popup.h"
@@ -113,6 +114,92 @@ TEST(RenderMenu, EmptyLevelGivesAnEmptyMenu) {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(GetMenuItemCount(menu), 0);
     DestroyMenu(menu);
+}
+
+// The rows of `menu` and of its submenus, depth first, with the submenu
+// handles left out: two menus with the same rows give the same text.
+std::wstring Dump(HMENU menu) {
+    std::wstring dump;
+    for (const RenderedRow& row : RowsOf(menu)) {
+        dump += std::to_wstring(row.type) + L"/" + std::to_wstring(row.submenu ? 0 : row.id) + L"/" + row.text;
+        dump += row.submenu ? L"{" + Dump(row.submenu) + L"}\n" : L"\n";
+    }
+    return dump;
+}
+
+// The popup's shape with its column breaks: custom entries, a separator,
+// the "DeskTop" submenu, Properties and Exit.
+MenuLevel PopupWith(const std::vector<std::string>& custom, const std::vector<std::string>& desktop) {
+    MenuLevel level;
+    level.InsertSeparator(0);
+    for (std::size_t k = 1; k <= custom.size(); ++k) {
+        level.InsertCommand(static_cast<int>(k), kCustomIdBase + static_cast<int>(k), custom[k - 1]);
+    }
+    level.InsertSeparator(level.Count());
+    MenuLevel& submenu = level.InsertSubmenu(level.Count(), "DeskTop");
+    submenu.InsertSeparator(0);
+    for (std::size_t k = 1; k <= desktop.size(); ++k) {
+        submenu.InsertCommand(static_cast<int>(k), kDesktopIdBase + static_cast<int>(k), desktop[k - 1]);
+    }
+    level.InsertCommand(level.Count(), kPropertiesId, "Properties");
+    level.InsertCommand(level.Count(), kExitId, "Exit");
+    PlaceColumnBreaks(level);
+    return level;
+}
+
+std::vector<std::string> Names(const std::string& stem, int count) {
+    std::vector<std::string> names;
+    for (int k = 1; k <= count; ++k) names.push_back(stem + std::to_string(k) + ".txt");
+    return names;
+}
+
+// A menu prepared again holds what a menu built afresh from the new rows
+// holds, whatever changed between the two preparations.
+TEST(PopupPreparedAgain, HoldsWhatAFreshMenuHolds) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> customBefore, desktopBefore, customAfter, desktopAfter;
+    };
+    const Case cases[] = {
+        {"nothing changed", Names("a", 3), Names("d", 2), Names("a", 3), Names("d", 2)},
+        {"custom grows past a column", Names("a", 3), {}, Names("a", 40), {}},
+        {"custom shrinks below a column", Names("a", 40), Names("d", 30), Names("a", 2), Names("d", 30)},
+        {"every desktop name changes", Names("a", 2), Names("d", 50), Names("a", 2), Names("n", 50)},
+        {"a row removed in the middle", {"x.txt", "y.txt", "z.txt"}, {}, {"x.txt", "z.txt"}, {}},
+        {"both lists emptied", Names("a", 30), Names("d", 30), {}, {}},
+        {"both lists filled", {}, {}, Names("a", 30), Names("R&D ", 30)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Win32Popup popup(nullptr);
+        popup.Prepare(PopupWith(c.customBefore, c.desktopBefore));
+        HMENU kept = popup.Menu();
+        const MenuLevel after = PopupWith(c.customAfter, c.desktopAfter);
+        popup.Prepare(after);
+        HMENU fresh = RenderMenu(after);
+        EXPECT_EQ(Dump(popup.Menu()), Dump(fresh));
+        EXPECT_EQ(popup.Menu(), kept) << "the system menu is kept, not rebuilt";
+        DestroyMenu(fresh);
+    }
+}
+
+TEST(PopupPreparedAgain, RowsOfAnotherKindAreReplaced) {
+    MenuLevel before;
+    before.InsertCommand(0, kPropertiesId, "Properties");
+    before.InsertSubmenu(1, "DeskTop").InsertCommand(0, kDesktopIdBase + 1, "one.txt");
+    before.InsertCommand(2, kExitId, "Exit");
+    MenuLevel after;
+    after.InsertCommand(0, kPropertiesId, "Properties");
+    after.InsertSeparator(1);
+    after.InsertColumnBreak(2, kColumnBreakId);
+    after.InsertCommand(3, kCustomIdBase + 1, "two.txt");
+    after.InsertCommand(4, kExitId, "Exit");
+    Win32Popup popup(nullptr);
+    popup.Prepare(before);
+    popup.Prepare(after);
+    HMENU fresh = RenderMenu(after);
+    EXPECT_EQ(Dump(popup.Menu()), Dump(fresh));
+    DestroyMenu(fresh);
 }
 
 // Tracking runs the menu manager's own loop; keys already queued for this

@@ -1,5 +1,8 @@
 #include "platform/win32/Win32Popup.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "menus/MenuLevel.h"
 #include "platform/win32/Utf8.h"
 
@@ -14,54 +17,157 @@ std::wstring LiteralCaption(const std::string& text) {
     return caption;
 }
 
+// One row of the system menu as it was last set.
+struct ShownRow {
+    MenuItemKind kind = MenuItemKind::Command;
+    int id = 0;
+    std::wstring caption;
+    std::unique_ptr<ShownLevel> submenu;
+};
+
+// A system menu and what its rows hold, so a new preparation can compare
+// instead of rebuilding: the menu manager copies a level's whole row array
+// for every row inserted, so building n rows costs n² under Wine.
+struct ShownLevel {
+    HMENU handle = nullptr;
+    std::vector<ShownRow> rows;
+};
+
 namespace {
-void AppendItem(HMENU menu, const MenuItem& item) {
-    // Command ids are whole ints; the menu keeps them in full.
-    const auto id = static_cast<UINT_PTR>(static_cast<UINT>(item.id));
-    switch (item.kind) {
-    case MenuItemKind::Command:
-        AppendMenuW(menu, MF_STRING, id, LiteralCaption(item.text).c_str());
-        break;
-    case MenuItemKind::Separator:
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        break;
-    case MenuItemKind::ColumnBreak:
-        AppendMenuW(menu, MF_SEPARATOR | MF_MENUBARBREAK, id, nullptr);
-        break;
-    case MenuItemKind::Submenu:
-        AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(RenderMenu(*item.submenu)),
-                    LiteralCaption(item.text).c_str());
-        break;
-    }
+
+void Update(ShownLevel& shown, const MenuLevel& wanted);
+
+bool HasCaption(MenuItemKind kind) {
+    return kind == MenuItemKind::Command || kind == MenuItemKind::Submenu;
 }
+
+UINT FlagsOf(MenuItemKind kind) {
+    switch (kind) {
+    case MenuItemKind::Separator: return MF_SEPARATOR;
+    case MenuItemKind::ColumnBreak: return MF_SEPARATOR | MF_MENUBARBREAK;
+    case MenuItemKind::Submenu: return MF_POPUP;
+    case MenuItemKind::Command: break;
+    }
+    return MF_STRING;
+}
+
+ShownRow InsertRow(HMENU menu, int pos, const MenuItem& item) {
+    ShownRow row{item.kind, item.id, HasCaption(item.kind) ? LiteralCaption(item.text) : L"", nullptr};
+    // Command ids are whole ints; the menu keeps them in full.
+    auto idOrSubmenu = static_cast<UINT_PTR>(static_cast<UINT>(item.id));
+    if (item.kind == MenuItemKind::Submenu) {
+        row.submenu = std::make_unique<ShownLevel>();
+        row.submenu->handle = CreatePopupMenu();
+        Update(*row.submenu, *item.submenu);
+        idOrSubmenu = reinterpret_cast<UINT_PTR>(row.submenu->handle);
+    }
+    InsertMenuW(menu, static_cast<UINT>(pos), MF_BYPOSITION | FlagsOf(item.kind), idOrSubmenu,
+                HasCaption(item.kind) ? row.caption.c_str() : nullptr);
+    return row;
+}
+
+void SetRow(HMENU menu, int pos, UINT mask, int id, const std::wstring& caption) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = mask;
+    info.wID = static_cast<UINT>(id);
+    info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
+    SetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &info);
+}
+
+// Brings a row that already has the wanted kind and id up to date.
+void RefreshRow(ShownLevel& shown, int pos, const MenuItem& wanted) {
+    ShownRow& row = shown.rows[static_cast<std::size_t>(pos)];
+    if (HasCaption(wanted.kind)) {
+        std::wstring caption = LiteralCaption(wanted.text);
+        if (caption != row.caption) SetRow(shown.handle, pos, MIIM_STRING, 0, caption);
+        row.caption = std::move(caption);
+    }
+    if (row.submenu) Update(*row.submenu, *wanted.submenu);
+}
+
+// Makes the row at `pos` the wanted one: a command only changes its id and
+// caption, any other row is replaced.
+void ReplaceRow(ShownLevel& shown, int pos, const MenuItem& wanted) {
+    ShownRow& row = shown.rows[static_cast<std::size_t>(pos)];
+    if (row.kind == MenuItemKind::Command && wanted.kind == MenuItemKind::Command) {
+        std::wstring caption = LiteralCaption(wanted.text);
+        SetRow(shown.handle, pos, MIIM_ID | MIIM_STRING, wanted.id, caption);
+        row.id = wanted.id;
+        row.caption = std::move(caption);
+        return;
+    }
+    DeleteMenu(shown.handle, static_cast<UINT>(pos), MF_BYPOSITION);
+    row = InsertRow(shown.handle, pos, wanted);
+}
+
+bool SameSlot(const ShownRow& row, const MenuItem& item) {
+    return row.kind == item.kind && row.id == item.id;
+}
+
+// Rows that keep their kind and id at the start and at the end are
+// refreshed in place; the rows between them are replaced pairwise, and the
+// surplus is deleted or inserted there.
+void Update(ShownLevel& shown, const MenuLevel& wanted) {
+    const int had = static_cast<int>(shown.rows.size());
+    const int wants = wanted.Count();
+    int head = 0;
+    while (head < std::min(had, wants) && SameSlot(shown.rows[static_cast<std::size_t>(head)], wanted.At(head))) {
+        RefreshRow(shown, head, wanted.At(head));
+        ++head;
+    }
+    int tail = 0;
+    while (tail < std::min(had, wants) - head &&
+           SameSlot(shown.rows[static_cast<std::size_t>(had - 1 - tail)], wanted.At(wants - 1 - tail))) {
+        ++tail;
+    }
+    const int paired = std::min(had, wants) - head - tail;
+    for (int pos = head; pos < head + paired; ++pos) ReplaceRow(shown, pos, wanted.At(pos));
+    for (int pos = had - tail - 1; pos >= head + paired; --pos) {
+        DeleteMenu(shown.handle, static_cast<UINT>(pos), MF_BYPOSITION);
+        shown.rows.erase(shown.rows.begin() + pos);
+    }
+    for (int pos = head + paired; pos < wants - tail; ++pos) {
+        shown.rows.insert(shown.rows.begin() + pos, InsertRow(shown.handle, pos, wanted.At(pos)));
+    }
+    for (int pos = wants - tail; pos < wants; ++pos) RefreshRow(shown, pos, wanted.At(pos));
+}
+
 }  // namespace
 
 HMENU RenderMenu(const MenuLevel& level) {
-    HMENU menu = CreatePopupMenu();
-    for (int pos = 0; pos < level.Count(); ++pos) AppendItem(menu, level.At(pos));
-    return menu;
+    ShownLevel shown;
+    shown.handle = CreatePopupMenu();
+    Update(shown, level);
+    return shown.handle;
 }
 
 Win32Popup::Win32Popup(HWND owner) : owner_(owner) {}
 
 Win32Popup::~Win32Popup() {
-    if (menu_ != nullptr) DestroyMenu(menu_);
+    if (shown_) DestroyMenu(shown_->handle);
 }
 
 void Win32Popup::Prepare(const MenuLevel& menu) {
-    HMENU rendered = RenderMenu(menu);
-    if (menu_ != nullptr) DestroyMenu(menu_);
-    menu_ = rendered;
+    if (!shown_) {
+        shown_ = std::make_unique<ShownLevel>();
+        shown_->handle = CreatePopupMenu();
+    }
+    Update(*shown_, menu);
+}
+
+HMENU Win32Popup::Menu() const {
+    return shown_ ? shown_->handle : nullptr;
 }
 
 int Win32Popup::Track() {
-    if (menu_ == nullptr) return 0;
+    if (!shown_) return 0;
     POINT at{};
     GetCursorPos(&at);
     // Without the foreground the menu would not close when the user clicks
     // elsewhere; the null message after it lets the next showing work.
     SetForegroundWindow(owner_);
-    const int chosen = TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
+    const int chosen = TrackPopupMenu(shown_->handle, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
                                       0, owner_, nullptr);
     PostMessageW(owner_, WM_NULL, 0, 0);
     return chosen;

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "platform/Shell.h"
@@ -15,8 +16,11 @@ HMENU RenderMenu(const MenuLevel& level);
 // marks a mnemonic.
 std::wstring LiteralCaption(const std::string& text);
 
+struct ShownLevel;
+
 // Shows popup menus at the pointer on behalf of `owner`. The system menu is
-// built once per preparation and kept for every showing.
+// built at the first preparation and kept for every showing; later
+// preparations change only the rows that differ.
 class Win32Popup final : public PopupPresenter {
 public:
     explicit Win32Popup(HWND owner);
@@ -26,10 +30,12 @@ public:
 
     void Prepare(const MenuLevel& menu) override;
     int Track() override;
+    // The kept system menu, or nullptr before the first preparation.
+    HMENU Menu() const;
 
 private:
     HWND owner_;
-    HMENU menu_ = nullptr;
+    std::unique_ptr<ShownLevel> shown_;
 };
 
 }  // namespace kelvo
