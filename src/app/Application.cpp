@@ -154,7 +154,7 @@ void Application::CommitSettings() {
     // From the store, which holds each list as saved or, when its save
     // failed, as it was.
     try {
-        RebuildPopupMenu(popup_, parts_.store, parts_.pump, state_);
+        RebuildPopupMenu(popup_, parts_.store, saved, parts_.pump, state_);
         PreparePopup(popup_, parts_.popup);
     } catch (const std::exception&) {
         parts_.waitNotice.Hide();  // the icon answers again

@@ -27,8 +27,9 @@ MenuLevel& DesktopSubmenu(MenuLevel& tree) {
     throw std::logic_error("popup menu without its DeskTop submenu");
 }
 
-void CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
-    ChoiceReader reader(store, kCustomSection);
+namespace {
+
+void AddCustomEntries(PopupMenu& menu, ChoiceReader& reader, DesktopState& state) {
     std::unordered_set<std::string> names;
     while (auto entry = reader.Next()) {
         if (!names.insert(entry->name).second) break;
@@ -39,9 +40,8 @@ void CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& 
     state.customCount = static_cast<int>(menu.custom.size());
 }
 
-void CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
+void AddDesktopEntries(PopupMenu& menu, ChoiceReader& reader, DesktopState& state) {
     MenuLevel& submenu = DesktopSubmenu(menu.tree);
-    ChoiceReader reader(store, kDesktopSection);
     while (auto entry = reader.Next()) {
         const int k = static_cast<int>(menu.desktop.size()) + 1;
         submenu.InsertCommand(k, kDesktopIdBase + k, entry->name);
@@ -50,7 +50,25 @@ void CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState&
     state.desktopCount = static_cast<int>(menu.desktop.size());
 }
 
-void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, EventPump& pump, DesktopState& state) {
+// What OK stored of a list, or, when its save failed, the store's list.
+ChoiceReader ReaderOf(const SavedList& saved, SettingsStore& store, const char* section) {
+    return saved ? ChoiceReader(*saved) : ChoiceReader(store, section);
+}
+
+}  // namespace
+
+void CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
+    ChoiceReader reader(store, kCustomSection);
+    AddCustomEntries(menu, reader, state);
+}
+
+void CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
+    ChoiceReader reader(store, kDesktopSection);
+    AddDesktopEntries(menu, reader, state);
+}
+
+void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
+                      DesktopState& state) {
     // Breaks first, so that the built entries stand in one unbroken range.
     RemoveColumnBreaks(menu.tree);
     menu.tree.RemoveRange(1, static_cast<int>(menu.custom.size()));
@@ -58,8 +76,10 @@ void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, EventPump& pump, De
     DesktopSubmenu(menu.tree).RemoveRange(1, static_cast<int>(menu.desktop.size()));
     menu.desktop.clear();
     pump.RunPending();
-    CreateCustomPopupMenu(menu, store, state);
-    CreateDesktopPopupMenu(menu, store, state);
+    ChoiceReader custom = ReaderOf(saved.custom, store, kCustomSection);
+    AddCustomEntries(menu, custom, state);
+    ChoiceReader desktop = ReaderOf(saved.desktop, store, kDesktopSection);
+    AddDesktopEntries(menu, desktop, state);
 }
 
 }  // namespace kelvo

@@ -6,6 +6,7 @@
 #include "platform/Controls.h"
 #include "platform/SettingsStore.h"
 #include "app/DesktopParts.h"
+#include "store/ChoiceWriter.h"
 #include "store/ListEntry.h"
 
 namespace kelvo {
@@ -40,7 +41,10 @@ void CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& 
 void CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
 
 // After a commit: removes every built entry, lets pending events run and
-// builds both lists again from the store.
-void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, EventPump& pump, DesktopState& state);
+// builds both lists again as the store now holds them: a saved list from the
+// values just stored, which the store would read back alike, and a list
+// whose save failed from the store.
+void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
+                      DesktopState& state);
 
 }  // namespace kelvo

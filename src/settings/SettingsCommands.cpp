@@ -22,13 +22,13 @@ void ShowHelp(DesktopParts& parts, DesktopState& state) {
 }
 
 namespace {
-// A save that throws failed as one that returns false does.
+// A save that throws failed as one that returns nullopt does.
 template <class Save>
-bool Saved(Save save) {
+SavedList Saved(Save save) {
     try {
         return save();
     } catch (const std::exception&) {
-        return false;
+        return std::nullopt;
     }
 }
 }  // namespace
@@ -40,7 +40,7 @@ SavedLists WriteChoices(DesktopParts& parts) {
     return saved;
 }
 
-std::optional<std::string> NotSavedMessage(SavedLists saved) {
+std::optional<std::string> NotSavedMessage(const SavedLists& saved) {
     if (saved.custom && saved.desktop) return std::nullopt;
     if (saved.custom) return "Your desktop list could not be saved; the menu keeps the desktop entries it had.";
     if (saved.desktop) return "Your custom list could not be saved; the menu keeps the custom entries it had.";

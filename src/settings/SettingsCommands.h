@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/DesktopParts.h"
+#include "store/ChoiceWriter.h"
 
 namespace kelvo {
 
@@ -22,17 +23,11 @@ void CloseHelpPane(DesktopParts& parts, DesktopState& state);
 // Shows the help of the selected tab in a pane beside the tabs.
 void ShowHelp(DesktopParts& parts, DesktopState& state);
 
-// Which lists OK stored; a list whose save failed keeps its stored entries.
-struct SavedLists {
-    bool custom = false;
-    bool desktop = false;
-};
-
 // Writes both lists from the list views, custom first.
 SavedLists WriteChoices(DesktopParts& parts);
 
 // What to tell the user after an OK that did not store every list.
-std::optional<std::string> NotSavedMessage(SavedLists saved);
+std::optional<std::string> NotSavedMessage(const SavedLists& saved);
 
 // Hides the window without writing; the counters go back to the menu's.
 void CancelChoices(DesktopParts& parts, DesktopState& state);

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/SettingsStore.h"
 #include "store/ListEntry.h"
@@ -14,14 +15,20 @@ namespace kelvo {
 class ChoiceReader {
 public:
     ChoiceReader(SettingsStore& store, std::string section);
+    // Reads a list from the values just stored for it, terminator not
+    // included, without going back to the store: as the store would.
+    explicit ChoiceReader(const std::vector<std::string>& stored);
     // The next usable entry, or nullopt once the terminator is reached.
     std::optional<ListEntry> Next();
     // Entries read so far, passed-over ones included.
     int Count() const { return count_; }
 
 private:
-    SettingsStore& store_;
+    std::optional<std::string> ReadNext();
+
+    SettingsStore* store_ = nullptr;
     std::string section_;
+    const std::vector<std::string>* stored_ = nullptr;
     int count_ = 0;
     bool done_ = false;
 };

@@ -8,7 +8,7 @@
 
 namespace kelvo {
 
-bool SaveList(SettingsStore& store, const std::string& section, const ListView& view) {
+SavedList SaveList(SettingsStore& store, const std::string& section, const ListView& view) {
     std::vector<std::string> values;
     try {
         for (int position = 1; position <= view.Count(); ++position) {
@@ -16,16 +16,17 @@ bool SaveList(SettingsStore& store, const std::string& section, const ListView& 
             values.push_back(ChoiceValue(row.text, row.subItem));
         }
     } catch (const std::exception&) {
-        return false;
+        return std::nullopt;
     }
-    return CommitList(store, section, values);
+    if (!CommitList(store, section, values)) return std::nullopt;
+    return values;
 }
 
-bool SaveDesktopChoices(SettingsStore& store, const ListView& listView1) {
+SavedList SaveDesktopChoices(SettingsStore& store, const ListView& listView1) {
     return SaveList(store, kDesktopSection, listView1);
 }
 
-bool SaveCustomChoices(SettingsStore& store, const ListView& listView2) {
+SavedList SaveCustomChoices(SettingsStore& store, const ListView& listView2) {
     return SaveList(store, kCustomSection, listView2);
 }
 

@@ -33,8 +33,8 @@ protected:
         SeedList(store, kDesktopSection, NumberedEntries(2, "d", "Desk"));
     }
     void SaveBoth(FakeSettingsStore& store) {
-        customSaved = SaveCustomChoices(store, customView);
-        desktopSaved = SaveDesktopChoices(store, desktopView);
+        customSaved = SaveCustomChoices(store, customView).has_value();
+        desktopSaved = SaveDesktopChoices(store, desktopView).has_value();
     }
     static StoredList Before(const char* section) {
         FakeSettingsStore store;

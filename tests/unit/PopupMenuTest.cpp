@@ -189,7 +189,7 @@ TEST_F(PopupMenuTest, RebuildAfterShowingReplacesEveryBuiltEntry) {
     SeedList(store, kCustomSection, NumberedEntries(2, "x", "New"));
     SeedList(store, kDesktopSection, NumberedEntries(1, "y", "New"));
     FakeEventPump pump;
-    RebuildPopupMenu(menu, store, pump, state);
+    RebuildPopupMenu(menu, store, {}, pump, state);
     EXPECT_EQ(Top(), (Rows{"-", "x1.txt", "x2.txt", "-", "DeskTop>", "Properties", "Exit"}));
     EXPECT_EQ(Desk(), (Rows{"-", "y1.txt"}));
     EXPECT_EQ(menu.custom.size(), 2u);
@@ -199,13 +199,51 @@ TEST_F(PopupMenuTest, RebuildAfterShowingReplacesEveryBuiltEntry) {
     EXPECT_EQ(pump.runs, 1);
 }
 
+// OK rebuilds a saved list from the values it stored instead of reading
+// them back: the menu must come out as a read of the store would make it.
+TEST(PopupRebuildFromSavedValues, GivesWhatReadingTheStoreBackGives) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"a.txt%C:\\%1", "b%c.txt%D:\\x%y\\%1", "Tom & Jerry.avi%\\\\server\\share\\%1"},
+        {"a%C:\\1\\%1", "b%C:\\%1", "a%C:\\2\\%1", "c%C:\\%1"},  // a repeated custom name
+        {"relative.txt%folder\\%1", "kept.txt%C:\\%1", "no fields at all"},
+    };
+    for (const std::vector<std::string>& values : cases) {
+        SCOPED_TRACE(values.empty() ? "no entries" : values.front());
+        FakeEventPump pump;
+        FakeSettingsStore store;
+        for (const char* section : {kCustomSection, kDesktopSection}) {
+            const int count = static_cast<int>(values.size());
+            for (int k = 1; k <= count; ++k) store.Seed(section, ChoiceKey(k), values[static_cast<std::size_t>(k - 1)]);
+            store.Seed(section, ChoiceKey(count + 1), kDoneValue);
+        }
+        PopupMenu readBack;
+        DesktopState readState;
+        RebuildPopupMenu(readBack, store, {}, pump, readState);
+
+        FakeSettingsStore empty;
+        PopupMenu fromValues;
+        DesktopState valuesState;
+        RebuildPopupMenu(fromValues, empty, SavedLists{values, values}, pump, valuesState);
+
+        EXPECT_EQ(MenuRows(fromValues.tree), MenuRows(readBack.tree));
+        EXPECT_EQ(MenuRows(DesktopSubmenu(fromValues.tree)), MenuRows(DesktopSubmenu(readBack.tree)));
+        EXPECT_EQ(fromValues.custom, readBack.custom);
+        EXPECT_EQ(fromValues.desktop, readBack.desktop);
+        EXPECT_EQ(valuesState.customCount, readState.customCount);
+        EXPECT_EQ(valuesState.desktopCount, readState.desktopCount);
+        // A read of the empty store would have written its terminators.
+        EXPECT_EQ(empty.WriteCount(), 0) << "the saved lists are read back from the store";
+    }
+}
+
 TEST_F(PopupMenuTest, RebuildRemovesOnlyTheBuiltEntriesAfterTheMenuCountsWentStale) {
     SeedList(store, kCustomSection, {MakeEntry("a", "C:\\"), MakeEntry("b", "C:\\"), MakeEntry("a", "D:\\")});
     Build();
     // The list readers count every stored entry; the menu holds two.
     state.customMenuCount = 3;
     FakeEventPump pump;
-    RebuildPopupMenu(menu, store, pump, state);
+    RebuildPopupMenu(menu, store, {}, pump, state);
     EXPECT_EQ(Top(), (Rows{"-", "a", "b", "-", "DeskTop>", "Properties", "Exit"}));
 }
 
