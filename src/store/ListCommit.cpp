@@ -39,13 +39,31 @@ void Stage(SettingsStore& store, const std::string& staging, const Values& value
     SaveChoice(store, staging, kCompleteKey, std::to_string(values.size()));
 }
 
+// What the keys of `section` that `values` and its terminator will take hold now.
+std::vector<StoredValue> StoredKeys(SettingsStore& store, const std::string& section, const Values& values) {
+    std::vector<StoredValue> stored;
+    for (int position = 1; position <= LastPosition(values); ++position) {
+        stored.push_back(store.Get(section, ChoiceKey(position)));
+    }
+    return stored;
+}
+
+bool Unchanged(const std::vector<StoredValue>& stored, const Values& values) {
+    for (int position = 1; position <= LastPosition(values); ++position) {
+        if (stored[static_cast<std::size_t>(position - 1)] != StoredValue::Text(ValueAt(values, position))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Writes the entries and then the terminator over the stored list, each key
 // only when it changes, noting what it held.
 void CopyInto(SettingsStore& store, const std::string& section, const Values& values,
-              std::vector<Overwritten>& overwritten) {
+              std::vector<StoredValue> stored, std::vector<Overwritten>& overwritten) {
     for (int position = 1; position <= LastPosition(values); ++position) {
+        StoredValue& old = stored[static_cast<std::size_t>(position - 1)];
         const std::string& value = ValueAt(values, position);
-        StoredValue old = store.Get(section, ChoiceKey(position));
         if (old == StoredValue::Text(value)) continue;
         SaveChoice(store, section, ChoiceKey(position), value);
         overwritten.push_back({position, std::move(old)});
@@ -112,7 +130,7 @@ bool FinishInterruptedSave(SettingsStore& store, const std::string& section) {
     try {
         if (std::optional<Values> values = StagedList(store, staging)) {
             std::vector<Overwritten> overwritten;
-            CopyInto(store, section, *values, overwritten);
+            CopyInto(store, section, *values, StoredKeys(store, section, *values), overwritten);
         }
         store.DeleteSection(staging);
         return true;
@@ -128,7 +146,11 @@ std::string StagingSection(const std::string& section) {
 
 bool CommitList(SettingsStore& store, const std::string& section, const Values& values) {
     const std::string staging = StagingSection(section);
+    std::vector<StoredValue> stored;
     try {
+        // A list that reads as `values` already is left alone: nothing is written.
+        stored = StoredKeys(store, section, values);
+        if (Unchanged(stored, values)) return true;
         Stage(store, staging, values);
     } catch (const std::exception&) {
         Discard(store, staging);
@@ -137,7 +159,7 @@ bool CommitList(SettingsStore& store, const std::string& section, const Values& 
     // From here on the staging section is marked: a kill is finished at the next start.
     std::vector<Overwritten> overwritten;
     try {
-        CopyInto(store, section, values, overwritten);
+        CopyInto(store, section, values, std::move(stored), overwritten);
     } catch (const std::exception&) {
         if (RollBack(store, section, overwritten)) Discard(store, staging);
         return false;

@@ -13,7 +13,8 @@ std::string StagingSection(const std::string& section);
 // Replaces the stored list of `section` with `values` (stored entry values,
 // terminator not included), all or nothing: the new list is written to its
 // staging section and marked complete there, then copied over the old one,
-// terminator last. True when the list now reads as `values`. On a refused
+// terminator last; a list that reads as `values` already is not written at
+// all. True when the list now reads as `values`. On a refused
 // write the old list is put back and false returned; when even that is
 // refused, the next start finishes the copy. A kill at any point leaves the
 // old list, or a marked staging section that the next start finishes.

@@ -171,5 +171,34 @@ TEST_F(ListCommitTest, StoreThatRefusesEverythingKeepsTheListsAndSaysSo) {
     ExpectOldOrNew(store, &customSaved, &desktopSaved);
 }
 
+// OK after editing one list leaves the other alone: a list that already
+// reads as the values is not written, not even staged.
+TEST(CommitOfAnUnchangedList, WritesOnlyWhenAKeyOfTheListDiffers) {
+    const std::vector<std::string> values{"a.txt%C:\\%1", "b.txt%D:\\x\\%1"};
+    struct Case {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> stored;  // key number, value
+        bool writes;
+    };
+    const Case cases[] = {
+        {"the same list", {{"1", values[0]}, {"2", values[1]}, {"3", "Done"}}, false},
+        {"the same list, old keys after its terminator", {{"1", values[0]}, {"2", values[1]}, {"3", "Done"}, {"4", "x%C:\\%1"}}, false},
+        {"no terminator", {{"1", values[0]}, {"2", values[1]}}, true},
+        {"a longer list", {{"1", values[0]}, {"2", values[1]}, {"3", "c.txt%C:\\%1"}, {"4", "Done"}}, true},
+        {"two entries swapped", {{"1", values[1]}, {"2", values[0]}, {"3", "Done"}}, true},
+        {"nothing stored", {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSettingsStore store;
+        for (const auto& [key, value] : c.stored) store.Seed(kCustomSection, "MenuChoice" + key, value);
+        EXPECT_TRUE(CommitList(store, kCustomSection, values));
+        EXPECT_EQ(store.WriteCount() > 0, c.writes);
+        EXPECT_EQ(ReadList(store, kCustomSection),
+                  (StoredList{{MakeEntry("a.txt", "C:\\"), MakeEntry("b.txt", "D:\\x\\")}, 2}));
+        EXPECT_EQ(store.Keys(StagingSection(kCustomSection)), std::vector<std::string>{});
+    }
+}
+
 }  // namespace
 }  // namespace kelvo
