@@ -75,13 +75,31 @@ void PlainWrites(const Values& custom, const Values& desktop) {
     WriteList(Scratch(L"Desktop"), desktop);
 }
 
-void StagedWrites(const Values& custom, const Values& desktop) {
-    WriteList(Scratch(L"Custom.saving"), custom, L"Complete");
+// Only the desktop list changes, so only it is staged and copied.
+void StagedWrites(const Values&, const Values& desktop) {
     WriteList(Scratch(L"Desktop.saving"), desktop, L"Complete");
     // The terminator stays where it was: only the entries change.
     WriteList(Scratch(L"Desktop"), Values(desktop.begin(), desktop.end() - 1));
-    RegDeleteTreeW(HKEY_CURRENT_USER, Scratch(L"Custom.saving").c_str());
     RegDeleteTreeW(HKEY_CURRENT_USER, Scratch(L"Desktop.saving").c_str());
+}
+
+// Reads the keys MenuChoice1... that a list of `count` values takes.
+void ReadList(const std::wstring& path, std::size_t count) {
+    HKEY key = nullptr;
+    RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key);
+    for (std::size_t i = 1; i <= count; ++i) {
+        wchar_t value[512];
+        DWORD bytes = sizeof value;
+        RegGetValueW(key, nullptr, ChoiceKey(static_cast<int>(i)).c_str(), RRF_RT_REG_SZ, nullptr, value, &bytes);
+    }
+    RegCloseKey(key);
+}
+
+// Both stored lists read where the new ones go, then the staged writes.
+void ReadsAndStagedWrites(const Values& custom, const Values& desktop) {
+    ReadList(Scratch(L"Custom"), custom.size());
+    ReadList(Scratch(L"Desktop"), desktop.size());
+    StagedWrites(custom, desktop);
 }
 
 }  // namespace
@@ -146,10 +164,11 @@ double TimePlainWrites(const Folders& folders, int entries) {
                           ListOf(L"Desktop", folders.desktop, entries));
 }
 
-double TimeStagedWrites(const Folders& folders, int entries) {
-    // The stored desktop list that the copy writes over.
+double TimeStagedWrites(const Folders& folders, int entries, bool withReads) {
+    // The stored lists that OK compares with, and the desktop list its copy writes over.
+    WriteList(Scratch(L"Custom"), ListOf(L"Custom", folders.stored, entries));
     WriteList(Scratch(L"Desktop"), ListOf(L"Desktop", folders.stored, entries));
-    return MillisecondsOf(StagedWrites, ListOf(L"Custom", folders.stored, entries),
+    return MillisecondsOf(withReads ? ReadsAndStagedWrites : StagedWrites, ListOf(L"Custom", folders.stored, entries),
                           ListOf(L"Desktop", folders.desktop, entries));
 }
 

@@ -40,9 +40,10 @@ struct Folders {
 // terminators into a scratch key.
 double TimePlainWrites(const Folders& folders, int entries);
 // Milliseconds for the writes OK makes today for a new desktop list and an
-// unchanged custom list, done directly: each list staged (its values, its
-// terminator and a count) in a scratch key, the desktop list's changed
-// values copied, the staging keys deleted.
-double TimeStagedWrites(const Folders& folders, int entries);
+// unchanged custom list, done directly: the desktop list staged (its values,
+// its terminator and a count) in a scratch key, its changed values copied,
+// the staging key deleted. With `withReads`, both stored lists are first read
+// where the new ones go, as OK does to compare and to be able to roll back.
+double TimeStagedWrites(const Folders& folders, int entries, bool withReads);
 
 }  // namespace kelvo::bench

@@ -15,6 +15,7 @@ inline constexpr char kLoadDeskTop[] = "Load DeskTop";
 inline constexpr char kOk[] = "OK";
 inline constexpr char kPlainWrites[] = "plain writes";
 inline constexpr char kStagedWrites[] = "staged writes";
+inline constexpr char kReadsAndWrites[] = "reads and staged writes";
 
 using Samples = std::map<std::string, std::vector<double>>;
 

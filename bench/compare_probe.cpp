@@ -231,7 +231,8 @@ void MeasureKelvo(Samples& samples, const Folders& folders, int entries) {
     SeedStore(folders.stored, entries);
     RunKelvo(samples, folders, entries);
     samples[kPlainWrites].push_back(TimePlainWrites(folders, entries));
-    samples[kStagedWrites].push_back(TimeStagedWrites(folders, entries));
+    samples[kStagedWrites].push_back(TimeStagedWrites(folders, entries, false));
+    samples[kReadsAndWrites].push_back(TimeStagedWrites(folders, entries, true));
 }
 
 SizeResult MeasureSize(const Fixture& fixture, int entries, int runs) {
