@@ -85,5 +85,31 @@ TEST_F(FailuresTest, StoreLockedAgainstWritingStartsOpensItsEntriesAndOkTellsNot
               folder.Path() + L"B.txt");
 }
 
+// An OK that changes neither list writes nothing, so a locked store takes it
+// without a message, and the lists and the menu stay as they were.
+TEST_F(FailuresTest, StoreLockedAgainstWritingTakesAnOkThatChangesNothingWithoutAMessage) {
+    const std::vector<std::wstring> custom{folder.ChoiceFor(L"A.txt"), L"Done"};
+    const std::vector<std::wstring> desktop{folder.ChoiceFor(L"B.txt"), L"Done"};
+    StoreList(L"Custom", {custom[0]});
+    StoreList(L"Desktop", {desktop[0]});
+    StoreLock lock;
+    ASSERT_TRUE(lock.Holds());
+    KelvoProcess kelvo;
+    HWND settings = kelvo.WaitUntilResident();
+    ASSERT_NE(settings, nullptr);
+
+    ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
+    ClickButton(ChildWithText(settings, L"OK"));
+    // OK leaves no trace outside to wait for: a message would come within
+    // milliseconds of the window going, so two seconds tell there is none.
+    ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
+    Sleep(2000);
+    EXPECT_EQ(MessageBoxOf(kelvo.Id()), nullptr);
+    EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}),
+              folder.Path() + L"B.txt");
+    EXPECT_EQ(StoredList(L"Custom"), custom);
+    EXPECT_EQ(StoredList(L"Desktop"), desktop);
+}
+
 }  // namespace
 }  // namespace kelvo::e2e
