@@ -37,6 +37,13 @@ namespace {
 
 void Update(ShownLevel& shown, const MenuLevel& wanted);
 
+// A new system menu with no rows yet.
+std::unique_ptr<ShownLevel> EmptyLevel() {
+    auto level = std::make_unique<ShownLevel>();
+    level->handle = CreatePopupMenu();
+    return level;
+}
+
 bool HasCaption(MenuItemKind kind) {
     return kind == MenuItemKind::Command || kind == MenuItemKind::Submenu;
 }
@@ -56,8 +63,7 @@ ShownRow InsertRow(HMENU menu, int pos, const MenuItem& item) {
     // Command ids are whole ints; the menu keeps them in full.
     auto idOrSubmenu = static_cast<UINT_PTR>(static_cast<UINT>(item.id));
     if (item.kind == MenuItemKind::Submenu) {
-        row.submenu = std::make_unique<ShownLevel>();
-        row.submenu->handle = CreatePopupMenu();
+        row.submenu = EmptyLevel();
         Update(*row.submenu, *item.submenu);
         idOrSubmenu = reinterpret_cast<UINT_PTR>(row.submenu->handle);
     }
@@ -136,10 +142,9 @@ void Update(ShownLevel& shown, const MenuLevel& wanted) {
 }  // namespace
 
 HMENU RenderMenu(const MenuLevel& level) {
-    ShownLevel shown;
-    shown.handle = CreatePopupMenu();
-    Update(shown, level);
-    return shown.handle;
+    const std::unique_ptr<ShownLevel> shown = EmptyLevel();
+    Update(*shown, level);
+    return shown->handle;
 }
 
 Win32Popup::Win32Popup(HWND owner) : owner_(owner) {}
@@ -149,10 +154,7 @@ Win32Popup::~Win32Popup() {
 }
 
 void Win32Popup::Prepare(const MenuLevel& menu) {
-    if (!shown_) {
-        shown_ = std::make_unique<ShownLevel>();
-        shown_->handle = CreatePopupMenu();
-    }
+    if (!shown_) shown_ = EmptyLevel();
     Update(*shown_, menu);
 }
 
