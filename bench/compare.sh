@@ -2,14 +2,19 @@
 # KelvoTop.exe against a bare tray program under Wine, in turns, at 0, 1,000
 # and 10,000 stored entries per list: popup, start-up, memory, Properties,
 # Load DeskTop and OK. Runs in a throw-away prefix with a Wine desktop; the
-# fixture files are made once, in build/i686/bench-fixture, and kept.
+# fixture files are made once, in build/<build>/bench-fixture, and kept.
+# <build> is i686, or x86-64 where the host runs no 32-bit programs or
+# KELVO_WINE_ARCH=x86-64 asks for it.
 # Usage: bench/compare.sh [<entries per list>:<runs>...]  (default 0:7 1000:7 10000:7)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ $# -gt 0 ] || set -- 0:7 1000:7 10000:7
-cmake --preset i686 >/dev/null
-cmake --build --preset i686 --target compare_probe
-fixture=$PWD/build/i686/bench-fixture
+. scripts/wine-arch.sh
+kelvo_choose_wine_build
+build=$PWD/build/$KELVO_WINE_BUILD
+cmake --preset "$KELVO_WINE_BUILD" >/dev/null
+cmake --build --preset "$KELVO_WINE_BUILD" --target compare_probe
+fixture=$build/bench-fixture
 
 # <prefix>-1.txt ... <prefix>-<count>.txt in <folder>, made here at once:
 # Wine would look through the whole folder for every new name.
@@ -29,5 +34,5 @@ done
 . scripts/display.sh
 kelvo_ensure_display
 trap kelvo_stop_display EXIT
-cmake/e2e-run.sh "$PWD/build/i686" "$PWD/build/i686/compare_probe.exe" \
+cmake/e2e-run.sh "$build" "$build/compare_probe.exe" \
   "Z:$(printf '%s' "$fixture" | tr / '\\')" "$@"

@@ -9,13 +9,17 @@ build_dir=$1
 shift
 template=$build_dir/e2e-template
 prefix=$build_dir/e2e-prefix
-export WINEARCH=${WINEARCH:-win32}
+arch_given=${WINEARCH:-}
 . "$(dirname "$0")/wine-prefix.sh"
+if [ -z "$arch_given" ]; then
+  WINEARCH=$(kelvo_exe_winearch "$1")
+  kelvo_choose_loader
+fi
 
 # The marker is written last, so a set-up that was cut short starts over.
 if [ ! -f "$template/.kelvo-template-ready" ]; then
   rm -rf "$template"
-  WINEPREFIX=$template wineboot --init >/dev/null 2>&1
+  WINEPREFIX=$template kelvo_boot_prefix
   # Everything runs in a virtual desktop with Wine's own taskbar, as on a
   # Windows desktop: no X window manager is needed (without one, Wine waits
   # on every hidden window) and the icon sits in a real notification area.
