@@ -16,6 +16,10 @@ namespace {
 // The rows of a level as they will be shown; nullptr stands for "More".
 using Rows = std::vector<const MenuItem*>;
 
+// The menu manager takes no submenu nested deeper than about 30 levels (Wine
+// refuses the insertion); a level this deep holds all the rest.
+constexpr int kDeepestLevel = 28;
+
 bool IsBuiltEntry(const MenuItem& item) {
     return item.kind == MenuItemKind::Command && item.id > kCustomIdBase;
 }
@@ -30,7 +34,7 @@ public:
     }
 
     // Lays out `level`, whose built entries stand in one run.
-    void LayOutLevel(const MenuLevel& level, MenuLevel& out) const {
+    void LayOutLevel(const MenuLevel& level, int depth, MenuLevel& out) const {
         Rows rows;
         rows.reserve(static_cast<std::size_t>(level.Count()));
         std::size_t first = static_cast<std::size_t>(level.Count());
@@ -43,15 +47,16 @@ public:
             rows.push_back(&level.At(pos));
         }
         const std::size_t head = std::min(first, rows.size());
-        LayOut(rows, head, rows.size() - std::max(end, head), out);
+        LayOut(rows, head, rows.size() - std::max(end, head), depth, out);
     }
 
 private:
     // `rows` has `head` fixed rows before its entries and `tail` after them.
-    void LayOut(const Rows& rows, std::size_t head, std::size_t tail, MenuLevel& out) const {
-        std::size_t columns = ColumnsThatFit(rows);
+    void LayOut(const Rows& rows, std::size_t head, std::size_t tail, int depth, MenuLevel& out) const {
         const std::size_t entries = rows.size() - head - tail;
-        if (ColumnsOf(rows.size()) <= columns || entries == 0) return Emit(rows, {}, out);
+        if (entries == 0 || depth == kDeepestLevel) return Emit(rows, {}, depth, out);
+        std::size_t columns = ColumnsThatFit(rows);
+        if (ColumnsOf(rows.size()) <= columns) return Emit(rows, {}, depth, out);
         for (;; --columns) {
             const std::size_t slots = columns * perColumn_;
             const std::size_t kept = std::min(entries - 1, slots - std::min(slots, head + tail + 1));
@@ -61,7 +66,7 @@ private:
             if (columns == 1 || ColumnsThatFit(shown) >= ColumnsOf(shown.size())) {
                 const Rows rest(rows.begin() + static_cast<std::ptrdiff_t>(head + kept),
                                 rows.end() - static_cast<std::ptrdiff_t>(tail));
-                return Emit(shown, rest, out);
+                return Emit(shown, rest, depth, out);
             }
         }
     }
@@ -87,23 +92,25 @@ private:
 
     // Adds `rows` to `out` with a break before each new column; the "More"
     // row holds `rest`.
-    void Emit(const Rows& rows, const Rows& rest, MenuLevel& out) const {
+    void Emit(const Rows& rows, const Rows& rest, int depth, MenuLevel& out) const {
         for (std::size_t row = 0; row < rows.size(); ++row) {
             if (row > 0 && row % perColumn_ == 0) out.InsertColumnBreak(out.Count(), kColumnBreakId);
             if (rows[row] == nullptr) {
-                LayOut(rest, 0, 0, out.InsertSubmenu(out.Count(), kMoreCaption));
+                LayOut(rest, 0, 0, depth + 1, out.InsertSubmenu(out.Count(), kMoreCaption));
             } else {
-                AddRow(*rows[row], out);
+                AddRow(*rows[row], depth, out);
             }
         }
     }
 
-    void AddRow(const MenuItem& row, MenuLevel& out) const {
+    void AddRow(const MenuItem& row, int depth, MenuLevel& out) const {
         switch (row.kind) {
             case MenuItemKind::Command: out.InsertCommand(out.Count(), row.id, row.text); break;
             case MenuItemKind::Separator: out.InsertSeparator(out.Count()); break;
             case MenuItemKind::ColumnBreak: out.InsertColumnBreak(out.Count(), row.id); break;
-            case MenuItemKind::Submenu: LayOutLevel(*row.submenu, out.InsertSubmenu(out.Count(), row.text)); break;
+            case MenuItemKind::Submenu:
+                LayOutLevel(*row.submenu, depth + 1, out.InsertSubmenu(out.Count(), row.text));
+                break;
         }
     }
 
@@ -117,7 +124,7 @@ private:
 
 MenuLevel LayOutPopup(const MenuLevel& tree, const PopupRoom& room, const RowWidths& widths) {
     MenuLevel shown;
-    LevelLayout(room, widths).LayOutLevel(tree, shown);
+    LevelLayout(room, widths).LayOutLevel(tree, 0, shown);
     return shown;
 }
 

@@ -20,7 +20,8 @@ int RowsPerColumn(const PopupRoom& room);
 // entries that do not fit go into a "More" submenu, which takes the place of
 // the last entry that would fit and is laid out the same way; the rows
 // around the entries (separators, "DeskTop", "Properties", "Exit") stay.
-// Only the rows of the columns that are tried get measured.
+// A level nested 28 deep holds all the rest, as the menu manager nests no
+// deeper. Only the rows of the columns that are tried get measured.
 MenuLevel LayOutPopup(const MenuLevel& tree, const PopupRoom& room, const RowWidths& widths);
 
 }  // namespace kelvo

@@ -245,12 +245,25 @@ TEST_F(PopupTooWideTest, CustomEntriesOverflowAndTheFixedRowsStay) {
 }
 
 TEST_F(PopupTooWideTest, ChosenEntryDeepInMoreOpensItsOwnEntry) {
-    BuildWith(0, 1000);
-    presenter.choices = {kDesktopIdBase + 1000};
-    EXPECT_EQ(Show(), kDesktopIdBase + 1000);
+    BuildWith(0, 300);
+    presenter.choices = {kDesktopIdBase + 300};
+    EXPECT_EQ(Show(), kDesktopIdBase + 300);
     const MenuLevel& desk = *presenter.shown.back().SubMenu(2);
     ExpectLevelsFit(desk, 5, 3);
-    EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 1000));
+    EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 300));
+}
+
+TEST_F(PopupTooWideTest, NoLevelNestsDeeperThanTheMenuManagerTakes) {
+    BuildWith(0, 1000);  // 14 entries a level: far more levels than that
+    Show();
+    const MenuLevel* level = presenter.shown.back().SubMenu(2);
+    int depth = 1;
+    while (level->At(level->Count() - 1).text == kMoreCaption) {
+        level = level->SubMenu(level->Count() - 1);
+        ++depth;
+    }
+    EXPECT_EQ(depth, 28);
+    EXPECT_EQ(EntryIdsThroughMore(*presenter.shown.back().SubMenu(2)), Ids(kDesktopIdBase, 1000));
 }
 
 TEST_F(PopupTooWideTest, WideCaptionsLeaveFewerColumns) {

@@ -157,8 +157,8 @@ public:
         previous_ = SelectObject(context_, font_);
         TEXTMETRICW metrics{};
         GetTextMetricsW(context_, &metrics);
-        const int check = std::max(GetSystemMetrics(SM_CXMENUCHECK), metrics.tmHeight);
-        rowHeight_ = std::max(GetSystemMetrics(SM_CYMENUCHECK), metrics.tmHeight) + 4;
+        const int check = std::max<int>(GetSystemMetrics(SM_CXMENUCHECK), metrics.tmHeight);
+        rowHeight_ = std::max<int>(GetSystemMetrics(SM_CYMENUCHECK), metrics.tmHeight) + 4;
         // Room for a check mark before the text and a submenu arrow after
         // it, the gap before the text and the column's divider.
         margins_ = 2 * check + 4 * metrics.tmAveCharWidth + 8;
