@@ -1,6 +1,6 @@
 // Timing harness under Wine: the popup's kept system menu with n entries
-// per list, in the program's own shape (column break after 25 rows, the
-// "DeskTop" submenu): building it, bringing it up to date after every
+// per list, in the program's own shape (laid out for the screen, the
+// "DeskTop" submenu): laying it out and building it, bringing it up to date after every
 // caption changed, and showing it (Track until the menu loop first waits,
 // then Escape). For comparison, menus made straight through the API: one
 // column of text rows, and owner-drawn rows whose sizes the owner answers
@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "menus/ColumnBreaks.h"
 #include "menus/MenuIds.h"
 #include "menus/MenuLevel.h"
+#include "menus/PopupLayout.h"
 #include "platform/win32/Win32Popup.h"
 
 namespace {
@@ -67,7 +67,8 @@ HWND MakeOwner() {
                          windowClass.hInstance, nullptr);
 }
 
-// The popup as the program builds it, with `stem` in every entry's name.
+// The popup as the program builds it, with `stem` in every entry's name,
+// before it is laid out for the screen.
 kelvo::MenuLevel Popup(int entries, const std::string& stem) {
     using namespace kelvo;
     MenuLevel tree;
@@ -79,7 +80,6 @@ kelvo::MenuLevel Popup(int entries, const std::string& stem) {
     for (int k = 1; k <= entries; ++k) desktop.InsertCommand(k, kDesktopIdBase + k, stem + "-" + std::to_string(k) + ".txt");
     tree.InsertCommand(tree.Count(), kPropertiesId, "Properties");
     tree.InsertCommand(tree.Count(), kExitId, "Exit");
-    PlaceColumnBreaks(tree);
     return tree;
 }
 
@@ -113,8 +113,12 @@ double ShowPlain(HWND owner, int rows, UINT flags) {
 
 void MeasureSize(HWND owner, int entries) {
     kelvo::Win32Popup popup(owner);
-    const double build = MillisecondsOf([&] { popup.Prepare(Popup(entries, "Note")); });
-    const double update = MillisecondsOf([&] { popup.Prepare(Popup(entries, "Memo")); });
+    const auto prepare = [&popup](const kelvo::MenuLevel& tree) {
+        popup.Prepare(kelvo::LayOutPopup(tree, popup.Room(),
+                                         [&popup](const kelvo::MenuItem& row) { return popup.RowWidth(row); }));
+    };
+    const double build = MillisecondsOf([&] { prepare(Popup(entries, "Note")); });
+    const double update = MillisecondsOf([&] { prepare(Popup(entries, "Memo")); });
     const double show = MedianShowing([&] { popup.Track(); });
     const double column = ShowPlain(owner, entries, MF_STRING);
     const double ownerDrawn = ShowPlain(owner, entries, MF_OWNERDRAW);

@@ -53,15 +53,4 @@ int MenuLevel::PositionOf(int id) const {
     return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
 }
 
-bool MenuLevel::RemoveById(int id) {
-    if (int pos = PositionOf(id); pos >= 0) {
-        items_.erase(items_.begin() + pos);
-        ++revision_;
-        return true;
-    }
-    return std::any_of(items_.begin(), items_.end(), [id](MenuItem& item) {
-        return item.submenu && item.submenu->RemoveById(id);
-    });
-}
-
 }  // namespace kelvo

@@ -31,8 +31,6 @@ public:
     // A separator that starts a new column at `pos`.
     void InsertColumnBreak(int pos, int id);
     MenuLevel& InsertSubmenu(int pos, const std::string& text);
-    // Removes the first row with `id` found in this level or its submenus.
-    bool RemoveById(int id);
     // Removes `count` rows from `pos` on.
     void RemoveRange(int pos, int count);
     // Position of the row with `id` in this level, or -1.

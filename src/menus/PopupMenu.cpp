@@ -4,7 +4,6 @@
 #include <string>
 #include <unordered_set>
 
-#include "menus/ColumnBreaks.h"
 #include "menus/MenuIds.h"
 #include "store/ChoiceReader.h"
 #include "store/Choices.h"
@@ -69,8 +68,6 @@ void CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState&
 
 void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
                       DesktopState& state) {
-    // Breaks first, so that the built entries stand in one unbroken range.
-    RemoveColumnBreaks(menu.tree);
     menu.tree.RemoveRange(1, static_cast<int>(menu.custom.size()));
     menu.custom.clear();
     DesktopSubmenu(menu.tree).RemoveRange(1, static_cast<int>(menu.desktop.size()));

@@ -24,8 +24,10 @@ struct PopupMenu {
     MenuLevel tree;
     std::vector<ListEntry> custom;
     std::vector<ListEntry> desktop;
-    // The revision of the menu as last handed to the presenter.
+    // The revision of the menu as last handed to the presenter, and the
+    // room it was laid out for.
     std::optional<unsigned> preparedRevision;
+    PopupRoom preparedRoom;
 };
 
 // The "DeskTop" submenu of the popup.

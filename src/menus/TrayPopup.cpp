@@ -1,6 +1,6 @@
 #include "menus/TrayPopup.h"
 
-#include "menus/ColumnBreaks.h"
+#include "menus/PopupLayout.h"
 
 namespace kelvo {
 namespace {
@@ -10,19 +10,32 @@ unsigned Revision(PopupMenu& menu) {
     return menu.tree.Revision() + DesktopSubmenu(menu.tree).Revision();
 }
 
+// What of a room the layout depends on: a taller screen than a column
+// needs lays the popup out alike.
+PopupRoom LaidOutRoom(const PopupRoom& room) {
+    return PopupRoom{RowsPerColumn(room), room.width, room.dpi};
+}
+
+void PrepareFor(PopupMenu& menu, PopupPresenter& presenter, const PopupRoom& room) {
+    presenter.Prepare(LayOutPopup(menu.tree, room, [&presenter](const MenuItem& row) {
+        return presenter.RowWidth(row);
+    }));
+    menu.preparedRevision = Revision(menu);
+    menu.preparedRoom = LaidOutRoom(room);
+}
+
 }  // namespace
 
 void PreparePopup(PopupMenu& menu, PopupPresenter& presenter) {
-    // Breaks of an earlier preparation go first, so each level gets only one.
-    RemoveColumnBreaks(menu.tree);
-    PlaceColumnBreaks(menu.tree);
-    presenter.Prepare(menu.tree);
-    menu.preparedRevision = Revision(menu);
+    PrepareFor(menu, presenter, presenter.Room());
 }
 
 int ShowTrayPopup(PopupMenu& menu, const Window& settingsWindow, PopupPresenter& presenter) {
     if (settingsWindow.IsVisible()) return 0;
-    if (menu.preparedRevision != Revision(menu)) PreparePopup(menu, presenter);
+    const PopupRoom room = presenter.Room();
+    if (menu.preparedRevision != Revision(menu) || menu.preparedRoom != LaidOutRoom(room)) {
+        PrepareFor(menu, presenter, room);
+    }
     return presenter.Track();
 }
 

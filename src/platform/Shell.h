@@ -3,6 +3,7 @@
 namespace kelvo {
 
 class MenuLevel;
+struct MenuItem;
 
 // The taskbar and its notification area.
 class Taskbar {
@@ -15,11 +16,27 @@ public:
     virtual void RemoveIcon() = 0;
 };
 
+// The room a popup has on the monitor where it opens.
+struct PopupRoom {
+    // Rows of text that fit one above the other, below a column break.
+    int rowsHigh = 0;
+    // Pixels that columns may take side by side.
+    int width = 0;
+    // Dots per inch there: the text takes another width at another scale.
+    int dpi = 0;
+
+    bool operator==(const PopupRoom&) const = default;
+};
+
 // Shows a popup menu at the pointer. The menu is handed over when it
 // changes and kept, so a showing costs no more than the showing itself.
 class PopupPresenter {
 public:
     virtual ~PopupPresenter() = default;
+    // The room where the popup would open now.
+    virtual PopupRoom Room() = 0;
+    // Pixels across that `row` needs in a column, in the room last asked for.
+    virtual int RowWidth(const MenuItem& row) = 0;
     // Makes `menu`, as it is now, the menu that Track shows.
     virtual void Prepare(const MenuLevel& menu) = 0;
     // Shows the prepared menu; returns the chosen command id, or 0 when the

@@ -227,6 +227,25 @@ HWND VisiblePopupOf(DWORD pid) {
     return nullptr;
 }
 
+std::vector<HWND> VisiblePopupsOf(DWORD pid) {
+    std::vector<HWND> shown;
+    for (HWND popup : WindowsOfClass(L"#32768", pid)) {
+        if (IsWindowVisible(popup)) shown.push_back(popup);
+    }
+    return shown;
+}
+
+bool InsideItsMonitor(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    const RECT& screen = info.rcMonitor;
+    return rect.left >= screen.left && rect.top >= screen.top && rect.right <= screen.right &&
+           rect.bottom <= screen.bottom;
+}
+
 bool AnyWindowVisible(DWORD pid) {
     VisibleSearch search{pid};
     EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));

@@ -54,6 +54,11 @@ std::vector<HWND> WindowsOfClass(const wchar_t* className, DWORD pid = 0);
 std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className);
 // The popup menu window shown by process `pid`, or nullptr.
 HWND VisiblePopupOf(DWORD pid);
+// Every popup menu window shown by process `pid`: the popup and each
+// submenu open in it.
+std::vector<HWND> VisiblePopupsOf(DWORD pid);
+// True when `window` lies wholly inside the monitor it is shown on.
+bool InsideItsMonitor(HWND window);
 bool AnyWindowVisible(DWORD pid);
 std::wstring WindowText(HWND window);
 // The text a control of another process holds now (GetWindowText gives only

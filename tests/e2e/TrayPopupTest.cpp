@@ -90,6 +90,69 @@ TEST_F(TrayPopupTest, LongListContinuesInASecondColumn) {
     EXPECT_EQ(OpenWithKeys({VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}), folder.Path() + L"Entry 25.txt");
 }
 
+// A desktop list of `count` entries, files of the fixture folder.
+std::vector<std::wstring> ManyDesktopEntries(FixtureFolder& folder, int count) {
+    std::vector<std::wstring> choices;
+    for (int k = 1; k <= count; ++k) {
+        const std::wstring name = L"Desktop entry " + std::to_wstring(k) + L".txt";
+        folder.AddFile(name);
+        choices.push_back(folder.ChoiceFor(name));
+    }
+    return choices;
+}
+
+void ExpectEveryPopupInsideTheScreen(DWORD pid) {
+    for (HWND popup : VisiblePopupsOf(pid)) {
+        RECT rect{};
+        GetWindowRect(popup, &rect);
+        EXPECT_TRUE(InsideItsMonitor(popup)) << rect.left << "," << rect.top << " to " << rect.right << ","
+                                             << rect.bottom;
+    }
+}
+
+// "DeskTop" is the third row from the bottom; the first key from no
+// selection selects the last row.
+const std::vector<WORD> kIntoDeskTop = {VK_UP, VK_UP, VK_UP, VK_RIGHT};
+
+TEST_F(TrayPopupTest, NinetyDesktopEntriesShowInColumnsInsideTheScreen) {
+    StoreList(L"Desktop", ManyDesktopEntries(folder, 90));
+    Start();
+    HWND popup = ShowPopup();
+    ASSERT_NE(popup, nullptr);
+    PressKeys(popup, kIntoDeskTop);
+    ASSERT_TRUE(WaitUntil([&] { return VisiblePopupsOf(kelvo->Id()).size() == 2; }));
+    ExpectEveryPopupInsideTheScreen(kelvo->Id());
+    // Up from the first entry wraps round to the last.
+    const std::size_t before = OpenedPaths().size();
+    PressKeys(popup, {VK_UP, VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return OpenedPaths().size() > before; }));
+    EXPECT_EQ(OpenedPaths().back(), folder.Path() + L"Desktop entry 90.txt");
+}
+
+TEST_F(TrayPopupTest, LastOfTwoThousandEntriesIsChosenThroughTheMoreLevels) {
+    StoreList(L"Desktop", ManyDesktopEntries(folder, 2000));
+    Start();
+    const std::size_t before = OpenedPaths().size();
+    HWND popup = ShowPopup();
+    ASSERT_NE(popup, nullptr);
+    PressKeys(popup, kIntoDeskTop);
+    ASSERT_TRUE(WaitUntil([&] { return VisiblePopupsOf(kelvo->Id()).size() == 2; }));
+    // The last row of each level is "More" until the level holding the last
+    // entry: Enter opens the next level there, and the entry here.
+    std::size_t levels = 2;
+    while (OpenedPaths().size() == before) {
+        ExpectEveryPopupInsideTheScreen(kelvo->Id());
+        PressKeys(popup, {VK_UP, VK_RETURN});
+        ASSERT_TRUE(WaitUntil([&] {
+            return OpenedPaths().size() > before || VisiblePopupsOf(kelvo->Id()).size() > levels;
+        }));
+        if (OpenedPaths().size() == before) ++levels;
+        ASSERT_LT(levels, 40u);
+    }
+    EXPECT_GT(levels, 2u) << "2,000 entries need more than one level";
+    EXPECT_EQ(OpenedPaths().back(), folder.Path() + L"Desktop entry 2000.txt");
+}
+
 TEST_F(TrayPopupTest, PropertiesShowsTheSettingsWindowWithBothLists) {
     Start();
     HWND popup = ShowPopup();

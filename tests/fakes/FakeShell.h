@@ -36,11 +36,17 @@ public:
 };
 
 // Keeps a copy of every menu shown and answers with the scripted choices, in
-// order; dismisses the menu (0) once they run out.
+// order; dismisses the menu (0) once they run out. Its room is as tall and
+// wide as a test sets, every row `rowWidth` pixels wide.
 class FakePopupPresenter : public PopupPresenter {
 public:
+    PopupRoom Room() override { return room; }
+    int RowWidth(const MenuItem&) override { return rowWidth; }
     void Prepare(const MenuLevel& menu) override;
     int Track() override;
+
+    PopupRoom room{50, 100000, 96};
+    int rowWidth = 100;
 
     std::deque<int> choices;
     MenuLevel prepared;

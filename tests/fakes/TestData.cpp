@@ -1,5 +1,7 @@
 #include "fakes/TestData.h"
 
+#include "menus/MenuIds.h"
+#include "menus/PopupLayout.h"
 #include "store/ChoiceReader.h"
 
 namespace kelvo {
@@ -39,6 +41,32 @@ std::vector<std::string> MenuRows(const MenuLevel& menu) {
         }
     }
     return rows;
+}
+
+std::vector<int> ColumnHeights(const MenuLevel& level) {
+    std::vector<int> heights{0};
+    for (int pos = 0; pos < level.Count(); ++pos) {
+        if (level.At(pos).kind == MenuItemKind::ColumnBreak) {
+            heights.push_back(0);
+        } else {
+            ++heights.back();
+        }
+    }
+    return heights;
+}
+
+std::vector<int> EntryIdsThroughMore(const MenuLevel& level) {
+    std::vector<int> ids;
+    for (const MenuLevel* shown = &level; shown != nullptr;) {
+        const MenuLevel* more = nullptr;
+        for (int pos = 0; pos < shown->Count(); ++pos) {
+            const MenuItem& row = shown->At(pos);
+            if (row.kind == MenuItemKind::Command && row.id > kCustomIdBase) ids.push_back(row.id);
+            if (row.kind == MenuItemKind::Submenu && row.text == kMoreCaption) more = row.submenu.get();
+        }
+        shown = more;
+    }
+    return ids;
 }
 
 }  // namespace kelvo

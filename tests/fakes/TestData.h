@@ -32,4 +32,11 @@ std::vector<ListEntry> NumberedEntries(int n, const std::string& prefix, const s
 // break, "Name>" a submenu, otherwise the caption.
 std::vector<std::string> MenuRows(const MenuLevel& menu);
 
+// The number of rows of each column of `level`, left to right.
+std::vector<int> ColumnHeights(const MenuLevel& level);
+
+// The id of every built entry of `level` in the order shown, going down
+// into each "More" submenu where it stands (not into "DeskTop").
+std::vector<int> EntryIdsThroughMore(const MenuLevel& level);
+
 }  // namespace kelvo

@@ -34,12 +34,11 @@ TEST_F(LargeListTest, ReadsBuildsOpensAndWritesEveryEntry) {
     ASSERT_TRUE(app.StartUp());
     EXPECT_EQ(app.State().customCount, kEntries);
     EXPECT_EQ(app.State().desktopCount, kEntries);
-    // Prepared for showing: each long level has its column break.
-    EXPECT_EQ(app.Popup().Count(), kEntries + 6);
-    EXPECT_EQ(app.Popup().At(kEntries + 1).id, kCustomIdBase + kEntries);
-    const MenuLevel* desk = app.Popup().SubMenu(kEntries + 3);
+    EXPECT_EQ(app.Popup().Count(), kEntries + 5);
+    EXPECT_EQ(app.Popup().At(kEntries).id, kCustomIdBase + kEntries);
+    const MenuLevel* desk = app.Popup().SubMenu(kEntries + 2);
     ASSERT_NE(desk, nullptr);
-    EXPECT_EQ(desk->Count(), kEntries + 2);
+    EXPECT_EQ(desk->Count(), kEntries + 1);
     EXPECT_EQ(desktop.listView1.Count(), 0) << "filled by Properties, not at start-up";
     app.OnMenuCommand(kPropertiesId);
     EXPECT_EQ(desktop.listView1.Count(), kEntries);
@@ -58,20 +57,26 @@ TEST_F(LargeListTest, ReadsBuildsOpensAndWritesEveryEntry) {
 
     app.OnSettingsCommand(SettingsCommand::OK);
     EXPECT_EQ(app.State().customCount, kEntries - 1);
-    EXPECT_EQ(app.Popup().Count(), kEntries + 5);
+    EXPECT_EQ(app.Popup().Count(), kEntries + 4);
 }
 
-TEST_F(LargeListTest, ShowingBreaksBothLongLevelsOnce) {
+TEST_F(LargeListTest, ShownLevelsHoldWhatTheScreenHoldsAndReachEveryEntry) {
+    desktop.popup.room = PopupRoom{40, 1200, 96};
+    desktop.popup.rowWidth = 150;  // 8 columns of 25 rows a level
     Application app(desktop.parts);
     ASSERT_TRUE(app.StartUp());
     app.OnTrayMessage(kRightButtonUp);
     app.OnTrayMessage(kRightButtonUp);
-    const MenuLevel& shown = desktop.popup.shown.back();
-    EXPECT_EQ(shown.Count(), kEntries + 6);
-    EXPECT_EQ(shown.PositionOf(kColumnBreakId), kColumnRows);
-    const MenuLevel* desk = shown.SubMenu(kEntries + 3);
-    ASSERT_NE(desk, nullptr);
-    EXPECT_EQ(desk->Count(), kEntries + 2);
+    EXPECT_EQ(desktop.popup.preparations, 1);
+    MenuLevel& shown = desktop.popup.shown.back();
+    EXPECT_EQ(ColumnHeights(shown), std::vector<int>(8, 25));
+    EXPECT_EQ(ColumnHeights(DesktopSubmenu(shown)), std::vector<int>(8, 25));
+    for (auto [level, base] : {std::pair<const MenuLevel*, int>{&shown, kCustomIdBase},
+                               std::pair<const MenuLevel*, int>{&DesktopSubmenu(shown), kDesktopIdBase}}) {
+        const std::vector<int> ids = EntryIdsThroughMore(*level);
+        ASSERT_EQ(ids.size(), static_cast<std::size_t>(kEntries));
+        for (int k = 1; k <= kEntries; ++k) ASSERT_EQ(ids[static_cast<std::size_t>(k - 1)], base + k);
+    }
 }
 
 }  // namespace

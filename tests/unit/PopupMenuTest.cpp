@@ -7,8 +7,8 @@
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeShell.h"
 #include "fakes/TestData.h"
-#include "menus/ColumnBreaks.h"
 #include "menus/MenuIds.h"
+#include "menus/PopupLayout.h"
 #include "menus/PopupMenu.h"
 #include "menus/TrayPopup.h"
 #include "store/Choices.h"
@@ -143,14 +143,163 @@ TEST_F(PopupMenuTest, LongSubmenuIsBrokenToo) {
     EXPECT_EQ(presenter.shown.back().PositionOf(kColumnBreakId), -1);
 }
 
-TEST_F(PopupMenuTest, VeryLongLevelGetsOneBreakOnly) {
-    BuildWith(60, 60);
+// The column breaks of `level` are the program's break items.
+void ExpectBreakItems(const MenuLevel& level) {
+    for (int pos = 0; pos < level.Count(); ++pos) {
+        if (level.At(pos).kind != MenuItemKind::ColumnBreak) continue;
+        EXPECT_EQ(level.At(pos).id, kColumnBreakId);
+        EXPECT_EQ(level.At(pos).text, "");
+    }
+}
+
+TEST_F(PopupMenuTest, EveryColumnHoldsAtMostTwentyFiveRowsOrWhatTheScreenHolds) {
+    struct Case {
+        const char* what;
+        int customEntries, desktopEntries, rowsHigh;
+        bool topLevel;
+        std::vector<int> columns;
+    };
+    const std::vector<int> forty(40, 25);
+    const Case cases[] = {
+        {"25 rows", 0, 24, 50, false, {25}},
+        {"26 rows", 0, 25, 50, false, {25, 1}},
+        {"50 rows", 0, 49, 50, false, {25, 25}},
+        {"51 rows", 0, 50, 50, false, {25, 25, 1}},
+        {"90 rows", 0, 89, 50, false, {25, 25, 25, 15}},
+        {"1,000 rows", 0, 999, 50, false, forty},
+        {"top level counts its fixed rows", 46, 0, 50, true, {25, 25, 1}},
+        {"a screen of 10 rows", 0, 25, 10, false, {10, 10, 6}},
+        {"a screen of 10 rows, top level", 3, 0, 10, true, {8}},
+        {"a screen too short for two rows", 0, 2, 1, false, {2, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        menu = PopupMenu();
+        store = FakeSettingsStore();
+        presenter.room.rowsHigh = c.rowsHigh;
+        BuildWith(c.customEntries, c.desktopEntries);
+        Show();
+        MenuLevel& top = presenter.shown.back();
+        const MenuLevel& level = c.topLevel ? top : DesktopSubmenu(top);
+        EXPECT_EQ(ColumnHeights(level), c.columns);
+        ExpectBreakItems(level);
+    }
+}
+
+// Each level down the "More" submenus fits a room of `rows` rows by
+// `columns` columns.
+void ExpectLevelsFit(const MenuLevel& level, int rows, int columns) {
+    for (const MenuLevel* shown = &level; shown != nullptr;) {
+        const std::vector<int> heights = ColumnHeights(*shown);
+        EXPECT_LE(static_cast<int>(heights.size()), columns);
+        for (int height : heights) EXPECT_LE(height, rows);
+        const int last = shown->Count() - 1;
+        shown = shown->At(last).text == kMoreCaption ? shown->SubMenu(last) : nullptr;
+    }
+}
+
+std::vector<int> Ids(int base, int count) {
+    std::vector<int> ids;
+    for (int k = 1; k <= count; ++k) ids.push_back(base + k);
+    return ids;
+}
+
+// A room of 5 rows by 3 columns of 100 pixels: 15 rows a level.
+class PopupTooWideTest : public PopupMenuTest {
+protected:
+    void SetUp() override {
+        presenter.room = PopupRoom{5, 350, 96};
+        presenter.rowWidth = 100;
+    }
+};
+
+TEST_F(PopupTooWideTest, DesktopEntriesGoLevelByLevelIntoMore) {
+    BuildWith(0, 40);
     Show();
-    const MenuLevel& shown = presenter.shown.back();
-    int breaks = 0;
-    for (int pos = 0; pos < shown.Count(); ++pos) breaks += shown.At(pos).kind == MenuItemKind::ColumnBreak;
-    EXPECT_EQ(breaks, 1);
-    EXPECT_EQ(shown.Count(), 66);
+    const MenuLevel& desk = *presenter.shown.back().SubMenu(2);
+    // The separator and entries 1 to 13, "More" as the 15th row.
+    EXPECT_EQ(MenuRows(desk), (Rows{"-", "d1.txt", "d2.txt", "d3.txt", "d4.txt", "||", "d5.txt", "d6.txt",
+                                    "d7.txt", "d8.txt", "d9.txt", "||", "d10.txt", "d11.txt", "d12.txt",
+                                    "d13.txt", "More>"}));
+    const MenuLevel& more = *desk.SubMenu(desk.Count() - 1);
+    EXPECT_EQ(more.At(0).id, kDesktopIdBase + 14);
+    EXPECT_EQ(MenuRows(*more.SubMenu(more.Count() - 1)).front(), "d28.txt");
+    ExpectLevelsFit(desk, 5, 3);
+    EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 40)) << "each entry exactly once, in stored order";
+}
+
+TEST_F(PopupTooWideTest, CustomEntriesOverflowAndTheFixedRowsStay) {
+    BuildWith(40, 3);
+    Show();
+    const MenuLevel& top = presenter.shown.back();
+    EXPECT_EQ(MenuRows(top), (Rows{"-", "c1.txt", "c2.txt", "c3.txt", "c4.txt", "||", "c5.txt", "c6.txt",
+                                   "c7.txt", "c8.txt", "c9.txt", "||", "More>", "-", "DeskTop>", "Properties",
+                                   "Exit"}));
+    EXPECT_EQ(top.At(top.Count() - 2).id, kPropertiesId);
+    EXPECT_EQ(top.At(top.Count() - 1).id, kExitId);
+    EXPECT_EQ(MenuRows(*top.SubMenu(top.Count() - 3)), (Rows{"-", "d1.txt", "d2.txt", "d3.txt"}));
+    const MenuLevel& more = *top.SubMenu(top.Count() - 5);
+    EXPECT_EQ(more.At(0).id, kCustomIdBase + 10);
+    EXPECT_EQ(MenuRows(more).back(), "More>") << "the custom entries go on level by level";
+    EXPECT_EQ(EntryIdsThroughMore(top), Ids(kCustomIdBase, 40));
+}
+
+TEST_F(PopupTooWideTest, ChosenEntryDeepInMoreOpensItsOwnEntry) {
+    BuildWith(0, 300);
+    presenter.choices = {kDesktopIdBase + 300};
+    EXPECT_EQ(Show(), kDesktopIdBase + 300);
+    const MenuLevel& desk = *presenter.shown.back().SubMenu(2);
+    ExpectLevelsFit(desk, 5, 3);
+    EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 300));
+}
+
+TEST_F(PopupTooWideTest, NoLevelNestsDeeperThanTheMenuManagerTakes) {
+    BuildWith(0, 1000);  // 14 entries a level: far more levels than that
+    Show();
+    const MenuLevel* level = presenter.shown.back().SubMenu(2);
+    int depth = 1;
+    while (level->At(level->Count() - 1).text == kMoreCaption) {
+        level = level->SubMenu(level->Count() - 1);
+        ++depth;
+    }
+    EXPECT_EQ(depth, 28);
+    EXPECT_EQ(EntryIdsThroughMore(*presenter.shown.back().SubMenu(2)), Ids(kDesktopIdBase, 1000));
+}
+
+TEST_F(PopupTooWideTest, WideCaptionsLeaveFewerColumns) {
+    presenter.rowWidth = 200;  // one column of 5 rows fits
+    BuildWith(0, 12);
+    Show();
+    const MenuLevel& desk = *presenter.shown.back().SubMenu(2);
+    ExpectLevelsFit(desk, 5, 1);
+    EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 12));
+}
+
+TEST_F(PopupMenuTest, KeptMenuIsPreparedAgainOnlyWhenItsColumnsChange) {
+    BuildWith(30, 60);
+    struct Step {
+        const char* what;
+        PopupRoom room;
+        int preparations;
+    };
+    const Step steps[] = {
+        {"first showing", {50, 2000, 96}, 1},
+        {"the same room", {50, 2000, 96}, 1},
+        {"a taller screen: still 25 rows a column", {80, 2000, 96}, 1},
+        {"a screen of 20 rows", {20, 2000, 96}, 2},
+        {"back to 25 rows", {30, 2000, 96}, 3},
+        {"a narrower screen", {30, 900, 96}, 4},
+        {"another scale", {30, 900, 144}, 5},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        presenter.room = step.room;
+        Show();
+        EXPECT_EQ(presenter.preparations, step.preparations);
+        const MenuLevel& desk = DesktopSubmenu(presenter.shown.back());
+        ExpectLevelsFit(desk, RowsPerColumn(step.room), 100);
+        EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 60));
+    }
 }
 
 TEST_F(PopupMenuTest, RepeatedShowingsKeepOneBreakPerBrokenLevel) {

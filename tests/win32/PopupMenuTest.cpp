@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "menus/ColumnBreaks.h"
 #include "menus/MenuIds.h"
 #include "menus/MenuLevel.h"
+#include "menus/PopupLayout.h"
 #include "platform/win32/Win32Popup.h"
 
 namespace kelvo {
@@ -127,9 +128,10 @@ std::wstring Dump(HMENU menu) {
     return dump;
 }
 
-// The popup's shape with its column breaks: custom entries, a separator,
-// the "DeskTop" submenu, Properties and Exit.
-MenuLevel PopupWith(const std::vector<std::string>& custom, const std::vector<std::string>& desktop) {
+// The popup's shape laid out for `room`, every row 100 pixels wide: custom
+// entries, a separator, the "DeskTop" submenu, Properties and Exit.
+MenuLevel PopupWith(const std::vector<std::string>& custom, const std::vector<std::string>& desktop,
+                    const PopupRoom& room = PopupRoom{40, 5000, 96}) {
     MenuLevel level;
     level.InsertSeparator(0);
     for (std::size_t k = 1; k <= custom.size(); ++k) {
@@ -143,8 +145,7 @@ MenuLevel PopupWith(const std::vector<std::string>& custom, const std::vector<st
     }
     level.InsertCommand(level.Count(), kPropertiesId, "Properties");
     level.InsertCommand(level.Count(), kExitId, "Exit");
-    PlaceColumnBreaks(level);
-    return level;
+    return LayOutPopup(level, room, [](const MenuItem&) { return 100; });
 }
 
 std::vector<std::string> Names(const std::string& stem, int count) {
@@ -180,6 +181,41 @@ TEST(PopupPreparedAgain, HoldsWhatAFreshMenuHolds) {
         EXPECT_EQ(Dump(popup.Menu()), Dump(fresh));
         EXPECT_EQ(popup.Menu(), kept) << "the system menu is kept, not rebuilt";
         DestroyMenu(fresh);
+    }
+}
+
+// The command ids of `menu` and its submenus, depth first.
+void CollectIds(HMENU menu, std::vector<UINT>& ids) {
+    for (const RenderedRow& row : RowsOf(menu)) {
+        if (row.submenu != nullptr) {
+            CollectIds(row.submenu, ids);
+        } else if (row.id > static_cast<UINT>(kCustomIdBase)) {
+            ids.push_back(row.id);
+        }
+    }
+}
+
+// Another monitor or scale gives columns of another height, or fewer of
+// them, and the kept menu is prepared again: no row may be lost or doubled.
+TEST(PopupPreparedAgain, ForAnotherRoomKeepsEveryRow) {
+    const PopupRoom rooms[] = {{40, 5000, 96}, {10, 5000, 96}, {10, 350, 96}, {25, 700, 144}, {3, 250, 96}, {2, 100, 96}};
+    const std::vector<std::string> custom = Names("c", 60);
+    const std::vector<std::string> desktop = Names("d", 300);
+    std::vector<UINT> expected;
+    for (int k = 1; k <= 60; ++k) expected.push_back(static_cast<UINT>(kCustomIdBase + k));
+    for (int k = 1; k <= 300; ++k) expected.push_back(static_cast<UINT>(kDesktopIdBase + k));
+    Win32Popup popup(nullptr);
+    for (const PopupRoom& room : rooms) {
+        SCOPED_TRACE(std::to_string(room.rowsHigh) + " rows, " + std::to_string(room.width) + " pixels");
+        const MenuLevel laidOut = PopupWith(custom, desktop, room);
+        popup.Prepare(laidOut);
+        HMENU fresh = RenderMenu(laidOut);
+        EXPECT_EQ(Dump(popup.Menu()), Dump(fresh));
+        DestroyMenu(fresh);
+        std::vector<UINT> ids;
+        CollectIds(popup.Menu(), ids);
+        std::sort(ids.begin(), ids.end());
+        EXPECT_EQ(ids, expected);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "menus/MenuLevel.h"
+#include "platform/win32/Twips.h"
 #include "platform/win32/Utf8.h"
 
 namespace kelvo {
@@ -147,10 +148,103 @@ HMENU RenderMenu(const MenuLevel& level) {
     return shown->handle;
 }
 
+// The size of the menu manager's rows at one scale, from its menu font.
+// Margins are counted generously: a column a little narrower than counted
+// costs nothing, one wider than counted would run off the screen.
+class RowMeter {
+public:
+    explicit RowMeter(int dpi) : dpi_(dpi), context_(CreateCompatibleDC(nullptr)), font_(MenuFont(dpi)) {
+        previous_ = SelectObject(context_, font_);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(context_, &metrics);
+        const int check = std::max<int>(GetSystemMetrics(SM_CXMENUCHECK), metrics.tmHeight);
+        rowHeight_ = std::max<int>(GetSystemMetrics(SM_CYMENUCHECK), metrics.tmHeight) + 4;
+        // Room for a check mark before the text and a submenu arrow after
+        // it, the gap before the text and the column's divider.
+        margins_ = 2 * check + 4 * metrics.tmAveCharWidth + 8;
+    }
+    ~RowMeter() {
+        SelectObject(context_, previous_);
+        DeleteObject(font_);
+        DeleteDC(context_);
+    }
+    RowMeter(const RowMeter&) = delete;
+    RowMeter& operator=(const RowMeter&) = delete;
+
+    int Dpi() const { return dpi_; }
+    int RowHeight() const { return rowHeight_; }
+    int Width(const MenuItem& row) const {
+        if (row.kind != MenuItemKind::Command && row.kind != MenuItemKind::Submenu) return margins_;
+        const std::wstring text = Widen(row.text);
+        SIZE size{};
+        GetTextExtentPoint32W(context_, text.c_str(), static_cast<int>(text.size()), &size);
+        return size.cx + margins_;
+    }
+
+private:
+    static HFONT MenuFont(int dpi) {
+        using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+        static const auto forDpi = reinterpret_cast<ForDpiFn>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        if (forDpi == nullptr || !forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
+            SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        }
+        return CreateFontIndirectW(&metrics.lfMenuFont);
+    }
+
+    int dpi_;
+    HDC context_;
+    HFONT font_;
+    HGDIOBJ previous_ = nullptr;
+    int rowHeight_ = 0;
+    int margins_ = 0;
+};
+
+namespace {
+
+// Dots per inch of `monitor`, or of the screen where the system cannot say.
+int MonitorDpi(HMONITOR monitor) {
+    using DpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static HMODULE shcore = LoadLibraryW(L"shcore.dll");
+    static const auto dpiForMonitor = shcore == nullptr ? nullptr : reinterpret_cast<DpiForMonitorFn>(
+        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    if (dpiForMonitor != nullptr && SUCCEEDED(dpiForMonitor(monitor, 0, &dpiX, &dpiY)) && dpiY > 0) {
+        return static_cast<int>(dpiY);
+    }
+    return WindowDpi(nullptr);
+}
+
+}  // namespace
+
 Win32Popup::Win32Popup(HWND owner) : owner_(owner) {}
 
 Win32Popup::~Win32Popup() {
     if (shown_) DestroyMenu(shown_->handle);
+}
+
+PopupRoom Win32Popup::Room() {
+    POINT at{};
+    GetCursorPos(&at);
+    HMONITOR monitor = MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const int dpi = MonitorDpi(monitor);
+    if (!meter_ || meter_->Dpi() != dpi) meter_ = std::make_unique<RowMeter>(dpi);
+    // The menu window's frame, and the column break above every column
+    // after the first, which is as high as a row at most.
+    const int frame = 4 * GetSystemMetrics(SM_CXEDGE) + 4;
+    const int height = info.rcWork.bottom - info.rcWork.top - frame;
+    return PopupRoom{height / meter_->RowHeight() - 1, info.rcWork.right - info.rcWork.left - frame, dpi};
+}
+
+int Win32Popup::RowWidth(const MenuItem& row) {
+    if (!meter_) Room();
+    return meter_->Width(row);
 }
 
 void Win32Popup::Prepare(const MenuLevel& menu) {

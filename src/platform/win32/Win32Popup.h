@@ -17,6 +17,7 @@ HMENU RenderMenu(const MenuLevel& level);
 std::wstring LiteralCaption(const std::string& text);
 
 struct ShownLevel;
+class RowMeter;
 
 // Shows popup menus at the pointer on behalf of `owner`. The system menu is
 // built at the first preparation and kept for every showing; later
@@ -28,6 +29,9 @@ public:
     Win32Popup(const Win32Popup&) = delete;
     Win32Popup& operator=(const Win32Popup&) = delete;
 
+    // The work area of the monitor under the pointer, where the popup opens.
+    PopupRoom Room() override;
+    int RowWidth(const MenuItem& row) override;
     void Prepare(const MenuLevel& menu) override;
     int Track() override;
     // The kept system menu, or nullptr before the first preparation.
@@ -36,6 +40,7 @@ public:
 private:
     HWND owner_;
     std::unique_ptr<ShownLevel> shown_;
+    std::unique_ptr<RowMeter> meter_;
 };
 
 }  // namespace kelvo
