@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# KelvoTop.exe against a bare tray program under Wine, in turns, at 0, 1,000
+# KelvoTop.exe against a bare tray program under Wine, in turns, at 0, 100, 1,000
 # and 10,000 stored entries per list: popup, start-up, memory, Properties,
 # Load DeskTop and OK. Runs in a throw-away prefix with a Wine desktop; the
 # fixture files are made once, in build/<build>/bench-fixture, and kept.
 # <build> is i686, or x86-64 where the host runs no 32-bit programs or
 # KELVO_WINE_ARCH=x86-64 asks for it.
-# Usage: bench/compare.sh [<entries per list>:<runs>...]  (default 0:7 1000:7 10000:7)
+# Usage: bench/compare.sh [<entries per list>:<runs>...]  (default 0:7 100:7 1000:7 10000:7)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ $# -gt 0 ] || set -- 0:7 1000:7 10000:7
+[ $# -gt 0 ] || set -- 0:7 100:7 1000:7 10000:7
 . scripts/wine-arch.sh
 kelvo_choose_wine_build
 build=$PWD/build/$KELVO_WINE_BUILD
