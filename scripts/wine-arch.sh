@@ -18,7 +18,8 @@ kelvo_choose_wine_build() {
     KELVO_WINE_BUILD=i686 KELVO_WINE_LOADER=$loader32
     return 0
   fi
-  echo "This host cannot run 32-bit programs ('$loader32 --version' said: ${answer##*$'\n'}): the 64-bit build runs instead, under 64-bit Wine ($loader64)."
+  answer=${answer##*$'\n'}
+  echo "This host cannot run 32-bit programs ('$loader32 --version' fails: ${answer##*: }): the 64-bit build runs instead, under 64-bit Wine ($loader64)."
   KELVO_WINE_BUILD=x86-64 KELVO_WINE_LOADER=$loader64
   kelvo_check_wine_loader
 }
