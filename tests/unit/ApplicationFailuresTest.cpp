@@ -118,7 +118,15 @@ TEST(ApplicationFailures, StartUpGoesResidentWhateverWriteTheStoreRefuses) {
             program.desktop.store.refuses = Refusing(program.desktop.store.WriteCount() + n, fromThenOn);
             EXPECT_TRUE(program.app.StartUp());
             EXPECT_EQ(program.desktop.taskbar.adds, 1);
-            EXPECT_TRUE(program.desktop.messages.shown.empty()) << program.desktop.messages.shown.front();
+            // Only a save that could not be finished is told, and its
+            // staging section, the one whole copy of that list, stays.
+            const std::vector<std::string>& shown = program.desktop.messages.shown;
+            const bool stagingKept = !program.desktop.store.Keys(StagingSection(kCustomSection)).empty();
+            EXPECT_EQ(shown.size(), stagingKept ? 1u : 0u);
+            if (stagingKept && !shown.empty()) {
+                EXPECT_TRUE(shown.front().starts_with("The last save of your custom list could not be finished: "))
+                    << shown.front();
+            }
             program.ExpectMenuAsStored();
             program.ExpectRunning();
         }
@@ -129,11 +137,14 @@ TEST(ApplicationFailures, StartUpOverAStoreThatCannotBeReadTellsWhyAndGoesReside
     struct Case {
         const char* failing;  // sections whose reads throw
         std::vector<std::string> customEntries;
-        const char* reason;
+        std::string message;
     };
     const Case cases[] = {
-        {"Desktop", {"c1.txt", "c2.txt", "c3.txt"}, "store cannot read Desktop"},
-        {"Custom Desktop", {}, "store cannot read Custom"},
+        {"Desktop", {"c1.txt", "c2.txt", "c3.txt"},
+         "Your desktop list could not be read in full: store cannot read Desktop"},
+        {"Custom Desktop", {},
+         "Your custom list could not be read in full: store cannot read Custom\n"
+         "Your desktop list could not be read in full: store cannot read Desktop"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.failing);
@@ -144,8 +155,7 @@ TEST(ApplicationFailures, StartUpOverAStoreThatCannotBeReadTellsWhyAndGoesReside
         };
         program.desktop.settingsWindow.visible = true;
         program.app.StartUp();
-        EXPECT_EQ(program.desktop.messages.shown,
-                  std::vector<std::string>{kListsNotLoadedMessage + std::string(c.reason)});
+        EXPECT_EQ(program.desktop.messages.shown, std::vector<std::string>{c.message});
         EXPECT_EQ(program.desktop.taskbar.adds, 1);
         EXPECT_FALSE(program.desktop.settingsWindow.visible);
         EXPECT_FALSE(program.desktop.splash.visible);
@@ -197,15 +207,25 @@ TEST(ApplicationFailures, FailedOkTellsWhichListWasNotSavedAndTheMenuShowsWhatIs
     }
 }
 
-TEST(ApplicationFailures, OkOverAStoreThatCannotBeReadLeavesTheIconAnswering) {
+TEST(ApplicationFailures, OkOverAStoreThatCannotBeReadWritesNothingTellsItAndLeavesTheIconAnswering) {
     Session program;
     ASSERT_TRUE(program.app.StartUp());
+    program.EditAndOk();
     program.app.OnMenuCommand(kPropertiesId);
+    program.desktop.listView2.Remove(1);
     program.desktop.store.failsReads = [](const std::string&) { return true; };
-    EXPECT_THROW(program.app.OnSettingsCommand(SettingsCommand::OK), std::runtime_error);
+    const int writes = program.desktop.store.WriteCount();
+    program.app.OnSettingsCommand(SettingsCommand::OK);
+    EXPECT_EQ(program.desktop.store.WriteCount(), writes);
+    EXPECT_EQ(program.desktop.messages.shown,
+              std::vector<std::string>{
+                  "Your custom and desktop lists could not be saved; the menu keeps the entries it had.\n"
+                  "Your custom list could not be read in full: store cannot read Custom\n"
+                  "Your desktop list could not be read in full: store cannot read Desktop"});
     EXPECT_FALSE(program.desktop.waitNotice.visible);
     EXPECT_FALSE(program.desktop.settingsWindow.visible);
     program.desktop.store.failsReads = nullptr;
+    EXPECT_EQ(ReadList(program.desktop.store, kCustomSection).entries, program.customAfter);
     program.desktop.popup.choices = {kExitId};
     program.app.OnTrayMessage(kRightButtonUp);
     EXPECT_TRUE(program.desktop.program.ended);

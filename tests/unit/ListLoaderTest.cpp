@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -144,9 +145,12 @@ TEST_F(ListLoaderTest, MixedListKeepsItsOrderAndAsksEachRootOnce) {
 TEST_F(ListLoaderTest, PointerIsBusyAroundTheWholeFill) {
     Store(kCustomSection, NumberedEntries(2, "c", "Custom"), "");
     Store(kDesktopSection, NumberedEntries(2, "d", "Desk"), "");
-    for (auto fill : {LoadCustomView, LoadDesktopView, RefillListViews}) {
+    const std::function<void()> fills[] = {[&] { LoadCustomView(desktop.parts, state); },
+                                           [&] { LoadDesktopView(desktop.parts, state); },
+                                           [&] { RefillListViews(desktop.parts, state); }};
+    for (const auto& fill : fills) {
         desktop.log.clear();
-        fill(desktop.parts, state);
+        fill();
         ASSERT_GE(desktop.log.size(), 2u);
         EXPECT_EQ(desktop.log.front(), "pointer.Busy");
         EXPECT_EQ(desktop.log.back(), "pointer.Idle");
