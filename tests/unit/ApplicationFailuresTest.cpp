@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Application.h"
@@ -150,7 +152,7 @@ TEST(ApplicationFailures, StartUpOverAStoreThatCannotBeReadTellsWhyAndGoesReside
         SCOPED_TRACE(c.failing);
         Session program;
         const std::string failing = c.failing;
-        program.desktop.store.failsReads = [failing](const std::string& section) {
+        program.desktop.store.failsReads = [failing](const std::string& section, const std::string&) {
             return failing.find(section) != std::string::npos;
         };
         program.desktop.settingsWindow.visible = true;
@@ -213,7 +215,7 @@ TEST(ApplicationFailures, OkOverAStoreThatCannotBeReadWritesNothingTellsItAndLea
     program.EditAndOk();
     program.app.OnMenuCommand(kPropertiesId);
     program.desktop.listView2.Remove(1);
-    program.desktop.store.failsReads = [](const std::string&) { return true; };
+    program.desktop.store.failsReads = [](const std::string&, const std::string&) { return true; };
     const int writes = program.desktop.store.WriteCount();
     program.app.OnSettingsCommand(SettingsCommand::OK);
     EXPECT_EQ(program.desktop.store.WriteCount(), writes);
@@ -229,6 +231,112 @@ TEST(ApplicationFailures, OkOverAStoreThatCannotBeReadWritesNothingTellsItAndLea
     program.desktop.popup.choices = {kExitId};
     program.app.OnTrayMessage(kRightButtonUp);
     EXPECT_TRUE(program.desktop.program.ended);
+}
+
+// Every key and value of a section, as the store holds it.
+std::vector<std::pair<std::string, std::optional<std::string>>> Held(const FakeSettingsStore& store,
+                                                                   const std::string& section) {
+    std::vector<std::pair<std::string, std::optional<std::string>>> held;
+    for (const std::string& key : store.Keys(section)) held.emplace_back(key, store.Value(section, key));
+    return held;
+}
+
+// The store fails to read one key of a list, terminator included, at the
+// start and again at Properties; the user removes a row of that list and
+// presses OK.
+TEST(ApplicationFailures, ListThatCannotBeReadAtSomePositionIsNeverWrittenAndIsNamed) {
+    for (const char* section : {kCustomSection, kDesktopSection}) {
+        const bool custom = section == std::string(kCustomSection);
+        const int entries = custom ? 3 : 2;
+        for (int position = 1; position <= entries + 1; ++position) {
+            SCOPED_TRACE(std::string(section) + " key " + std::to_string(position));
+            Session program;
+            FakeSettingsStore& store = program.desktop.store;
+            const auto before = Held(store, section);
+            const std::string failing = ChoiceKey(position);
+            store.failsReads = [&](const std::string& s, const std::string& key) {
+                return s == section && key == failing;
+            };
+            const std::string list = custom ? "custom" : "desktop";
+            const std::string reason = "store cannot read " + std::string(section);
+
+            ASSERT_TRUE(program.app.StartUp());
+            EXPECT_EQ(program.desktop.messages.shown, std::vector<std::string>{ListNotReadMessage(list, reason)});
+            const std::vector<ListEntry>& stored = custom ? program.customBefore : program.desktopBefore;
+            EXPECT_EQ(custom ? program.app.Popup().Count() - 5 : DeskTopLevel(program.app.Popup()).Count() - 1,
+                      position - 1);
+
+            program.desktop.messages.shown.clear();
+            program.app.OnMenuCommand(kPropertiesId);
+            EXPECT_EQ(program.desktop.messages.shown,
+                      std::vector<std::string>{NotReadNotSavedByOkMessage(list, reason)});
+            FakeListView& view = custom ? program.desktop.listView2 : program.desktop.listView1;
+            EXPECT_EQ(view.Count(), position - 1);
+            if (view.Count() > 0) view.Remove(1);
+            program.desktop.messages.shown.clear();
+            program.app.OnSettingsCommand(SettingsCommand::OK);
+            ASSERT_EQ(program.desktop.messages.shown.size(), 1u);
+            EXPECT_TRUE(program.desktop.messages.shown.front().starts_with("Your " + list +
+                                                                            " list was not saved, as it could not be read in full."))
+                << program.desktop.messages.shown.front();
+            EXPECT_EQ(Held(store, section), before);
+            EXPECT_TRUE(store.Keys(StagingSection(section)).empty());
+
+            // Once it reads again, the next Properties and OK save it.
+            store.failsReads = nullptr;
+            program.desktop.messages.shown.clear();
+            program.app.OnMenuCommand(kPropertiesId);
+            view.Remove(1);
+            program.app.OnSettingsCommand(SettingsCommand::OK);
+            EXPECT_TRUE(program.desktop.messages.shown.empty());
+            EXPECT_EQ(ReadList(store, section).entries, std::vector<ListEntry>(stored.begin() + 1, stored.end()));
+        }
+    }
+}
+
+// The store takes the staging of OK's custom list and then refuses every
+// write from some point of the copy or its rollback on; later it takes
+// writes again, and the user saves again, then saves without a change, then
+// starts the program anew. The list never reads mixed after any of these,
+// and no list the user confirmed is replaced by an older one.
+TEST(ApplicationFailures, SaveLeftBehindIsFinishedBeforeTheNextSaveAndNeverLost) {
+    Session dryRun;
+    ASSERT_TRUE(dryRun.app.StartUp());
+    const int before = dryRun.desktop.store.WriteCount();
+    dryRun.EditAndOk();
+    const int writes = dryRun.desktop.store.WriteCount() - before;
+    int leftBehind = 0;
+    for (int n = 1; n <= writes; ++n) {
+        SCOPED_TRACE("from write " + std::to_string(n));
+        Session program;
+        FakeSettingsStore& store = program.desktop.store;
+        ASSERT_TRUE(program.app.StartUp());
+        store.refuses = Refusing(store.WriteCount() + n, true);
+        program.EditAndOk();
+        store.refuses = nullptr;
+        leftBehind += !store.Keys(StagingSection(kCustomSection)).empty();
+        const std::vector<ListEntry> firstOk = program.customAfter;
+
+        program.app.OnMenuCommand(kPropertiesId);
+        std::vector<ListEntry> shown;
+        for (const ListRow& row : program.desktop.listView2.rows) shown.push_back(MakeEntry(row.text, row.subItem));
+        EXPECT_TRUE(shown == program.customBefore || shown == firstOk);
+        program.desktop.listView2.Remove(1);
+        shown.erase(shown.begin());
+        program.app.OnSettingsCommand(SettingsCommand::OK);
+        EXPECT_EQ(ReadList(store, kCustomSection).entries, shown);
+
+        program.app.OnMenuCommand(kPropertiesId);
+        program.app.OnSettingsCommand(SettingsCommand::OK);
+        EXPECT_EQ(ReadList(store, kCustomSection).entries, shown);
+
+        Application restarted(program.desktop.parts);
+        ASSERT_TRUE(restarted.StartUp());
+        EXPECT_EQ(ReadList(store, kCustomSection).entries, shown);
+        EXPECT_EQ(store.Sections(), (std::vector<std::string>{kCustomSection, kDesktopSection}));
+    }
+    // Some refusals did leave the only whole copy in the staging section.
+    EXPECT_GT(leftBehind, 0);
 }
 
 TEST(ApplicationFailures, FailedOpenShowsTheSystemsReasonAndNamesTheFile) {
