@@ -36,7 +36,16 @@ protected:
         EXPECT_EQ(WindowText(box), L"KelvoTop");
         const std::wstring text = MessageBoxText(box);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
+        // Gone before anything else is pressed or looked for.
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
         return text;
+    }
+
+    // The next message box starts with `start`: its whole text when not.
+    ::testing::AssertionResult NextMessageStartsWith(const KelvoProcess& kelvo, const std::wstring& start) {
+        const std::wstring text = CloseMessageBox(kelvo);
+        if (text.starts_with(start)) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the message was: " << ::testing::PrintToString(text);
     }
 
     FixtureFolder folder;
@@ -122,18 +131,15 @@ TEST_F(FailuresTest, SectionThatCannotBeReadIsNamedAndNeverWritten) {
         SectionReadLock lock(L"Desktop");
         ASSERT_TRUE(lock.Holds());
         KelvoProcess kelvo;
-        EXPECT_EQ(CloseMessageBox(kelvo).rfind(L"Your desktop list could not be read in full: cannot read Desktop", 0),
-                  0u);
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your desktop list could not be read in full: cannot read Desktop"));
         HWND settings = kelvo.WaitUntilResident();
         ASSERT_NE(settings, nullptr);
         EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
 
         ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
-        EXPECT_EQ(CloseMessageBox(kelvo).rfind(L"Your desktop list could not be read in full, so OK will not save it: ", 0),
-                  0u);
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your desktop list could not be read in full, so OK will not save it: "));
         ClickButton(ChildWithText(settings, L"OK"));
-        EXPECT_EQ(CloseMessageBox(kelvo).rfind(L"Your desktop list was not saved, as it could not be read in full.", 0),
-                  0u);
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your desktop list was not saved, as it could not be read in full."));
         ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
     }
     EXPECT_EQ(StoredList(L"Desktop"), desktop);
@@ -152,14 +158,13 @@ TEST_F(FailuresTest, SaveLeftBehindThatCannotBeFinishedIsToldAndKeptForTheNextSt
         StoreLock lock;
         ASSERT_TRUE(lock.Holds());
         KelvoProcess kelvo;
-        EXPECT_EQ(CloseMessageBox(kelvo).rfind(L"The last save of your custom list could not be finished: ", 0), 0u);
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"The last save of your custom list could not be finished: "));
         HWND settings = kelvo.WaitUntilResident();
         ASSERT_NE(settings, nullptr);
         ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
-        EXPECT_EQ(CloseMessageBox(kelvo).rfind(L"Your custom list could not be read in full, so OK will not save it: ", 0),
-                  0u);
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your custom list could not be read in full, so OK will not save it: "));
         ClickButton(ChildWithText(settings, L"OK"));
-        EXPECT_EQ(CloseMessageBox(kelvo).rfind(L"Your custom list was not saved, as it could not be read in full.", 0), 0u);
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your custom list was not saved, as it could not be read in full."));
         ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
         kelvo.Kill();
     }
