@@ -56,7 +56,7 @@ int main() {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KelvoTop bench");
 
     kelvo::Win32FileSystem files;
-    Time("file Exists", [&](int i) { files.Exists(path(i)); });
+    Time("file Look", [&](int i) { files.Look(path(i)); });
 
     kelvo::Win32ShellInfo shell;
     Time("shell Describe", [&](int i) { shell.Describe(path(i)); });

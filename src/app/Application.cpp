@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include <exception>
+#include <utility>
 
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
@@ -16,6 +17,17 @@ namespace kelvo {
 
 Application::Application(DesktopParts& parts) : parts_(parts) {}
 
+namespace {
+using Say = std::string (*)(const std::string& list, const std::string& reason);
+
+// One line per list that failed, said with `say`.
+void AddLines(std::string& text, const ListFailures& failures, Say say) {
+    for (const auto& [list, failure] : {std::pair{"custom", &failures.custom}, std::pair{"desktop", &failures.desktop}}) {
+        if (*failure) text += (text.empty() ? "" : "\n") + say(list, **failure);
+    }
+}
+}  // namespace
+
 bool Application::StartUp() {
     parts_.splash.Centre();
     parts_.splash.Show();
@@ -25,7 +37,7 @@ bool Application::StartUp() {
     // all the same; the icon follows when the taskbar is created.
     const bool taskbar = parts_.taskbar.IsPresent();
     if (taskbar) parts_.taskbar.AddIcon();
-    const std::optional<std::string> failure = LoadLists();
+    const std::string failures = LoadLists();
     parts_.settingsWindow.Hide();
     EditingButtons& buttons = parts_.buttons;
     for (Button* button : {&buttons.customMoveDown, &buttons.customMoveUp, &buttons.customRemoveItem,
@@ -34,25 +46,28 @@ bool Application::StartUp() {
     }
     parts_.splash.Hide();
     // Told once the splash, which stays on top, is gone.
-    if (failure) parts_.messages.Inform(kListsNotLoadedMessage + *failure);
+    if (!failures.empty()) parts_.messages.Inform(failures);
     return taskbar;
 }
 
-// The menu and the list views from the store. A failure leaves what was
-// loaded so far, and its reason is returned: the program runs without the rest.
-std::optional<std::string> Application::LoadLists() {
+// The menu from the store. A list that could not be read keeps the entries
+// read of it; what failed is returned, one line per failure, for the user.
+std::string Application::LoadLists() {
+    std::string failures;
     try {
         // A save cut short by a kill is finished before the lists are read.
-        FinishInterruptedSaves(parts_.store);
-        CreateCustomPopupMenu(popup_, parts_.store, state_);
-        CreateDesktopPopupMenu(popup_, parts_.store, state_);
+        AddLines(failures, FinishInterruptedSaves(parts_.store), SaveNotFinishedMessage);
+        ListFailures unread;
+        unread.custom = CreateCustomPopupMenu(popup_, parts_.store, state_);
+        unread.desktop = CreateDesktopPopupMenu(popup_, parts_.store, state_);
+        AddLines(failures, unread, ListNotReadMessage);
         PreparePopup(popup_, parts_.popup);
         // The list views are not filled here: no one sees them before
         // Properties, which fills them afresh.
-        return std::nullopt;
     } catch (const std::exception& error) {
-        return error.what();
+        failures = kListsNotLoadedMessage + std::string(error.what());
     }
+    return failures;
 }
 
 void Application::OnTrayMessage(long mouseCode) {
@@ -150,28 +165,34 @@ void Application::CommitSettings() {
     parts_.settingsWindow.Hide();
     parts_.waitNotice.Centre();
     parts_.waitNotice.Show();
-    const SavedLists saved = WriteChoices(parts_);
+    const SavedLists saved = WriteChoices(parts_.store, parts_.listView1, parts_.listView2, state_);
     // From the store, which holds each list as saved or, when its save
     // failed, as it was.
+    ListFailures unread;
     try {
-        RebuildPopupMenu(popup_, parts_.store, saved, parts_.pump, state_);
+        unread = RebuildPopupMenu(popup_, parts_.store, saved, parts_.pump, state_);
         PreparePopup(popup_, parts_.popup);
     } catch (const std::exception&) {
         parts_.waitNotice.Hide();  // the icon answers again
         throw;
     }
     parts_.waitNotice.Hide();
-    if (auto message = NotSavedMessage(saved)) parts_.messages.Inform(*message);
+    std::string message = NotSavedMessage(saved, state_).value_or("");
+    AddLines(message, unread, ListNotReadMessage);
+    if (!message.empty()) parts_.messages.Inform(message);
 }
 
 void Application::OpenSettings() {
     // Cancel puts the counters back from these copies.
     state_.desktopMenuCount = state_.desktopCount;
     state_.customMenuCount = state_.customCount;
-    RefillListViews(parts_, state_);
+    const ListFailures unread = RefillListViews(parts_, state_);
     UpdateEditingButtons(DesktopTab(parts_));
     UpdateEditingButtons(CustomTab(parts_));
     parts_.settingsWindow.Show();
+    std::string message;
+    AddLines(message, unread, NotReadNotSavedByOkMessage);
+    if (!message.empty()) parts_.messages.Inform(message);
 }
 
 void Application::Exit() {

@@ -23,6 +23,15 @@ inline constexpr unsigned kTrayCallbackMessage = 0x0601;
 // the reason.
 inline constexpr char kListsNotLoadedMessage[] = "Your lists could not be loaded in full: ";
 inline constexpr char kExplorerNotStartedMessage[] = "Could not start the Explorer: ";
+inline std::string ListNotReadMessage(const std::string& list, const std::string& reason) {
+    return "Your " + list + " list could not be read in full: " + reason;
+}
+inline std::string NotReadNotSavedByOkMessage(const std::string& list, const std::string& reason) {
+    return "Your " + list + " list could not be read in full, so OK will not save it: " + reason;
+}
+inline std::string SaveNotFinishedMessage(const std::string& list, const std::string& reason) {
+    return "The last save of your " + list + " list could not be finished: " + reason;
+}
 inline std::string CouldNotOpenMessage(const std::string& path, const std::string& reason) {
     return "Could not open " + path + ": " + reason;
 }
@@ -59,7 +68,7 @@ public:
     const MenuLevel& Popup() const { return popup_.tree; }
 
 private:
-    std::optional<std::string> LoadLists();
+    std::string LoadLists();
     // Each tells the user when the shell fails, with the system's reason.
     void Open(const std::string& path);
     void StartExplorer();

@@ -24,6 +24,10 @@ struct DesktopState {
     // Dropped files become custom rows once the custom tab was selected.
     bool takingDrops = false;
     std::string desktopPath;
+    // A list whose view could not be read in full from the store: OK does
+    // not save it until a later fill reads it whole.
+    bool desktopUnread = false;
+    bool customUnread = false;
 };
 
 // The six editing buttons and Help of the settings window.

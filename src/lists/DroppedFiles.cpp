@@ -27,7 +27,7 @@ void TakeDroppedFile(DesktopParts& parts, DesktopState& state, std::unordered_se
     }
     // The shell hands over absolute paths; anything else would be looked up
     // against the current folder, which the stored lists never are either.
-    if (!IsAbsoluteLocation(entry.location) || !parts.files.Exists(entry.fullPath)) return;
+    if (!IsAbsoluteLocation(entry.location) || parts.files.Look(entry.fullPath) != PathLookup::Found) return;
     // The popup stops at the first repeated custom name, so a duplicate
     // would hide every entry after it.
     if (!names.insert(entry.name).second) {

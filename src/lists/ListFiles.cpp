@@ -3,13 +3,10 @@
 #include "lists/FileRows.h"
 
 namespace kelvo {
-namespace {
 
 FileToAdd StoredFile(const ListEntry& entry) {
     return FileToAdd{entry.name, entry.fullPath, entry.name, entry.location};
 }
-
-}  // namespace
 
 void AddDesktopFile(DesktopParts& parts, const ListEntry& entry) {
     AddFileRow(parts.shell, RowTarget{parts.listView1, parts.imageList1}, StoredFile(entry));

@@ -1,5 +1,6 @@
 #include "lists/ListLoader.h"
 
+#include <exception>
 #include <string>
 
 #include "lists/BusyWhile.h"
@@ -9,56 +10,89 @@
 #include "lists/ReachableRoots.h"
 #include "store/ChoiceReader.h"
 #include "store/Choices.h"
+#include "store/ListCommit.h"
 
 namespace kelvo {
 
 namespace {
-using AddFile = void (*)(DesktopParts&, const ListEntry&);
+// What filling a view from a stored list asks.
+struct StoredListSources {
+    SettingsStore& store;
+    FileSystem& files;
+    ShellInfo& shell;
+    ReachableRoots& roots;
+};
 
-int LoadView(DesktopParts& parts, const std::string& section, RowTarget rows, AddFile add,
-             ReachableRoots& roots) {
-    ChoiceReader reader(parts.store, section);
-    while (auto entry = reader.Next()) {
-        if (!roots.Reachable(entry->fullPath)) {
-            // Away for now (an unplugged stick, a share behind a closed VPN):
-            // kept as it was, so OK writes it back.
-            AddUnavailableRow(rows, entry->name, entry->location);
-        } else if (parts.files.Exists(entry->fullPath)) {
-            add(parts, *entry);
-        } else {
-            // Gone: it stays in the store until the next OK, which writes
-            // only what the view shows.
-            continue;
-        }
-        rows.view.Repaint();
+// Only a folder that answers that the file or the path is not there says the
+// entry is gone; any other failure means that the system could not look.
+bool SaysGone(PathLookup lookup) {
+    return lookup == PathLookup::FileNotFound || lookup == PathLookup::PathNotFound;
+}
+
+void AddStoredEntry(const StoredListSources& sources, RowTarget rows, const ListEntry& entry) {
+    if (!sources.roots.Reachable(entry.fullPath)) {
+        // Away for now (an unplugged stick, a share behind a closed VPN):
+        // kept as it was, so OK writes it back.
+        AddUnavailableRow(rows, entry.name, entry.location);
+    } else if (const PathLookup lookup = sources.files.Look(entry.fullPath); lookup == PathLookup::Found) {
+        AddFileRow(sources.shell, rows, StoredFile(entry));
+    } else if (!SaysGone(lookup)) {
+        // The system could not look: kept as on a drive that is away.
+        AddUnavailableRow(rows, entry.name, entry.location);
+    } else {
+        // Gone: it stays in the store until the next OK, which writes only
+        // what the view shows.
+        return;
     }
-    return reader.Count();
+    rows.view.Repaint();
 }
 
-void FillDesktopView(DesktopParts& parts, DesktopState& state, ReachableRoots& roots) {
-    state.desktopCount = LoadView(parts, kDesktopSection, RowTarget{parts.listView1, parts.imageList1},
-                                  AddDesktopFile, roots);
+ListRead LoadView(const StoredListSources& sources, const std::string& section, RowTarget rows) {
+    ChoiceReader reader(sources.store, section);
+    while (auto entry = reader.Next()) AddStoredEntry(sources, rows, *entry);
+    return ListRead{reader.Count(), reader.Failure()};
 }
 
-void FillCustomView(DesktopParts& parts, DesktopState& state, ReachableRoots& roots) {
-    state.customCount = LoadView(parts, kCustomSection, RowTarget{parts.listView2, parts.imageList2},
-                                 AddCustomFile, roots);
+// A save cut short is finished before its list is read; when that fails, the
+// list reads as it stands and counts as not read in full.
+ListRead FinishThenLoad(const StoredListSources& sources, const std::string& section, RowTarget rows) {
+    std::optional<std::string> unfinished;
+    try {
+        FinishInterruptedSave(sources.store, section);
+    } catch (const std::exception& error) {
+        unfinished = kSaveNotFinished + std::string(error.what());
+    }
+    ListRead read = LoadView(sources, section, rows);
+    if (unfinished) read.failure = unfinished;
+    return read;
+}
+
+StoredListSources SourcesOf(DesktopParts& parts, ReachableRoots& roots) {
+    return StoredListSources{parts.store, parts.files, parts.shell, roots};
+}
+
+std::optional<std::string> Keep(const ListRead& read, int& count, bool& unread) {
+    count = read.count;
+    unread = read.failure.has_value();
+    return read.failure;
 }
 }  // namespace
 
-void LoadDesktopView(DesktopParts& parts, DesktopState& state) {
+std::optional<std::string> LoadDesktopView(DesktopParts& parts, DesktopState& state) {
     BusyWhile busy(parts.pointer);
     ReachableRoots roots(parts.files);
-    FillDesktopView(parts, state, roots);
+    const ListRead read = LoadView(SourcesOf(parts, roots), kDesktopSection, RowTarget{parts.listView1, parts.imageList1});
+    return Keep(read, state.desktopCount, state.desktopUnread);
 }
 
-void LoadCustomView(DesktopParts& parts, DesktopState& state) {
+std::optional<std::string> LoadCustomView(DesktopParts& parts, DesktopState& state) {
     BusyWhile busy(parts.pointer);
     ReachableRoots roots(parts.files);
-    FillCustomView(parts, state, roots);
+    const ListRead read = LoadView(SourcesOf(parts, roots), kCustomSection, RowTarget{parts.listView2, parts.imageList2});
+    return Keep(read, state.customCount, state.customUnread);
 }
 
-void RefillListViews(DesktopParts& parts, DesktopState& state) {
+ListFailures RefillListViews(DesktopParts& parts, DesktopState& state) {
     BusyWhile busy(parts.pointer);
     ResetDesktopImages(parts);
     ResetCustomImages(parts);
@@ -66,8 +100,13 @@ void RefillListViews(DesktopParts& parts, DesktopState& state) {
     parts.listView2.Clear();
     // One look at each drive or share for both lists.
     ReachableRoots roots(parts.files);
-    FillCustomView(parts, state, roots);
-    FillDesktopView(parts, state, roots);
+    const StoredListSources sources = SourcesOf(parts, roots);
+    ListFailures failures;
+    failures.custom = Keep(FinishThenLoad(sources, kCustomSection, RowTarget{parts.listView2, parts.imageList2}),
+                           state.customCount, state.customUnread);
+    failures.desktop = Keep(FinishThenLoad(sources, kDesktopSection, RowTarget{parts.listView1, parts.imageList1}),
+                            state.desktopCount, state.desktopUnread);
+    return failures;
 }
 
 }  // namespace kelvo

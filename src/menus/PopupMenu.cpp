@@ -56,18 +56,20 @@ ChoiceReader ReaderOf(const SavedList& saved, SettingsStore& store, const char* 
 
 }  // namespace
 
-void CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
+std::optional<std::string> CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
     ChoiceReader reader(store, kCustomSection);
     AddCustomEntries(menu, reader, state);
+    return reader.Failure();
 }
 
-void CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
+std::optional<std::string> CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
     ChoiceReader reader(store, kDesktopSection);
     AddDesktopEntries(menu, reader, state);
+    return reader.Failure();
 }
 
-void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
-                      DesktopState& state) {
+ListFailures RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
+                              DesktopState& state) {
     menu.tree.RemoveRange(1, static_cast<int>(menu.custom.size()));
     menu.custom.clear();
     DesktopSubmenu(menu.tree).RemoveRange(1, static_cast<int>(menu.desktop.size()));
@@ -77,6 +79,7 @@ void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& s
     AddCustomEntries(menu, custom, state);
     ChoiceReader desktop = ReaderOf(saved.desktop, store, kDesktopSection);
     AddDesktopEntries(menu, desktop, state);
+    return ListFailures{custom.Failure(), desktop.Failure()};
 }
 
 }  // namespace kelvo

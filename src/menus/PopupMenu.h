@@ -1,11 +1,13 @@
 #pragma once
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "menus/MenuLevel.h"
 #include "platform/Controls.h"
 #include "platform/SettingsStore.h"
 #include "app/DesktopParts.h"
+#include "store/ChoiceReader.h"
 #include "store/ChoiceWriter.h"
 #include "store/ListEntry.h"
 
@@ -38,15 +40,17 @@ MenuLevel& DesktopSubmenu(MenuLevel& tree);
 // counter to the number built. The menu must hold no built entries of that
 // list. A custom name that repeats an earlier one ends the custom build.
 // Unusable stored entries (see ChoiceReader) get no row, so no row opens a
-// path relative to the current folder.
-void CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
-void CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
+// path relative to the current folder. A store that cannot be read leaves
+// the entries read so far; the reason is returned.
+std::optional<std::string> CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
+std::optional<std::string> CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
 
 // After a commit: removes every built entry, lets pending events run and
 // builds both lists again as the store now holds them: a saved list from the
 // values just stored, which the store would read back alike, and a list
-// whose save failed from the store.
-void RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
-                      DesktopState& state);
+// whose save failed from the store. Why a list could not be read in full is
+// returned.
+ListFailures RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
+                              DesktopState& state);
 
 }  // namespace kelvo

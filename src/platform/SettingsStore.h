@@ -23,7 +23,9 @@ struct StoredValue {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    // Absent when the key or its section does not exist.
+    // Absent when the key or its section does not exist; throws when the
+    // store cannot be read for any other reason, which is never taken for
+    // an absent key.
     virtual StoredValue Get(const std::string& section, const std::string& key) = 0;
     // Creates the section and key when needed.
     virtual void Put(const std::string& section, const std::string& key, const std::string& value) = 0;

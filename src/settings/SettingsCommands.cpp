@@ -33,18 +33,37 @@ SavedList Saved(Save save) {
 }
 }  // namespace
 
-SavedLists WriteChoices(DesktopParts& parts) {
+SavedLists WriteChoices(SettingsStore& store, const ListView& listView1, const ListView& listView2,
+                        const DesktopState& state) {
     SavedLists saved;
-    saved.custom = Saved([&] { return SaveCustomChoices(parts.store, parts.listView2); });
-    saved.desktop = Saved([&] { return SaveDesktopChoices(parts.store, parts.listView1); });
+    if (!state.customUnread) saved.custom = Saved([&] { return SaveCustomChoices(store, listView2); });
+    if (!state.desktopUnread) saved.desktop = Saved([&] { return SaveDesktopChoices(store, listView1); });
     return saved;
 }
 
-std::optional<std::string> NotSavedMessage(const SavedLists& saved) {
-    if (saved.custom && saved.desktop) return std::nullopt;
-    if (saved.custom) return "Your desktop list could not be saved; the menu keeps the desktop entries it had.";
-    if (saved.desktop) return "Your custom list could not be saved; the menu keeps the custom entries it had.";
+namespace {
+std::optional<std::string> FailedSaveMessage(bool customSaved, bool desktopSaved) {
+    if (customSaved && desktopSaved) return std::nullopt;
+    if (customSaved) return "Your desktop list could not be saved; the menu keeps the desktop entries it had.";
+    if (desktopSaved) return "Your custom list could not be saved; the menu keeps the custom entries it had.";
     return "Your custom and desktop lists could not be saved; the menu keeps the entries it had.";
+}
+
+std::string NotReadNotSaved(const char* list) {
+    return std::string("Your ") + list + " list was not saved, as it could not be read in full.";
+}
+}  // namespace
+
+std::optional<std::string> NotSavedMessage(const SavedLists& saved, const DesktopState& state) {
+    std::string message;
+    if (state.customUnread) message += NotReadNotSaved("custom");
+    if (state.desktopUnread) message += (message.empty() ? "" : "\n") + NotReadNotSaved("desktop");
+    // A list not read in full was not tried, and is told of above.
+    if (auto failed = FailedSaveMessage(saved.custom || state.customUnread, saved.desktop || state.desktopUnread)) {
+        message += (message.empty() ? "" : "\n") + *failed;
+    }
+    if (message.empty()) return std::nullopt;
+    return message;
 }
 
 void CancelChoices(DesktopParts& parts, DesktopState& state) {

@@ -1,5 +1,6 @@
 #include "store/ChoiceReader.h"
 
+#include <exception>
 #include <utility>
 
 #include "store/Choices.h"
@@ -19,7 +20,14 @@ std::optional<std::string> ChoiceReader::ReadNext() {
 
 std::optional<ListEntry> ChoiceReader::Next() {
     while (!done_) {
-        std::optional<std::string> value = ReadNext();
+        std::optional<std::string> value;
+        try {
+            value = ReadNext();
+        } catch (const std::exception& error) {
+            failure_ = error.what();
+            done_ = true;
+            break;
+        }
         // Only the exact terminator ends the list; " done " is read as an entry.
         if (value == kDoneValue) {
             done_ = true;

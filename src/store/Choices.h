@@ -30,7 +30,8 @@ void SaveChoice(SettingsStore& store, const std::string& section, const std::str
 // The stored text, or `fallback` when the key is absent; nullopt when the
 // key holds a value that is not text. Only an absent key is written: it gets
 // the fallback, so a first read creates it. That write may fail, since the
-// read stands without it.
+// read stands without it. A store that cannot be read throws, and nothing
+// is written.
 std::optional<std::string> ReadChoice(SettingsStore& store, const std::string& section,
                                       const std::string& key, const std::string& fallback);
 

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <exception>
 #include <optional>
+#include <stdexcept>
+#include <utility>
 #include <system_error>
 
 #include "store/Choices.h"
@@ -93,10 +95,46 @@ bool RollBack(SettingsStore& store, const std::string& section, const std::vecto
     }
 }
 
-// A staging section left behind is finished or dropped at the next start.
+// Keys of a list, by position, with the text last written to them.
+using Written = std::vector<std::pair<int, std::string>>;
+
+// A staging section that is not marked complete holds no list to lose.
 void Discard(SettingsStore& store, const std::string& staging) {
     try {
         store.DeleteSection(staging);
+    } catch (const std::exception&) {
+    }
+}
+
+// True when each key of `section` holds what was last written to it.
+bool ReadsBack(SettingsStore& store, const std::string& section, const Written& written) {
+    for (const auto& [position, value] : written) {
+        if (store.Get(section, ChoiceKey(position)) != StoredValue::Text(value)) return false;
+    }
+    return true;
+}
+
+Written AsWritten(const Values& values) {
+    Written written;
+    for (int position = 1; position <= LastPosition(values); ++position) {
+        written.emplace_back(position, ValueAt(values, position));
+    }
+    return written;
+}
+
+Written AsRestored(const std::vector<Overwritten>& overwritten) {
+    Written written;
+    for (const Overwritten& key : overwritten) written.emplace_back(key.position, Restored(key.old));
+    return written;
+}
+
+// The staging section goes once the list reads back whole from its own
+// section: until then it may be the only complete copy of the list. A
+// refused read or delete leaves it for the next save or start to finish.
+void DiscardOnceWhole(SettingsStore& store, const std::string& section,
+                      const Written& written) {
+    try {
+        if (ReadsBack(store, section, written)) store.DeleteSection(StagingSection(section));
     } catch (const std::exception&) {
     }
 }
@@ -124,35 +162,45 @@ std::optional<Values> StagedList(SettingsStore& store, const std::string& stagin
     if (store.Get(staging, ChoiceKey(*count + 1)) != StoredValue::Text(kDoneValue)) return std::nullopt;
     return values;
 }
-
-bool FinishInterruptedSave(SettingsStore& store, const std::string& section) {
-    const std::string staging = StagingSection(section);
-    try {
-        if (std::optional<Values> values = StagedList(store, staging)) {
-            std::vector<Overwritten> overwritten;
-            CopyInto(store, section, *values, StoredKeys(store, section, *values), overwritten);
-        }
-        store.DeleteSection(staging);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
 }  // namespace
 
 std::string StagingSection(const std::string& section) {
     return section + kStagingSuffix;
 }
 
+void FinishInterruptedSave(SettingsStore& store, const std::string& section) {
+    const std::string staging = StagingSection(section);
+    std::optional<Values> values = StagedList(store, staging);
+    if (!values) {
+        // Cut short before the copy began, if there is one at all: the list
+        // stands as it was, and the section holds nothing to keep.
+        if (store.Get(staging, ChoiceKey(1)).kind != StoredValue::Kind::Absent) Discard(store, staging);
+        return;
+    }
+    std::vector<Overwritten> overwritten;
+    CopyInto(store, section, *values, StoredKeys(store, section, *values), overwritten);
+    if (!ReadsBack(store, section, AsWritten(*values))) {
+        throw std::runtime_error("the " + section + " list does not read back as it was saved");
+    }
+    store.DeleteSection(staging);
+}
+
 bool CommitList(SettingsStore& store, const std::string& section, const Values& values) {
     const std::string staging = StagingSection(section);
     std::vector<StoredValue> stored;
     try {
-        // A list that reads as `values` already is left alone: nothing is written.
+        // A save left behind holds the list that the user last confirmed.
+        FinishInterruptedSave(store, section);
         stored = StoredKeys(store, section, values);
-        if (Unchanged(stored, values)) return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+    // A list that reads as `values` already is left alone: nothing is written.
+    if (Unchanged(stored, values)) return true;
+    try {
         Stage(store, staging, values);
     } catch (const std::exception&) {
+        // Not marked complete: the copy has not begun, and the list stands.
         Discard(store, staging);
         return false;
     }
@@ -161,17 +209,26 @@ bool CommitList(SettingsStore& store, const std::string& section, const Values& 
     try {
         CopyInto(store, section, values, std::move(stored), overwritten);
     } catch (const std::exception&) {
-        if (RollBack(store, section, overwritten)) Discard(store, staging);
+        if (RollBack(store, section, overwritten)) DiscardOnceWhole(store, section, AsRestored(overwritten));
         return false;
     }
-    Discard(store, staging);
+    DiscardOnceWhole(store, section, AsWritten(values));
     return true;
 }
 
-bool FinishInterruptedSaves(SettingsStore& store) {
-    const bool custom = FinishInterruptedSave(store, kCustomSection);
-    const bool desktop = FinishInterruptedSave(store, kDesktopSection);
-    return custom && desktop;
+ListFailures FinishInterruptedSaves(SettingsStore& store) {
+    auto finish = [&store](const char* section) -> std::optional<std::string> {
+        try {
+            FinishInterruptedSave(store, section);
+            return std::nullopt;
+        } catch (const std::exception& error) {
+            return error.what();
+        }
+    };
+    ListFailures failures;
+    failures.custom = finish(kCustomSection);
+    failures.desktop = finish(kDesktopSection);
+    return failures;
 }
 
 }  // namespace kelvo

@@ -28,6 +28,10 @@ struct SettingsStoreMaker {
     std::string name;
     std::function<std::unique_ptr<SettingsStore>()> make;
     std::function<void(SettingsStore&, const std::string& section, const std::string& key)> putNonText;
+    // Makes a section that the store has not opened yet unreadable to it,
+    // as a damaged or foreign-owned key is, or readable again; false when
+    // this system cannot lock it.
+    std::function<bool(SettingsStore&, const std::string& section, bool locked)> lockReads;
 };
 
 inline void PrintTo(const SettingsStoreMaker& maker, std::ostream* out) { *out << maker.name; }
@@ -108,6 +112,18 @@ TEST_P(SettingsStoreContract, ValueThatIsNotTextIsUnreadableUntilOverwritten) {
     EXPECT_EQ(Get("Desktop", "MenuChoice1"), Text("a"));
     store->Put("Desktop", "MenuChoice2", "Done");
     EXPECT_EQ(Get("Desktop", "MenuChoice2"), Text("Done"));
+}
+
+// A list that cannot be read must never be taken for one that is not there:
+// its reader would write a terminator over it.
+TEST_P(SettingsStoreContract, SectionThatCannotBeReadThrowsInsteadOfReadingAbsent) {
+    GetParam().putNonText(*store, "Custom", "MenuChoice1");
+    if (!GetParam().lockReads(*store, "Custom", true)) GTEST_SKIP() << "this system does not lock keys";
+    EXPECT_ANY_THROW(Get("Custom", "MenuChoice1"));
+    EXPECT_ANY_THROW(Get("Custom", "MenuChoice2"));
+    GetParam().lockReads(*store, "Custom", false);
+    EXPECT_EQ(Get("Custom", "MenuChoice1"), StoredValue::Unreadable());
+    EXPECT_EQ(Get("Custom", "MenuChoice2"), StoredValue::Absent());
 }
 
 TEST_P(SettingsStoreContract, DeletedSectionLosesItsKeysAndCanBeWrittenAgain) {

@@ -495,6 +495,29 @@ bool StoreLock::Holds() const {
     return true;
 }
 
+SectionReadLock::SectionReadLock(const wchar_t* section) : path_(kAppKey + std::wstring(L"\\") + section) {
+    SetAccess(path_, L"D:P");
+}
+
+SectionReadLock::~SectionReadLock() {
+    SetAccess(path_, L"D:P(A;;KA;;;WD)");
+}
+
+bool SectionReadLock::Holds() const {
+    HKEY handle;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_QUERY_VALUE, &handle) == ERROR_SUCCESS) {
+        RegCloseKey(handle);
+        return false;
+    }
+    return true;
+}
+
+void StoreStagedList(const wchar_t* section, const std::vector<std::wstring>& values) {
+    const std::wstring staging = section + std::wstring(L".saving");
+    StoreList(staging.c_str(), values);
+    SetString(HKEY_CURRENT_USER, std::wstring(kAppKey) + L"\\" + staging, L"Complete", std::to_wstring(values.size()));
+}
+
 std::wstring DesktopFolder() {
     PWSTR path = nullptr;
     std::wstring desktop;

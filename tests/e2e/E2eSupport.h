@@ -130,6 +130,25 @@ public:
     bool Holds() const;
 };
 
+// While it lives, one section of the program's store can be neither read
+// nor written, as a damaged or foreign-owned key may be.
+class SectionReadLock {
+public:
+    explicit SectionReadLock(const wchar_t* section);
+    ~SectionReadLock();
+    SectionReadLock(const SectionReadLock&) = delete;
+    SectionReadLock& operator=(const SectionReadLock&) = delete;
+    // False when the section could not be locked or still reads.
+    bool Holds() const;
+
+private:
+    std::wstring path_;
+};
+
+// Writes `values` and its "Done" into the staging section of `section`,
+// marked complete, as a save that a kill cut short leaves them.
+void StoreStagedList(const wchar_t* section, const std::vector<std::wstring>& values);
+
 // The user's desktop folder of this prefix, ending with a backslash.
 std::wstring DesktopFolder();
 // Names of the entries of `folder` (ending with a backslash) in the file

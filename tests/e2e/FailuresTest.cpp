@@ -36,7 +36,16 @@ protected:
         EXPECT_EQ(WindowText(box), L"KelvoTop");
         const std::wstring text = MessageBoxText(box);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
+        // Gone before anything else is pressed or looked for.
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
         return text;
+    }
+
+    // The next message box starts with `start`: its whole text when not.
+    ::testing::AssertionResult NextMessageStartsWith(const KelvoProcess& kelvo, const std::wstring& start) {
+        const std::wstring text = CloseMessageBox(kelvo);
+        if (text.starts_with(start)) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the message was: " << ::testing::PrintToString(text);
     }
 
     FixtureFolder folder;
@@ -109,6 +118,61 @@ TEST_F(FailuresTest, StoreLockedAgainstWritingTakesAnOkThatChangesNothingWithout
               folder.Path() + L"B.txt");
     EXPECT_EQ(StoredList(L"Custom"), custom);
     EXPECT_EQ(StoredList(L"Desktop"), desktop);
+}
+
+// The desktop section can be neither read nor written: the start, the
+// settings window and OK each say so, nothing of that list is written, and
+// the custom list reads and opens as usual.
+TEST_F(FailuresTest, SectionThatCannotBeReadIsNamedAndNeverWritten) {
+    const std::vector<std::wstring> desktop{folder.ChoiceFor(L"B.txt"), L"Done"};
+    StoreList(L"Custom", {folder.ChoiceFor(L"A.txt"), folder.ChoiceFor(L"B.txt")});
+    StoreList(L"Desktop", {desktop[0]});
+    {
+        SectionReadLock lock(L"Desktop");
+        ASSERT_TRUE(lock.Holds());
+        KelvoProcess kelvo;
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your desktop list could not be read in full: cannot read Desktop"));
+        HWND settings = kelvo.WaitUntilResident();
+        ASSERT_NE(settings, nullptr);
+        EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
+
+        ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your desktop list could not be read in full, so OK will not save it: "));
+        ClickButton(ChildWithText(settings, L"OK"));
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your desktop list was not saved, as it could not be read in full."));
+        ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
+    }
+    EXPECT_EQ(StoredList(L"Desktop"), desktop);
+    EXPECT_EQ(StoredList(L"Custom"), (std::vector<std::wstring>{folder.ChoiceFor(L"A.txt"), folder.ChoiceFor(L"B.txt"), L"Done"}));
+}
+
+// A save that a kill cut short, over a store locked against writing: the
+// start says it could not be finished, OK does not save that list, and the
+// staged list is kept until a start with a writable store finishes it.
+TEST_F(FailuresTest, SaveLeftBehindThatCannotBeFinishedIsToldAndKeptForTheNextStart) {
+    const std::vector<std::wstring> staged{folder.ChoiceFor(L"B.txt"), folder.ChoiceFor(L"A.txt")};
+    StoreList(L"Custom", {staged[0], folder.ChoiceFor(L"Gone.txt")});  // the copy had begun
+    StoreStagedList(L"Custom", staged);
+    StoreList(L"Desktop", {});
+    {
+        StoreLock lock;
+        ASSERT_TRUE(lock.Holds());
+        KelvoProcess kelvo;
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"The last save of your custom list could not be finished: "));
+        HWND settings = kelvo.WaitUntilResident();
+        ASSERT_NE(settings, nullptr);
+        ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your custom list could not be read in full, so OK will not save it: "));
+        ClickButton(ChildWithText(settings, L"OK"));
+        EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your custom list was not saved, as it could not be read in full."));
+        ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
+        kelvo.Kill();
+    }
+    EXPECT_TRUE(StoredSectionExists(L"Custom.saving"));
+    KelvoProcess kelvo;
+    ASSERT_NE(kelvo.WaitUntilResident(), nullptr);
+    EXPECT_EQ(StoredList(L"Custom"), (std::vector<std::wstring>{staged[0], staged[1], L"Done"}));
+    EXPECT_FALSE(StoredSectionExists(L"Custom.saving"));
 }
 
 }  // namespace

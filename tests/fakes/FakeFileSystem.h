@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <set>
 #include <string>
 
@@ -7,10 +8,14 @@
 namespace kelvo {
 
 // A file system that holds exactly the paths it was given, with every root
-// reachable but the ones listed as unreachable.
+// reachable but the ones listed as unreachable. A path listed in `failures`
+// answers with its failure whether it is held or not.
 class FakeFileSystem : public FileSystem {
 public:
-    bool Exists(const std::string& path) override { return paths.count(path) > 0; }
+    PathLookup Look(const std::string& path) override {
+        if (auto failure = failures.find(path); failure != failures.end()) return failure->second;
+        return paths.count(path) > 0 ? PathLookup::Found : PathLookup::FileNotFound;
+    }
     bool RootReachable(const std::string& root) override {
         ++rootQueries;
         return unreachableRoots.count(root) == 0;
@@ -20,6 +25,7 @@ public:
 
     std::set<std::string> paths;
     std::set<std::string> unreachableRoots;
+    std::map<std::string, PathLookup> failures;
     int rootQueries = 0;
 };
 

@@ -18,7 +18,7 @@ bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b)
 
 StoredValue FakeSettingsStore::Get(const std::string& section, const std::string& key) {
     logTarget.Note("Get " + section + " " + key);
-    if (failsReads && failsReads(section)) throw std::runtime_error("store cannot read " + section);
+    if (failsReads && failsReads(section, key)) throw std::runtime_error("store cannot read " + section);
     auto s = sections_.find(section);
     if (s == sections_.end()) return StoredValue::Absent();
     auto v = s->second.values.find(key);

@@ -37,9 +37,9 @@ public:
     // Refuses write number n (counted from 1, as WriteCount) when it gives
     // true: the write throws and changes nothing.
     std::function<bool(int n)> refuses;
-    // A store that cannot be read: every Get of a section for which this
-    // gives true throws.
-    std::function<bool(const std::string& section)> failsReads;
+    // A store that cannot be read: every Get of a key for which this gives
+    // true throws.
+    std::function<bool(const std::string& section, const std::string& key)> failsReads;
     LogTarget logTarget{nullptr, "store"};
 
 private:

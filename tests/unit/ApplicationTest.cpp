@@ -40,8 +40,8 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
         "splash.Centre", "splash.Show", "settingsWindow.Centre", "pump.RunPending",
         "taskbar.IsPresent", "taskbar.AddIcon",
         // saves cut short are finished first
-        "store.Get Custom.saving Complete", "store.DeleteSection Custom.saving",
-        "store.Get Desktop.saving Complete", "store.DeleteSection Desktop.saving",
+        "store.Get Custom.saving Complete", "store.Get Custom.saving MenuChoice1",
+        "store.Get Desktop.saving Complete", "store.Get Desktop.saving MenuChoice1",
         // the popup menu: custom, then desktop
         "store.Get Custom MenuChoice1", "store.Get Custom MenuChoice2",
         "store.Get Desktop MenuChoice1", "store.Get Desktop MenuChoice2", "popup.Prepare",

@@ -20,6 +20,16 @@ INSTANTIATE_TEST_SUITE_P(Fake, SettingsStoreContract,
                              "Fake", [] { return std::make_unique<FakeSettingsStore>(); },
                              [](SettingsStore& store, const std::string& section, const std::string& key) {
                                  static_cast<FakeSettingsStore&>(store).SeedUnreadable(section, key);
+                             },
+                             [](SettingsStore& store, const std::string& section, bool locked) {
+                                 auto& fake = static_cast<FakeSettingsStore&>(store);
+                                 fake.failsReads = nullptr;
+                                 if (locked) {
+                                     fake.failsReads = [section](const std::string& s, const std::string&) {
+                                         return s == section;
+                                     };
+                                 }
+                                 return true;
                              }}),
                          SettingsStoreMakerName);
 

@@ -92,7 +92,7 @@ TEST_F(ListCommitTest, EachRefusedWriteLeavesEachListOldOrNewAsReported) {
         ExpectOldOrNew(store, &customSaved, &desktopSaved);
         // The next start may finish a save whose staging could not be
         // removed; it still reads whole.
-        EXPECT_TRUE(FinishInterruptedSaves(store));
+        EXPECT_EQ(FinishInterruptedSaves(store), ListFailures{});
         ExpectOldOrNew(store, nullptr, nullptr);
         EXPECT_EQ(store.Sections(), (std::vector<std::string>{kCustomSection, kDesktopSection}));
     }
@@ -112,7 +112,7 @@ TEST_F(ListCommitTest, KillAtEveryWriteLeavesEachListOldOrNewAfterTheNextStart) 
             FakeSettingsStore asKilled = store;
             mixedUntilStart += !ReadsOldOrNew(asKilled, section);
         }
-        EXPECT_TRUE(FinishInterruptedSaves(store));
+        EXPECT_EQ(FinishInterruptedSaves(store), ListFailures{});
         ExpectOldOrNew(store, nullptr, nullptr);
         if (killed > writesOfOk) ExpectOldOrNew(store, &customSaved, &desktopSaved);
     }
@@ -140,7 +140,7 @@ TEST_F(ListCommitTest, StartDropsAStagingSectionThatIsNotMarkedWhole) {
         for (int k = 1; k <= c.stagedEntries; ++k) store.Seed(staging, ChoiceKey(k), "s.txt%C:\\%1");
         if (c.terminated) store.Seed(staging, ChoiceKey(c.stagedEntries + 1), "Done");
         if (c.marker) store.Seed(staging, "Complete", c.marker);
-        EXPECT_TRUE(FinishInterruptedSaves(store));
+        EXPECT_EQ(FinishInterruptedSaves(store), ListFailures{});
         EXPECT_EQ(ReadList(store, kDesktopSection), Before(kDesktopSection));
         EXPECT_EQ(store.Keys(staging), std::vector<std::string>{});
     }
@@ -154,7 +154,7 @@ TEST_F(ListCommitTest, StartFinishesAMarkedStagingSectionOverAMixedList) {
     store.Seed(staging, ChoiceKey(2), "Done");
     store.Seed(staging, "Complete", "1");
     store.Seed(kCustomSection, ChoiceKey(1), "n1.txt%C:\\%1");  // copied when the kill came
-    EXPECT_TRUE(FinishInterruptedSaves(store));
+    EXPECT_EQ(FinishInterruptedSaves(store), ListFailures{});
     EXPECT_EQ(ReadList(store, kCustomSection), (StoredList{{MakeEntry("n1.txt", "C:\\")}, 1}));
     EXPECT_EQ(store.Sections(), (std::vector<std::string>{kCustomSection, kDesktopSection}));
 }
@@ -166,7 +166,8 @@ TEST_F(ListCommitTest, StoreThatRefusesEverythingKeepsTheListsAndSaysSo) {
     SaveBoth(store);
     EXPECT_FALSE(customSaved);
     EXPECT_FALSE(desktopSaved);
-    EXPECT_FALSE(FinishInterruptedSaves(store));
+    // No save was left behind: the start has nothing to write.
+    EXPECT_EQ(FinishInterruptedSaves(store), ListFailures{});
     store.refuses = nullptr;
     ExpectOldOrNew(store, &customSaved, &desktopSaved);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -141,12 +142,54 @@ TEST_F(ListLoaderTest, MixedListKeepsItsOrderAndAsksEachRootOnce) {
     EXPECT_EQ(desktop.shell.describes, 1);
 }
 
+// Only a folder that says the file or the path is not there drops an entry;
+// when the system could not look, the entry stays as unavailable and OK
+// writes it back unchanged.
+TEST_F(ListLoaderTest, EachWayALookAtAFileFailsKeepsOrDropsItsEntry) {
+    struct Case {
+        const char* what;
+        PathLookup lookup;
+        bool stays;
+    };
+    const Case cases[] = {
+        {"file not found", PathLookup::FileNotFound, false},
+        {"path not found", PathLookup::PathNotFound, false},
+        {"access denied", PathLookup::AccessDenied, true},
+        {"device not ready", PathLookup::NotReady, true},
+        {"network error", PathLookup::NetworkError, true},
+        {"any other error", PathLookup::OtherError, true},
+    };
+    const ListEntry here = MakeEntry("here.txt", "C:\\Desk\\");
+    const ListEntry looked = MakeEntry("looked.txt", "\\\\nas\\docs\\Plans\\");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeDesktop fresh;
+        DesktopState freshState;
+        SeedList(fresh.store, kCustomSection, {looked, here});
+        fresh.files.Add(here.fullPath);
+        fresh.files.failures[looked.fullPath] = c.lookup;
+        const StoredList before = ReadList(fresh.store, kCustomSection);
+
+        LoadCustomView(fresh.parts, freshState);
+
+        std::vector<ListRow> expected;
+        if (c.stays) expected = UnavailableRows({looked});
+        expected.push_back(ListRow{"here.txt", "C:\\Desk\\", ""});
+        EXPECT_EQ(fresh.listView2.rows, expected);
+        ASSERT_TRUE(SaveCustomChoices(fresh.store, fresh.listView2));
+        EXPECT_EQ(ReadList(fresh.store, kCustomSection) == before, c.stays);
+    }
+}
+
 TEST_F(ListLoaderTest, PointerIsBusyAroundTheWholeFill) {
     Store(kCustomSection, NumberedEntries(2, "c", "Custom"), "");
     Store(kDesktopSection, NumberedEntries(2, "d", "Desk"), "");
-    for (auto fill : {LoadCustomView, LoadDesktopView, RefillListViews}) {
+    const std::function<void()> fills[] = {[&] { LoadCustomView(desktop.parts, state); },
+                                           [&] { LoadDesktopView(desktop.parts, state); },
+                                           [&] { RefillListViews(desktop.parts, state); }};
+    for (const auto& fill : fills) {
         desktop.log.clear();
-        fill(desktop.parts, state);
+        fill();
         ASSERT_GE(desktop.log.size(), 2u);
         EXPECT_EQ(desktop.log.front(), "pointer.Busy");
         EXPECT_EQ(desktop.log.back(), "pointer.Idle");

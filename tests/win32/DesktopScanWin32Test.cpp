@@ -195,9 +195,9 @@ TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
 // The real file system, counting what it is asked.
 class CountingFileSystem : public FileSystem {
 public:
-    bool Exists(const std::string& path) override {
-        existsAsked.push_back(path);
-        return real.Exists(path);
+    PathLookup Look(const std::string& path) override {
+        looksAsked.push_back(path);
+        return real.Look(path);
     }
     bool RootReachable(const std::string& root) override {
         ++rootQueries[root];
@@ -205,7 +205,7 @@ public:
     }
 
     Win32FileSystem real;
-    std::vector<std::string> existsAsked;
+    std::vector<std::string> looksAsked;
     std::map<std::string, int> rootQueries;
 };
 
@@ -233,7 +233,7 @@ TEST_F(DesktopScanTest, EntriesOnADriveThatIsNotThereStayAfterOneQuestionAndAGon
     LoadDesktopView(counted, state);
 
     EXPECT_EQ(files.rootQueries[absent], 1);
-    for (const std::string& path : files.existsAsked) EXPECT_FALSE(path.starts_with(absent)) << path;
+    for (const std::string& path : files.looksAsked) EXPECT_FALSE(path.starts_with(absent)) << path;
     const std::vector<ListRow> rows = Rows();
     ASSERT_EQ(rows.size(), 101u);
     EXPECT_EQ(rows[0].text, "README.TXT");
@@ -288,7 +288,7 @@ TEST_F(CaseSensitiveScanTest, ScannedNamesStillNameTheirFilesAfterOk) {
     const std::vector<std::string> scanned = ShownNames();
     ASSERT_EQ(scanned.size(), 3u);
     Win32FileSystem files;
-    for (const std::string& name : scanned) EXPECT_TRUE(files.Exists(root + "\\" + name)) << name;
+    for (const std::string& name : scanned) EXPECT_EQ(files.Look(root + "\\" + name), PathLookup::Found) << name;
     EXPECT_NE(std::find(scanned.begin(), scanned.end(), "\xC3\xA4rger.txt"), scanned.end());
 
     // OK stores the rows as shown; the next Properties finds every file.

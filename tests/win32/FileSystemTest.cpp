@@ -66,25 +66,27 @@ protected:
     Win32FileSystem files;
 };
 
-TEST_F(FileSystemTest, FindsWhatIsThereAndOnlyThat) {
+TEST_F(FileSystemTest, FindsWhatIsThereAndTellsWhyNot) {
     struct Case {
         std::string path;
-        bool exists;
+        PathLookup found;
     };
     const Case cases[] = {
-        {root + "\\\xC3\x9C" "berblick.txt", true},
-        {root + "\\\xC3\xBC" "BERBLICK.TXT", true},  // names match without regard to case
-        {root + "\\sub folder", true},
-        {root + "\\sub folder\\", true},
-        {root + "\\missing.txt", false},
-        {root + "\\sub folder\\missing.txt", false},
-        {root + "\\*.txt", false},  // wildcards are taken literally
-        {root + "\\?berblick.txt", false},
-        {"", false},
-        {deep, true},
-        {deep + ".bak", false},
+        {root + "\\\xC3\x9C" "berblick.txt", PathLookup::Found},
+        {root + "\\\xC3\xBC" "BERBLICK.TXT", PathLookup::Found},  // names match without regard to case
+        {root + "\\sub folder", PathLookup::Found},
+        {root + "\\sub folder\\", PathLookup::Found},
+        {root + "\\missing.txt", PathLookup::FileNotFound},
+        {root + "\\sub folder\\missing.txt", PathLookup::FileNotFound},
+        {root + "\\no folder\\missing.txt", PathLookup::PathNotFound},
+        // Wildcards are taken literally: no file can have such a name, but
+        // the system does not say that it is not there.
+        {root + "\\*.txt", PathLookup::OtherError},
+        {"", PathLookup::FileNotFound},
+        {deep, PathLookup::Found},
+        {deep + ".bak", PathLookup::FileNotFound},
     };
-    for (const Case& c : cases) EXPECT_EQ(files.Exists(c.path), c.exists) << c.path;
+    for (const Case& c : cases) EXPECT_EQ(files.Look(c.path), c.found) << c.path;
 }
 
 TEST(RootReachable, AnswersForDrivesAndSharesThatAreThereOnly) {

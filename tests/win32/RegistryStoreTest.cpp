@@ -71,6 +71,7 @@ public:
         return status == ERROR_SUCCESS;
     }
     bool Writable(const std::string& section) const { return Opens(section, KEY_SET_VALUE); }
+    bool Readable(const std::string& section) const { return Opens(section, KEY_QUERY_VALUE); }
 
     void DeleteRaw(const std::string& section) {
         RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str());
@@ -128,6 +129,21 @@ TEST_F(RegistryLayoutTest, WritesPlainStringValuesUnderTheSectionKey) {
     auto [type, value] = store.GetRaw("Custom", "MenuChoice1");
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(value, L"\u00DCberblick \u2013 \u65E5\u672C.txt%C:\\Docs\\%1");
+}
+
+// Windows lets a name hold a UTF-16 surrogate without its partner; such a
+// name is stored, read back and handed on unchanged.
+TEST_F(RegistryLayoutTest, NamesWithLoneSurrogatesRoundTripExactly) {
+    const std::wstring name = L"a\xD800z \xDC01.txt%C:\\Docs \xDBFF\\%1";
+    store.PutRawText("Custom", "MenuChoice1", REG_SZ, name);
+    const StoredValue read = store.Get("Custom", "MenuChoice1");
+    ASSERT_EQ(read.kind, StoredValue::Kind::Text);
+    EXPECT_EQ(Widen(read.text), name);
+    const ListEntry entry = ParseChoice(read.text);
+    EXPECT_EQ(Widen(entry.fullPath), L"C:\\Docs \xDBFF\\a\xD800z \xDC01.txt");
+
+    store.Put("Custom", "MenuChoice2", ChoiceValue(entry.name, entry.location));
+    EXPECT_EQ(store.GetRaw("Custom", "MenuChoice2"), std::make_pair(static_cast<DWORD>(REG_SZ), name));
 }
 
 TEST_F(RegistryLayoutTest, OnlyStringValuesAreText) {
@@ -228,6 +244,11 @@ INSTANTIATE_TEST_SUITE_P(Registry, SettingsStoreContract,
                              "Registry", [] { return std::make_unique<ScratchRegistryStore>(); },
                              [](SettingsStore& store, const std::string& section, const std::string& key) {
                                  static_cast<ScratchRegistryStore&>(store).PutNumber(section, key);
+                             },
+                             [](SettingsStore& store, const std::string& section, bool locked) {
+                                 auto& registry = static_cast<ScratchRegistryStore&>(store);
+                                 registry.SetAccess(section, locked ? L"D:P" : L"D:P(A;;KA;;;WD)");
+                                 return !locked || !registry.Readable(section);
                              }}),
                          SettingsStoreMakerName);
 }  // namespace contract

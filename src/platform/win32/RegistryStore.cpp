@@ -85,18 +85,29 @@ LSTATUS RegistryStore::Write(HKEY section, const std::wstring& name, const std::
 StoredValue RegistryStore::Get(const std::string& section, const std::string& key) {
     const std::wstring name = Widen(key);
     StoredValue result;
-    OnSection(section, false, [&](HKEY handle) {
+    const LSTATUS status = OnSection(section, false, [&](HKEY handle) {
         std::wstring value;
-        const LSTATUS status = Read(handle, name, value);
-        if (status == ERROR_SUCCESS) {
+        LSTATUS read = Read(handle, name, value);
+        if (read == ERROR_SUCCESS) {
             result = StoredValue::Text(Narrow(value));
-        } else if (RegQueryValueExW(handle, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+        } else if (read != ERROR_FILE_NOT_FOUND && !IsText(handle, name)) {
             // A value that is there but is no text (a number, binary data...).
             result = StoredValue::Unreadable();
+            read = ERROR_SUCCESS;
         }
-        return status;
+        return read;
     });
+    // Only a section or key that is not there is absent: any other failure
+    // (a key locked against reading, one deleted twice meanwhile) is an error.
+    if (status != ERROR_FILE_NOT_FOUND) ThrowUnlessDone(status, "cannot read " + section + "\\" + key);
     return result;
+}
+
+bool RegistryStore::IsText(HKEY section, const std::wstring& name) const {
+    DWORD type = REG_NONE;
+    const LSTATUS status = RegQueryValueExW(section, name.c_str(), nullptr, &type, nullptr, nullptr);
+    // A value whose type cannot be asked counts as text: its read failure stands.
+    return status != ERROR_SUCCESS || type == REG_SZ || type == REG_EXPAND_SZ;
 }
 
 void RegistryStore::Put(const std::string& section, const std::string& key, const std::string& value) {

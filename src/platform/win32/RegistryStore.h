@@ -16,7 +16,8 @@ inline constexpr char kApplicationKey[] = "Software\\VB and VBA Program Settings
 // The settings store in the registry: one key per section under the
 // application key, one value per key name. REG_SZ and REG_EXPAND_SZ values
 // are text (the latter read unexpanded); a value of any other type is
-// unreadable. Writes are REG_SZ.
+// unreadable. Writes are REG_SZ. Only a section or key that does not exist
+// reads as absent; any other failure to read throws std::system_error.
 class RegistryStore final : public SettingsStore {
 public:
     // `applicationKey` is a path under HKEY_CURRENT_USER.
@@ -40,6 +41,8 @@ private:
     LSTATUS OnSection(const std::string& section, bool create, const std::function<LSTATUS(HKEY)>& access);
     void Forget(const std::string& section);
     LSTATUS Read(HKEY section, const std::wstring& name, std::wstring& value) const;
+    // False only for a value whose type is known and is not a string.
+    bool IsText(HKEY section, const std::wstring& name) const;
     LSTATUS Write(HKEY section, const std::wstring& name, const std::wstring& value) const;
 
     struct OpenSection {

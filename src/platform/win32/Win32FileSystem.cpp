@@ -17,6 +17,30 @@ bool IsUncPath(const std::wstring& path) {
 }
 }  // namespace
 
+PathLookup LookupFailure(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND: return PathLookup::FileNotFound;
+        case ERROR_PATH_NOT_FOUND: return PathLookup::PathNotFound;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION: return PathLookup::AccessDenied;
+        case ERROR_NOT_READY: return PathLookup::NotReady;
+        case ERROR_BAD_NETPATH:
+        case ERROR_NETWORK_BUSY:
+        case ERROR_BAD_NET_RESP:
+        case ERROR_UNEXP_NET_ERR:
+        case ERROR_BAD_NET_NAME:
+        case ERROR_NETNAME_DELETED:
+        case ERROR_NETWORK_ACCESS_DENIED:
+        case ERROR_SEM_TIMEOUT:
+        case ERROR_NETWORK_UNREACHABLE:
+        case ERROR_HOST_UNREACHABLE:
+        case ERROR_CONNECTION_ABORTED:
+        case ERROR_NO_NET_OR_BAD_PATH:
+        case ERROR_NOT_CONNECTED: return PathLookup::NetworkError;
+        default: return PathLookup::OtherError;
+    }
+}
+
 std::wstring LongPathForm(const std::string& path) {
     std::wstring wide = Widen(path);
     if (wide.size() < MAX_PATH) return wide;
@@ -42,9 +66,11 @@ bool Win32FileSystem::RootReachable(const std::string& root) {
     return reachable;
 }
 
-bool Win32FileSystem::Exists(const std::string& path) {
+PathLookup Win32FileSystem::Look(const std::string& path) {
+    if (path.empty()) return PathLookup::FileNotFound;
     // A plain attribute query: unlike a find call, it takes * and ? literally.
-    return !path.empty() && GetFileAttributesW(LongPathForm(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (GetFileAttributesW(LongPathForm(path).c_str()) != INVALID_FILE_ATTRIBUTES) return PathLookup::Found;
+    return LookupFailure(GetLastError());
 }
 
 }  // namespace kelvo

@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -7,9 +9,12 @@ namespace kelvo {
 
 class Win32FileSystem final : public FileSystem {
 public:
-    bool Exists(const std::string& path) override;
+    PathLookup Look(const std::string& path) override;
     bool RootReachable(const std::string& root) override;
 };
+
+// What a failed look at a path with this system error found.
+PathLookup LookupFailure(DWORD error);
 
 // `path` in the form the wide file calls accept at any length: a full path
 // longer than MAX_PATH gets the "\\?\" prefix, anything else is unchanged.
