@@ -132,6 +132,8 @@ public:
 
 // The user's desktop folder of this prefix, ending with a backslash.
 std::wstring DesktopFolder();
+// The desktop shared by all users in this prefix, ending with a backslash.
+std::wstring PublicDesktopFolder();
 // Names of the entries of `folder` (ending with a backslash) in the file
 // system's order, without "." and "..".
 std::vector<std::wstring> FolderEntries(const std::wstring& folder);
