@@ -40,16 +40,27 @@ add_shared_samples() {
 
 # Wine's own fonts have no CJK letters, and the fonts that Wine links to its
 # menu font, Tahoma, for missing letters are not installed; WenQuanYi Micro
-# Hei takes their place. The windows' layout font, "MS Sans Serif", is a
-# bitmap font here that nothing is linked to; as Windows stands a TrueType
-# font in for it, Tahoma does here, with its link to the CJK font.
+# Hei takes their place.
+#
+# The windows' layout font, "MS Sans Serif", is a bitmap font in the prefix,
+# and Wine links no font to a bitmap font. Without it, Wine's TrueType
+# "MS Sans Serif" stands in, or else Tahoma, both linked to the CJK font, as
+# Windows stands a TrueType font with its links in for that name.
 add_cjk_font() {
-  local font
+  local font link face key
   font=$(dpkg -L fonts-wqy-microhei 2>/dev/null | grep -m1 '\.tt[cf]$' || true)
   [ -n "$font" ] || return 0
   ln -sf "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
-    /t REG_MULTI_SZ /d "$(basename "$font"),WenQuanYi Micro Hei" /f >/dev/null
+  link="$(basename "$font"),WenQuanYi Micro Hei"
+  for face in Tahoma 'MS Sans Serif'; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+      /t REG_MULTI_SZ /d "$link" /f >/dev/null
+  done
+  rm -f "$WINEPREFIX"/drive_c/windows/Fonts/sserif*.fon
+  for key in 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+             'HKLM\Software\Microsoft\Windows\CurrentVersion\Fonts'; do
+    wine reg delete "$key" /v 'MS Sans Serif' /f >/dev/null 2>&1 || true
+  done
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Sans Serif' \
     /d Tahoma /f >/dev/null
 }
