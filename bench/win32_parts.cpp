@@ -62,7 +62,7 @@ int main() {
     Time("shell Describe", [&](int i) { shell.Describe(path(i)); });
     Time("shell ExecutableType", [&](int i) { shell.ExecutableType(path(i)); });
     const int icon = shell.Describe(path(1))->iconIndex;
-    Time("shell DrawSmallIcon", [&](int) { shell.DrawSmallIcon(icon); });
+    Time("shell DrawSmallIcon", [&](int) { shell.DrawSmallIcon(icon, kelvo::kBaseIconSide); });
 
     kelvo::SettingsWindow settings(GetModuleHandleW(nullptr));
     kelvo::ListView& view = settings.ListView1();

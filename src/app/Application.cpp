@@ -6,8 +6,10 @@
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
 #include "menus/TrayPopup.h"
+#include "lists/BusyWhile.h"
 #include "lists/DesktopScan.h"
 #include "lists/DroppedFiles.h"
+#include "lists/FileRows.h"
 #include "lists/ListLoader.h"
 #include "settings/ListEditing.h"
 #include "settings/TabChange.h"
@@ -152,6 +154,12 @@ void Application::OnTabChange(int newTab) {
 
 void Application::OnFilesDropped(const std::vector<std::string>& paths) {
     TakeDroppedFiles(parts_, state_, paths);
+}
+
+void Application::OnScaleChanged() {
+    BusyWhile busy(parts_.pointer);
+    RedrawRowPictures(parts_.shell, RowTarget{parts_.listView1, parts_.imageList1});
+    RedrawRowPictures(parts_.shell, RowTarget{parts_.listView2, parts_.imageList2});
 }
 
 // The buttons follow the new rows, which have no selection yet.

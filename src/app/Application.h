@@ -62,6 +62,10 @@ public:
     void OnTabChange(int newTab);
     // Files dropped onto the settings window, in drop order.
     void OnFilesDropped(const std::vector<std::string>& paths);
+    // The settings window moved to a monitor of another scale, and its image
+    // lists now take pictures of another size: the rows' pictures are drawn
+    // again at that size.
+    void OnScaleChanged();
 
     const DesktopState& State() const { return state_; }
     DesktopState& State() { return state_; }

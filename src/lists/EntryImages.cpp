@@ -4,10 +4,14 @@
 
 namespace kelvo {
 
+void AddBlankPicture(ImageList& images) {
+    images.Add(kDummyIconKey, IconImage::Filled(images.Side(), 0xFFFFFF));
+}
+
 void ResetImages(ListView& view, ImageList& images) {
     view.AttachImages(nullptr);
     images.Clear();
-    images.Add(kDummyIconKey, Image16::Filled(0xFFFFFF));
+    AddBlankPicture(images);
     view.AttachImages(&images);
 }
 

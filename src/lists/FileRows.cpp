@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "app/TextUtils.h"
+#include "lists/EntryImages.h"
 
 namespace kelvo {
 namespace {
@@ -16,21 +17,35 @@ bool EndsWithAny(const std::string& lowerName, std::initializer_list<const char*
     return false;
 }
 
-// A red ring crossed by a bar from top left to bottom right, on white.
-Image16 UnavailablePicture() {
-    constexpr double kCentre = Image16::kSide / 2.0;
-    Image16 picture = Image16::Filled(0xFFFFFF);
-    for (int y = 0; y < Image16::kSide; ++y) {
-        for (int x = 0; x < Image16::kSide; ++x) {
-            const double dx = x + 0.5 - kCentre;
-            const double dy = y + 0.5 - kCentre;
+// A red ring crossed by a bar from top left to bottom right, on white,
+// `side` pixels across; measured in sixteenths of the side, so it keeps its
+// shape at every scale.
+IconImage UnavailablePicture(int side) {
+    const double unit = side / static_cast<double>(kBaseIconSide);
+    const double centre = side / 2.0;
+    IconImage picture = IconImage::Filled(side, 0xFFFFFF);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const double dx = (x + 0.5 - centre) / unit;
+            const double dy = (y + 0.5 - centre) / unit;
             const double radius = std::hypot(dx, dy);
             const bool ring = radius >= 5.0 && radius <= 7.5;
             const bool bar = radius < 5.0 && std::abs(dx - dy) / std::numbers::sqrt2 <= 1.3;
-            if (ring || bar) picture.pixels[static_cast<std::size_t>(y * Image16::kSide + x)] = 0xD01010;
+            if (ring || bar) picture.At(x, y) = 0xD01010;
         }
     }
     return picture;
+}
+
+// Adds the picture of the shell's icon `iconIndex` under `key`, unless the
+// list holds the key already.
+void AddShellPicture(ShellInfo& shell, ImageList& images, const std::string& key, int iconIndex) {
+    if (key.empty() || images.Contains(key)) return;
+    if (auto picture = shell.DrawSmallIcon(iconIndex, images.Side())) images.Add(key, *picture);
+}
+
+void AddUnavailablePicture(ImageList& images) {
+    if (!images.Contains(kUnavailableIconKey)) images.Add(kUnavailableIconKey, UnavailablePicture(images.Side()));
 }
 
 }  // namespace
@@ -56,17 +71,32 @@ void AddFileRow(ShellInfo& shell, RowTarget target, const FileToAdd& file) {
     std::string key;
     if (auto info = shell.Describe(file.path)) {
         key = ImageKeyOf(shell, file.name, file.path, info->typeName);
-        if (!key.empty() && !target.images.Contains(key)) {
-            if (auto picture = shell.DrawSmallIcon(info->iconIndex)) target.images.Add(key, *picture);
-        }
+        AddShellPicture(shell, target.images, key, info->iconIndex);
     }
     const bool hasPicture = !key.empty() && target.images.Contains(key);
     target.view.Append(ListRow{file.text, file.location, hasPicture ? key : std::string()});
 }
 
 void AddUnavailableRow(RowTarget target, const std::string& text, const std::string& location) {
-    if (!target.images.Contains(kUnavailableIconKey)) target.images.Add(kUnavailableIconKey, UnavailablePicture());
+    AddUnavailablePicture(target.images);
     target.view.Append(ListRow{text, location, kUnavailableIconKey});
+}
+
+void RedrawRowPictures(ShellInfo& shell, RowTarget target) {
+    target.view.AttachImages(nullptr);
+    target.images.Clear();
+    AddBlankPicture(target.images);
+    for (int k = 1; k <= target.view.Count(); ++k) {
+        const ListRow row = target.view.Row(k);
+        if (row.iconKey == kUnavailableIconKey) {
+            AddUnavailablePicture(target.images);
+        } else if (!row.iconKey.empty() && !target.images.Contains(row.iconKey)) {
+            // Any row of a key names a file with that key's picture.
+            if (auto info = shell.Describe(row.subItem + row.text))
+                AddShellPicture(shell, target.images, row.iconKey, info->iconIndex);
+        }
+    }
+    target.view.AttachImages(&target.images);
 }
 
 }  // namespace kelvo

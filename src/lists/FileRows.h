@@ -43,4 +43,9 @@ void AddFileRow(ShellInfo& shell, RowTarget target, const FileToAdd& file);
 // would wait for the dead drive or share.
 void AddUnavailableRow(RowTarget target, const std::string& text, const std::string& location);
 
+// Draws the pictures of the target's rows again at the image list's side,
+// once the window has moved to a monitor of another scale. Each row keeps
+// its key; a key whose file the shell no longer knows keeps no picture.
+void RedrawRowPictures(ShellInfo& shell, RowTarget target);
+
 }  // namespace kelvo

@@ -10,6 +10,9 @@ public:
     // The user's desktop folder without a trailing backslash; empty when the
     // shell has none.
     virtual std::string DesktopFolder() = 0;
+    // The desktop shared by all users (where installers put most program
+    // shortcuts), without a trailing backslash; empty when there is none.
+    virtual std::string PublicDesktopFolder() = 0;
     // Names of every entry of `folder` in the file system's own order,
     // hidden files, subfolders, "." and ".." included.
     virtual std::vector<std::string> List(const std::string& folder) = 0;

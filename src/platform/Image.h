@@ -1,20 +1,24 @@
 #pragma once
-#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace kelvo {
 
-// A 16x16 picture, row by row, each pixel 0x00RRGGBB.
-struct Image16 {
-    static constexpr int kSide = 16;
-    std::array<std::uint32_t, kSide * kSide> pixels{};
+// Pixels across a small icon at 96 dots per inch; other scales take more.
+inline constexpr int kBaseIconSide = 16;
 
-    static Image16 Filled(std::uint32_t rgb) {
-        Image16 image;
-        image.pixels.fill(rgb);
-        return image;
+// A square picture `side` pixels across, row by row, each pixel 0x00RRGGBB.
+struct IconImage {
+    int side = 0;
+    std::vector<std::uint32_t> pixels;
+
+    static IconImage Filled(int side, std::uint32_t rgb) {
+        return IconImage{side, std::vector<std::uint32_t>(static_cast<std::size_t>(side) * static_cast<std::size_t>(side), rgb)};
     }
-    bool operator==(const Image16&) const = default;
+    std::uint32_t& At(int x, int y) { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(side) + static_cast<std::size_t>(x)]; }
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(side) + static_cast<std::size_t>(x)]; }
+    bool operator==(const IconImage&) const = default;
 };
 
 }  // namespace kelvo

@@ -22,9 +22,10 @@ public:
     // The shell's executable-type word for a program file (0 when it is none):
     // the low word holds the signature, the high word the Windows version.
     virtual std::int32_t ExecutableType(const std::string& path) = 0;
-    // The small icon at `iconIndex`, drawn on a cleared 16x16 surface of the
-    // window colour; nullopt when it could not be drawn.
-    virtual std::optional<Image16> DrawSmallIcon(int iconIndex) = 0;
+    // The small icon at `iconIndex`, drawn `side` pixels across on a cleared
+    // surface of the window colour, from the shell's picture of that size
+    // where it has one; nullopt when it could not be drawn.
+    virtual std::optional<IconImage> DrawSmallIcon(int iconIndex, int side) = 0;
 };
 
 }  // namespace kelvo

@@ -131,9 +131,9 @@ TEST_P(ListViewContract, UnicodeTextRoundTrips) {
 }
 
 TEST_P(ListViewContract, IconKeyReadsBackAndCopiesToAnotherRow) {
-    images->Add("dummy", Image16::Filled(0xFFFFFF));
-    images->Add("a.txt", Image16::Filled(0x112233));
-    images->Add("b.exe", Image16::Filled(0x445566));
+    images->Add("dummy", IconImage::Filled(kBaseIconSide, 0xFFFFFF));
+    images->Add("a.txt", IconImage::Filled(kBaseIconSide, 0x112233));
+    images->Add("b.exe", IconImage::Filled(kBaseIconSide, 0x445566));
     view->AttachImages(images.get());
     view->Append(ListRow{"a.txt", "C:\\", "a.txt"});
     view->Append(ListRow{"b.exe", "C:\\", "b.exe"});
@@ -150,9 +150,9 @@ TEST_P(ListViewContract, IconKeyReadsBackAndCopiesToAnotherRow) {
 TEST_P(ListViewContract, ImageListKeysAreUnique) {
     EXPECT_EQ(images->Count(), 0);
     EXPECT_FALSE(images->Contains("dummy"));
-    images->Add("dummy", Image16::Filled(0xFFFFFF));
-    images->Add("a.txt", Image16::Filled(0x010203));
-    images->Add("dummy", Image16::Filled(0x000000));
+    images->Add("dummy", IconImage::Filled(kBaseIconSide, 0xFFFFFF));
+    images->Add("a.txt", IconImage::Filled(kBaseIconSide, 0x010203));
+    images->Add("dummy", IconImage::Filled(kBaseIconSide, 0x000000));
     EXPECT_EQ(images->Count(), 2);
     EXPECT_TRUE(images->Contains("dummy"));
     EXPECT_TRUE(images->Contains("a.txt"));
@@ -160,23 +160,23 @@ TEST_P(ListViewContract, ImageListKeysAreUnique) {
 }
 
 TEST_P(ListViewContract, ImageListClearsAndRefills) {
-    images->Add("dummy", Image16::Filled(0xFFFFFF));
-    images->Add("a.txt", Image16::Filled(0x010203));
+    images->Add("dummy", IconImage::Filled(kBaseIconSide, 0xFFFFFF));
+    images->Add("a.txt", IconImage::Filled(kBaseIconSide, 0x010203));
     images->Clear();
     EXPECT_EQ(images->Count(), 0);
     EXPECT_FALSE(images->Contains("a.txt"));
-    images->Add("dummy", Image16::Filled(0xFFFFFF));
+    images->Add("dummy", IconImage::Filled(kBaseIconSide, 0xFFFFFF));
     EXPECT_EQ(images->Count(), 1);
     EXPECT_TRUE(images->Contains("dummy"));
 }
 
 TEST_P(ListViewContract, ImageListCanBeDetachedClearedAndAttachedAgain) {
-    images->Add("dummy", Image16::Filled(0xFFFFFF));
+    images->Add("dummy", IconImage::Filled(kBaseIconSide, 0xFFFFFF));
     view->AttachImages(images.get());
     view->Append(ListRow{"x", "C:\\", "dummy"});
     view->AttachImages(nullptr);
     images->Clear();
-    images->Add("dummy", Image16::Filled(0xFFFFFF));
+    images->Add("dummy", IconImage::Filled(kBaseIconSide, 0xFFFFFF));
     view->AttachImages(images.get());
     EXPECT_EQ(view->Count(), 1);
     EXPECT_EQ(view->Row(1).text, "x");

@@ -518,13 +518,19 @@ void StoreStagedList(const wchar_t* section, const std::vector<std::wstring>& va
     SetString(HKEY_CURRENT_USER, std::wstring(kAppKey) + L"\\" + staging, L"Complete", std::to_wstring(values.size()));
 }
 
-std::wstring DesktopFolder() {
+namespace {
+std::wstring KnownFolder(REFKNOWNFOLDERID which) {
     PWSTR path = nullptr;
-    std::wstring desktop;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &path))) desktop = path;
+    std::wstring folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(which, 0, nullptr, &path))) folder = path;
     CoTaskMemFree(path);
-    return desktop.empty() || desktop.back() == L'\\' ? desktop : desktop + L'\\';
+    return folder.empty() || folder.back() == L'\\' ? folder : folder + L'\\';
 }
+}  // namespace
+
+std::wstring DesktopFolder() { return KnownFolder(FOLDERID_Desktop); }
+
+std::wstring PublicDesktopFolder() { return KnownFolder(FOLDERID_PublicDesktop); }
 
 std::vector<std::wstring> FolderEntries(const std::wstring& folder) {
     std::vector<std::wstring> names;

@@ -151,6 +151,8 @@ void StoreStagedList(const wchar_t* section, const std::vector<std::wstring>& va
 
 // The user's desktop folder of this prefix, ending with a backslash.
 std::wstring DesktopFolder();
+// The desktop shared by all users in this prefix, ending with a backslash.
+std::wstring PublicDesktopFolder();
 // Names of the entries of `folder` (ending with a backslash) in the file
 // system's order, without "." and "..".
 std::vector<std::wstring> FolderEntries(const std::wstring& folder);

@@ -195,6 +195,54 @@ TEST_F(SettingsLoopTest, LoadDeskTopAndOkStoreTheDesktopFolderForThePopup) {
     EXPECT_EQ(OpenedPaths().back(), desktop.Path() + L"readme.txt");
 }
 
+// The desktop shared by all users holds a name of the user's own desktop in
+// capitals and a document of its own: the list shows the user's entries,
+// then that document from its own folder, and the popup opens it from there.
+TEST_F(SettingsLoopTest, LoadDeskTopAddsTheSharedDesktopAndThePopupOpensItsEntry) {
+    const std::wstring shared = PublicDesktopFolder();
+    ASSERT_FALSE(shared.empty());
+    const std::vector<std::wstring> sharedFiles{L"NOTES.TXT", L"Shared Plan.txt"};
+    for (const std::wstring& name : sharedFiles) {
+        CloseHandle(CreateFileW((shared + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
+    struct Removal {
+        const std::wstring& folder;
+        const std::vector<std::wstring>& names;
+        ~Removal() {
+            for (const std::wstring& name : names) DeleteFileW((folder + name).c_str());
+        }
+    } removal{shared, sharedFiles};
+    OpenProperties();
+
+    std::vector<std::wstring> names = desktop.ListedNames();
+    std::vector<std::wstring> locations(names.size(), desktop.Path());
+    names.push_back(L"shared plan.txt");
+    locations.push_back(shared);
+    Press(L"Load DeskTop ");
+    ASSERT_TRUE(WaitUntil([&] { return ListViewCount(DesktopList()) == static_cast<int>(names.size()); }));
+    Settle();
+    EXPECT_EQ(ListViewColumn(DesktopList(), 0), names);
+    EXPECT_EQ(ListViewColumn(DesktopList(), 1), locations);
+    EXPECT_GT(ListViewImages(DesktopList()).back(), 0);
+
+    Press(L"OK");
+    std::vector<std::wstring> stored = StoredDesktopFiles();
+    stored.insert(stored.end() - 1, L"shared plan.txt%" + shared + L"%1");
+    EXPECT_TRUE(WaitUntil([&] { return StoredList(L"Desktop") == stored; }));
+    ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo->Id()); }));
+
+    // Two custom entries, then the DeskTop submenu's last entry.
+    std::vector<WORD> keys{VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT};
+    keys.insert(keys.end(), names.size() - 1, VK_DOWN);
+    keys.push_back(VK_RETURN);
+    HWND popup = ShowPopup();
+    ASSERT_NE(popup, nullptr);
+    PressKeys(popup, keys);
+    ASSERT_TRUE(WaitUntil([] { return !OpenedPaths().empty(); }));
+    EXPECT_EQ(Lower(OpenedPaths().back()), Lower(shared + L"shared plan.txt"));
+}
+
 TEST_F(SettingsLoopTest, CancelAfterLoadDeskTopKeepsTheStoredLists) {
     const std::vector<std::wstring> storedDesktop = StoredList(L"Desktop");
     const std::vector<std::wstring> storedCustom = StoredList(L"Custom");

@@ -14,10 +14,10 @@ std::int32_t FakeShellInfo::ExecutableType(const std::string& path) {
     return found == files.end() ? 0 : found->second.executableType;
 }
 
-std::optional<Image16> FakeShellInfo::DrawSmallIcon(int iconIndex) {
+std::optional<IconImage> FakeShellInfo::DrawSmallIcon(int iconIndex, int side) {
     ++draws;
     if (drawingFails) return std::nullopt;
-    return Image16::Filled(static_cast<std::uint32_t>(iconIndex));
+    return IconImage::Filled(side, static_cast<std::uint32_t>(iconIndex));
 }
 
 }  // namespace kelvo

@@ -24,7 +24,7 @@ class FakeShellInfo : public ShellInfo {
 public:
     std::optional<ShellFileInfo> Describe(const std::string& path) override;
     std::int32_t ExecutableType(const std::string& path) override;
-    std::optional<Image16> DrawSmallIcon(int iconIndex) override;
+    std::optional<IconImage> DrawSmallIcon(int iconIndex, int side) override;
 
     void Add(const std::string& path, FakeFileFacts facts) { files[path] = std::move(facts); }
 
@@ -37,6 +37,7 @@ public:
 class FakeFolders : public Folders {
 public:
     std::string DesktopFolder() override { return desktop; }
+    std::string PublicDesktopFolder() override { return publicDesktop; }
     std::vector<std::string> List(const std::string& folder) override {
         auto found = contents.find(folder);
         return found == contents.end() ? std::vector<std::string>{} : found->second;
@@ -45,6 +46,7 @@ public:
     std::string LowerCaseName(const std::string& name) override { return AsciiLowerCase(name); }
 
     std::string desktop;
+    std::string publicDesktop;
     std::map<std::string, std::vector<std::string>> contents;
 };
 

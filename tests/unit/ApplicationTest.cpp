@@ -250,7 +250,7 @@ TEST_F(ApplicationTest, PropertiesOpensTheSettingsWithFreshLists) {
     app.State().desktopCount = 7;
     app.State().customCount = 5;
     desktop.listView1.Append(ListRow{"left over", "", ""});
-    desktop.imageList2.Add("c1.txt", Image16::Filled(0));
+    desktop.imageList2.Add("c1.txt", IconImage::Filled(kBaseIconSide, 0));
     app.OnMenuCommand(kPropertiesId);
 
     EXPECT_EQ(app.State().desktopMenuCount, 7);

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "fakes/FakeDesktop.h"
 #include "lists/EntryImages.h"
 #include "lists/DesktopScan.h"
@@ -79,9 +83,9 @@ TEST_F(FileRowsTest, DosProgramsShareOneImageAndWindowsProgramsHaveTheirOwn) {
     AddStored("gui.exe", {"Application", 10, kWindowsProgram});
     AddStored("edit.exe", {"Application", 11, kWindowsProgram});
     EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"DOSExeIcon", "gui.exe", "edit.exe"}));
-    EXPECT_EQ(desktop.imageList1.pictures.at("DOSExeIcon"), Image16::Filled(8));
+    EXPECT_EQ(desktop.imageList1.pictures.at("DOSExeIcon"), IconImage::Filled(kBaseIconSide, 8));
     EXPECT_EQ(desktop.listView1.rows[1].iconKey, "DOSExeIcon");
-    EXPECT_EQ(desktop.imageList1.pictures.at("edit.exe"), Image16::Filled(11));
+    EXPECT_EQ(desktop.imageList1.pictures.at("edit.exe"), IconImage::Filled(kBaseIconSide, 11));
 }
 
 TEST_F(FileRowsTest, FileWithoutPictureIsStillListed) {
@@ -109,6 +113,34 @@ TEST_F(FileRowsTest, ResetLeavesOnlyTheBlankPicture) {
     AddStored("gui.exe", {"Application", 10, kWindowsProgram});
     ResetDesktopImages(desktop.parts);
     EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"dummy"}));
+}
+
+// The window moved to a monitor at twice the scale: every picture comes
+// again, 32 pixels across, from the shell (or, for the unavailable sign,
+// drawn anew), and the rows keep their keys.
+TEST_F(FileRowsTest, PicturesAreDrawnAgainAtTheNewSide) {
+    ResetDesktopImages(desktop.parts);
+    AddStored("a.txt", {"Text Document", 5, 0});
+    AddStored("b.txt", {"Text Document", 5, 0});
+    AddStored("gui.exe", {"Application", 10, kWindowsProgram});
+    AddUnavailableRow(RowTarget{desktop.listView1, desktop.imageList1}, "far.txt", "\\\\gone\\share\\");
+    desktop.shell.files.erase("C:\\D\\gui.exe");
+    const std::vector<ListRow> rows = desktop.listView1.rows;
+    const int describesBefore = desktop.shell.describes;
+
+    desktop.imageList1.side = 32;
+    RedrawRowPictures(desktop.shell, RowTarget{desktop.listView1, desktop.imageList1});
+
+    EXPECT_EQ(desktop.listView1.rows, rows);
+    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"dummy", "text document", "<unavailable>"}))
+        << "one look per key; a program the shell has forgotten keeps no picture";
+    EXPECT_EQ(desktop.shell.describes - describesBefore, 2);
+    EXPECT_EQ(desktop.imageList1.pictures.at("text document"), IconImage::Filled(32, 5));
+    EXPECT_EQ(desktop.imageList1.pictures.at("dummy"), IconImage::Filled(32, 0xFFFFFF));
+    const IconImage& sign = desktop.imageList1.pictures.at("<unavailable>");
+    EXPECT_EQ(sign.At(16, 1), 0xD01010u) << "the ring reaches the top at every scale";
+    EXPECT_EQ(sign.At(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(desktop.log.back(), "listView1.AttachImages") << "the view maps its rows to the new pictures";
 }
 
 class DesktopScanTest : public ::testing::Test {
@@ -162,6 +194,63 @@ TEST_F(DesktopScanTest, NoDesktopFolderAddsNothingAndRestoresThePointer) {
     EXPECT_EQ(desktop.log, (CallLog{"listView1.Insert old.txt", "listView1.Clear", "listView1.DetachImages",
                                     "imageList1.Clear", "imageList1.Add dummy", "listView1.AttachImages",
                                     "pointer.Busy", "pump.RunPending", "pointer.Idle"}));
+}
+
+// The user's desktop and the one shared by all users, as one list.
+struct MergeCase {
+    const char* label;
+    std::vector<std::string> own;
+    std::optional<std::vector<std::string>> shared;  // nullopt: the system has none
+    std::vector<std::pair<std::string, char>> rows;   // text, and 'o'wn or 's'hared location
+};
+
+class DesktopMergeTest : public ::testing::TestWithParam<MergeCase> {};
+
+TEST_P(DesktopMergeTest, SharedEntriesFollowTheUsersOwnWithTheirFolderAsLocation) {
+    const MergeCase& c = GetParam();
+    const std::string own = "C:\\Users\\me\\Desktop";
+    const std::string shared = "C:\\Users\\Public\\Desktop";
+    FakeDesktop desktop;
+    DesktopState state;
+    desktop.folders.desktop = own;
+    desktop.folders.contents[own] = c.own;
+    if (c.shared) {
+        desktop.folders.publicDesktop = shared;
+        desktop.folders.contents[shared] = *c.shared;
+    }
+    LoadDeskTop(desktop.parts, state);
+
+    std::vector<ListRow> expected;
+    for (const auto& [text, where] : c.rows) expected.push_back(ListRow{text, (where == 'o' ? own : shared) + "\\", ""});
+    for (ListRow& row : desktop.listView1.rows) row.iconKey.clear();
+    EXPECT_EQ(desktop.listView1.rows, expected);
+    EXPECT_EQ(state.desktopPath, own + "\\");
+    EXPECT_FALSE(desktop.pointer.busy);
+    EXPECT_TRUE(desktop.messages.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, DesktopMergeTest,
+    ::testing::Values(
+        MergeCase{"own_then_shared_each_in_folder_order", {".", "..", "b.txt", "a.txt"}, {{".", "..", "Z.lnk", "c.lnk"}},
+                  {{"b.txt", 'o'}, {"a.txt", 'o'}, {"z.lnk", 's'}, {"c.lnk", 's'}}},
+        MergeCase{"a_name_on_both_is_listed_once_from_the_own", {"Mail.lnk", "x.txt"}, {{"Mail.lnk", "Web.lnk"}},
+                  {{"mail.lnk", 'o'}, {"x.txt", 'o'}, {"web.lnk", 's'}}},
+        MergeCase{"names_that_differ_in_case_only_are_one_name", {"Mail.LNK"}, {{"MAIL.lnk"}}, {{"mail.lnk", 'o'}}},
+        MergeCase{"the_own_folder_keeps_names_that_look_alike", {"A.txt", "a.txt"}, {{"a.TXT"}},
+                  {{"a.txt", 'o'}, {"a.txt", 'o'}}},
+        MergeCase{"only_on_the_shared_desktop", {}, {{"Office.lnk"}}, {{"office.lnk", 's'}}},
+        MergeCase{"an_empty_shared_desktop", {"a.txt"}, {{".", ".."}}, {{"a.txt", 'o'}}},
+        MergeCase{"no_shared_desktop", {"a.txt"}, std::nullopt, {{"a.txt", 'o'}}},
+        MergeCase{"a_shared_desktop_that_cannot_be_read", {"a.txt"}, std::vector<std::string>{}, {{"a.txt", 'o'}}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(DesktopScanTest, NoOwnDesktopStillListsTheSharedOne) {
+    desktop.folders.desktop.clear();
+    desktop.folders.publicDesktop = "C:\\Users\\Public\\Desktop";
+    desktop.folders.contents[desktop.folders.publicDesktop] = {"Office.lnk"};
+    LoadDeskTop(desktop.parts, state);
+    EXPECT_EQ(desktop.listView1.rows, (std::vector<ListRow>{{"office.lnk", "C:\\Users\\Public\\Desktop\\", ""}}));
 }
 
 }  // namespace

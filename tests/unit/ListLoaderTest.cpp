@@ -223,13 +223,13 @@ TEST_F(ListLoaderTest, PropertiesAsksOnceAboutADeadDriveAndOkKeepsItsEntries) {
 
 TEST_F(ListLoaderTest, ImageResetLeavesOnlyTheBlankPictureAndTheRows) {
     desktop.listView1.Append(ListRow{"kept", "C:\\", "a.txt"});
-    desktop.imageList1.Add("a.txt", Image16::Filled(0x123456));
+    desktop.imageList1.Add("a.txt", IconImage::Filled(kBaseIconSide, 0x123456));
     desktop.log.clear();
     ResetDesktopImages(desktop.parts);
     EXPECT_EQ(desktop.log, (CallLog{"listView1.DetachImages", "imageList1.Clear", "imageList1.Add dummy",
                                     "listView1.AttachImages"}));
     EXPECT_EQ(desktop.imageList1.keys, std::vector<std::string>{"dummy"});
-    EXPECT_EQ(desktop.imageList1.pictures.at("dummy"), Image16::Filled(0xFFFFFF));
+    EXPECT_EQ(desktop.imageList1.pictures.at("dummy"), IconImage::Filled(kBaseIconSide, 0xFFFFFF));
     EXPECT_EQ(desktop.listView1.attached, &desktop.imageList1);
     EXPECT_EQ(desktop.listView1.Count(), 1);
 }

@@ -44,10 +44,12 @@ std::string WindowsProgram(const char* name) {
 }
 
 // A hidden settings window and every other real Win32 part, with a folder
-// of the test's own standing in for the desktop.
+// of the test's own standing in for the desktop, and another one, if given,
+// for the desktop shared by all users.
 class RealPartsTest : public ::testing::Test {
 protected:
-    explicit RealPartsTest(const std::string& desktopFolder) : folders(desktopFolder) {}
+    explicit RealPartsTest(const std::string& desktopFolder, const std::string& sharedDesktop = {})
+        : folders(desktopFolder, sharedDesktop) {}
 
     std::vector<ListRow> Rows() const {
         std::vector<ListRow> rows;
@@ -190,6 +192,73 @@ TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
         EXPECT_TRUE(desktop.settings.ImageList1().Contains(row.iconKey)) << row.text;
     }
     EXPECT_EQ(state.desktopCount, 4);  // the missing one is still counted
+}
+
+// The user's desktop beside the one shared by all users, which holds one
+// of the user's names in capitals, a document and a program of its own.
+class SharedDesktopScanTest : public RealPartsTest {
+protected:
+    SharedDesktopScanTest() : RealPartsTest(own, shared) {}
+
+    static void SetUpTestSuite() {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        const std::string id = std::to_string(GetCurrentProcessId());
+        own = TempFolder() + "kelvo-own-desktop-" + id;
+        shared = TempFolder() + "kelvo-shared-desktop-" + id;
+        CreateDirectoryW(Widen(own).c_str(), nullptr);
+        CreateDirectoryW(Widen(shared).c_str(), nullptr);
+        for (const char* name : {"Mail.txt", "Notes.txt"}) Touch(own + "\\" + name);
+        for (const char* name : {"MAIL.TXT", "Office Notes.txt"}) Touch(shared + "\\" + name);
+        CopyFileW(Widen(WindowsProgram("notepad.exe")).c_str(), Widen(shared + "\\Browser.exe").c_str(), FALSE);
+    }
+    static void TearDownTestSuite() {
+        RemoveTree(own);
+        RemoveTree(shared);
+        CoUninitialize();
+    }
+    static std::vector<std::string> Listed(const std::string& folder, const std::set<std::string>& hidden) {
+        std::vector<std::string> names;  // lower-cased, in the file system's own order
+        for (std::string name : Win32Folders().List(folder)) {
+            for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (name != "." && name != ".." && !hidden.contains(name)) names.push_back(name);
+        }
+        return names;
+    }
+
+    static inline std::string own, shared;
+};
+
+TEST_F(SharedDesktopScanTest, SharedEntriesFollowTheOwnWithTheirFolderPictureAndStoredValue) {
+    LoadDeskTop(parts, state);
+
+    std::vector<ListRow> expected;
+    for (const std::string& name : Listed(own, {})) expected.push_back(ListRow{name, own + "\\", ""});
+    for (const std::string& name : Listed(shared, {"mail.txt"})) expected.push_back(ListRow{name, shared + "\\", ""});
+    std::vector<ListRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 4u);
+    for (ListRow& row : rows) {
+        EXPECT_TRUE(parts.imageList1.Contains(row.iconKey)) << row.text;
+        if (row.text == "browser.exe") {
+            EXPECT_EQ(row.iconKey, "Browser.exe");
+        }
+        row.iconKey.clear();
+    }
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(state.desktopPath, own + "\\");
+
+    ASSERT_TRUE(SaveDesktopChoices(store.Store(), parts.listView1));
+    for (std::size_t k = 1; k <= expected.size(); ++k) {
+        const std::string value = expected[k - 1].text + "%" + expected[k - 1].subItem + "%1";
+        EXPECT_EQ(store.Store().Get("Desktop", "MenuChoice" + std::to_string(k)), StoredValue::Text(value));
+    }
+}
+
+TEST_F(SharedDesktopScanTest, ASharedDesktopThatCannotBeReadLeavesTheOwnList) {
+    folders = Win32Folders(own, shared + "\\missing");
+    LoadDeskTop(parts, state);
+    std::vector<std::string> shown;
+    for (const ListRow& row : Rows()) shown.push_back(row.text);
+    EXPECT_EQ(shown, Listed(own, {}));
 }
 
 // The real file system, counting what it is asked.

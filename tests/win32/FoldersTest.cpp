@@ -15,6 +15,10 @@
 namespace kelvo {
 namespace {
 
+bool IsWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 std::vector<std::string> Sorted(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());
     return names;
@@ -101,6 +105,33 @@ TEST_F(FoldersTest, FindsTheDesktopFolder) {
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
     const std::vector<std::string> names = folders.List(desktop);
     EXPECT_NE(std::find(names.begin(), names.end(), "."), names.end());
+}
+
+// Wine keeps the desktop shared by all users in C:\users\Public\Desktop.
+TEST_F(FoldersTest, FindsTheDesktopSharedByAllUsersAndListsWhatIsPutThere) {
+    const std::string shared = folders.PublicDesktopFolder();
+    std::cout << "  shared desktop: " << shared << "\n";
+    ASSERT_FALSE(shared.empty());
+    EXPECT_NE(shared.back(), '\\');
+    EXPECT_NE(shared, folders.DesktopFolder());
+    if (IsWine()) {
+        EXPECT_EQ(CompareStringOrdinal(Widen(shared).c_str(), -1, L"C:\\users\\Public\\Desktop", -1, TRUE), CSTR_EQUAL);
+    }
+    const DWORD attributes = GetFileAttributesW(Widen(shared).c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+
+    const std::string name = "kelvo-shared-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    Touch(shared + "\\" + name);
+    const std::vector<std::string> names = folders.List(shared);
+    DeleteFileW(Widen(shared + "\\" + name).c_str());
+    EXPECT_NE(std::find(names.begin(), names.end(), name), names.end());
+}
+
+// A fixture standing in for the desktop brings its own shared desktop, or none.
+TEST_F(FoldersTest, AFixtureDesktopHasOnlyTheSharedDesktopGivenWithIt) {
+    EXPECT_EQ(Win32Folders(root).PublicDesktopFolder(), "");
+    EXPECT_EQ(Win32Folders(root, root + "\\Empty").PublicDesktopFolder(), root + "\\Empty");
 }
 
 }  // namespace

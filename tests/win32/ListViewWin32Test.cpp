@@ -74,9 +74,9 @@ protected:
 // A view takes its pictures by position in the image list; after the list is
 // rebuilt in another order each row must still show the picture of its key.
 TEST_F(Win32ListViewTest, RowsFollowTheirKeysWhenTheImageListIsRebuilt) {
-    images.Add("dummy", Image16::Filled(0xFFFFFF));
-    images.Add("a.txt", Image16::Filled(0x112233));
-    images.Add("b.exe", Image16::Filled(0x445566));
+    images.Add("dummy", IconImage::Filled(kBaseIconSide, 0xFFFFFF));
+    images.Add("a.txt", IconImage::Filled(kBaseIconSide, 0x112233));
+    images.Add("b.exe", IconImage::Filled(kBaseIconSide, 0x445566));
     view->AttachImages(&images);
     view->Append(ListRow{"b", "C:\\", "b.exe"});
     view->Append(ListRow{"a", "C:\\", "a.txt"});
@@ -87,8 +87,8 @@ TEST_F(Win32ListViewTest, RowsFollowTheirKeysWhenTheImageListIsRebuilt) {
 
     view->AttachImages(nullptr);
     images.Clear();
-    images.Add("b.exe", Image16::Filled(0x445566));
-    images.Add("dummy", Image16::Filled(0xFFFFFF));
+    images.Add("b.exe", IconImage::Filled(kBaseIconSide, 0x445566));
+    images.Add("dummy", IconImage::Filled(kBaseIconSide, 0xFFFFFF));
     view->AttachImages(&images);
     EXPECT_EQ(view->ImageIndexOf(1), 0);
     EXPECT_LT(view->ImageIndexOf(2), 0);
@@ -159,9 +159,9 @@ std::uint32_t DrawnPixel(const Win32ImageList& images, int index) {
 
 TEST(Win32ImageListTest, PicturesKeepTheirColoursAndAreOpaque) {
     Win32ImageList images;
-    images.Add("red", Image16::Filled(0xFF0000));
-    images.Add("blue", Image16::Filled(0x0000FF));
-    images.Add("black", Image16::Filled(0x000000));
+    images.Add("red", IconImage::Filled(kBaseIconSide, 0xFF0000));
+    images.Add("blue", IconImage::Filled(kBaseIconSide, 0x0000FF));
+    images.Add("black", IconImage::Filled(kBaseIconSide, 0x000000));
     EXPECT_EQ(DrawnPixel(images, images.IndexOf("red")), 0xFF0000u);
     EXPECT_EQ(DrawnPixel(images, images.IndexOf("blue")), 0x0000FFu);
     EXPECT_EQ(DrawnPixel(images, images.IndexOf("black")), 0x000000u);
@@ -169,8 +169,8 @@ TEST(Win32ImageListTest, PicturesKeepTheirColoursAndAreOpaque) {
 
 TEST(Win32ImageListTest, AKeyAlreadyHeldKeepsItsPicture) {
     Win32ImageList images;
-    images.Add("a", Image16::Filled(0x00FF00));
-    images.Add("a", Image16::Filled(0xFF00FF));
+    images.Add("a", IconImage::Filled(kBaseIconSide, 0x00FF00));
+    images.Add("a", IconImage::Filled(kBaseIconSide, 0xFF00FF));
     EXPECT_EQ(images.Count(), 1);
     EXPECT_EQ(DrawnPixel(images, images.IndexOf("a")), 0x00FF00u);
     EXPECT_EQ(images.IndexOf("missing"), -1);

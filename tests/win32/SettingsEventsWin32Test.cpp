@@ -13,6 +13,7 @@
 #include "FixtureFiles.h"
 #include "app/Application.h"
 #include "menus/MenuIds.h"
+#include "platform/win32/Twips.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Events.h"
@@ -114,6 +115,41 @@ TEST_F(SettingsEventsTest, DroppedPathsArriveWholeWithTheirPictures) {
     for (int row = 1; row <= 3; ++row) EXPECT_TRUE(images.Contains(custom.Row(row).iconKey)) << row;
     EXPECT_NE(custom.Row(2).iconKey, custom.Row(1).iconKey) << "a folder has the folder picture";
     EXPECT_EQ(app.State().customCount, 3);
+}
+
+// The window moves to a monitor at 200 % and back, as the system tells it:
+// both lists' image lists take the small-icon size there, and every row
+// finds its picture again, drawn at that size.
+TEST_F(SettingsEventsTest, PicturesFollowTheWindowToAnotherScale) {
+    SelectTab(1);
+    Drop({root + "\\" + kUnicodeName, root + "\\Folder"});
+    AddDesktopRows({"Folder"});
+    const int dpi = WindowDpi(desktop.settings.Handle());
+    for (const int newDpi : {192, dpi}) {
+        SCOPED_TRACE(newDpi);
+        RECT where{};
+        GetWindowRect(desktop.settings.Handle(), &where);
+        SendMessageW(desktop.settings.Handle(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&where));
+        const int side = MetricForDpi(SM_CXSMICON, newDpi);
+        for (const char* name : {"ListView1", "ListView2"}) {
+            auto shown = reinterpret_cast<HIMAGELIST>(SendMessageW(Control(name), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+            int width = 0, height = 0;
+            ASSERT_TRUE(ImageList_GetIconSize(shown, &width, &height)) << name;
+            EXPECT_EQ(width, side) << name;
+            EXPECT_EQ(height, side) << name;
+        }
+        ListView& custom = desktop.settings.ListView2();
+        auto& images = dynamic_cast<Win32ImageList&>(desktop.settings.ImageList2());
+        ASSERT_EQ(custom.Count(), 2);
+        for (int k = 1; k <= 2; ++k) {
+            EXPECT_GE(images.IndexOf(custom.Row(k).iconKey), 1) << custom.Row(k).text;
+            LVITEMW item{};
+            item.mask = LVIF_IMAGE;
+            item.iItem = k - 1;
+            SendMessageW(Control("ListView2"), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            EXPECT_EQ(item.iImage, images.IndexOf(custom.Row(k).iconKey)) << "the view shows the new picture";
+        }
+    }
 }
 
 // Enter presses the button that has the focus, and is OK anywhere else.

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <iostream>
 #include <string>
 
 #include "FixtureFiles.h"
+#include "platform/win32/Twips.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ShellInfo.h"
@@ -83,13 +86,13 @@ protected:
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     }
 
-    Image16 DrawnIconOf(const std::string& path) {
+    IconImage DrawnIconOf(const std::string& path, int side = kBaseIconSide) {
         const auto info = shell.Describe(path);
         EXPECT_TRUE(info) << path;
         if (!info) return {};
-        const auto image = shell.DrawSmallIcon(info->iconIndex);
+        const auto image = shell.DrawSmallIcon(info->iconIndex, side);
         EXPECT_TRUE(image) << path;
-        return image.value_or(Image16{});
+        return image.value_or(IconImage{});
     }
 
     static inline std::string guiProgram, consoleProgram, root, folder, document, deep;
@@ -177,13 +180,13 @@ TEST_F(ShellInfoTest, KnowsNothingOfAMissingFile) {
 
 TEST_F(ShellInfoTest, DrawsEachFilesOwnIconOnAClearedSurface) {
     ASSERT_NE(shell.Describe(folder)->iconIndex, shell.Describe(document)->iconIndex);
-    const Image16 folderIcon = DrawnIconOf(folder);
-    const Image16 textIcon = DrawnIconOf(document);
+    const IconImage folderIcon = DrawnIconOf(folder);
+    const IconImage textIcon = DrawnIconOf(document);
     EXPECT_NE(folderIcon, textIcon);
     DrawnIconOf(guiProgram);
     // Drawn again after other icons, the folder looks as it did at first.
     EXPECT_EQ(DrawnIconOf(folder), folderIcon);
-    const Image16 blank = Image16::Filled(AsRgb(GetSysColor(COLOR_WINDOW)));
+    const IconImage blank = IconImage::Filled(kBaseIconSide, AsRgb(GetSysColor(COLOR_WINDOW)));
     EXPECT_NE(folderIcon, blank);
 }
 
@@ -192,7 +195,7 @@ TEST_F(ShellInfoTest, TransparentPartsTakeTheWindowColour) {
     const COLORREF original = GetSysColor(COLOR_WINDOW);
     const COLORREF unusual = RGB(0x12, 0x34, 0x56);
     ASSERT_TRUE(SetSysColors(1, &element, &unusual));
-    const Image16 icon = DrawnIconOf(folder);
+    const IconImage icon = DrawnIconOf(folder);
     SetSysColors(1, &element, &original);
 
     int background = 0;
@@ -203,17 +206,54 @@ TEST_F(ShellInfoTest, TransparentPartsTakeTheWindowColour) {
     EXPECT_LT(background, 256);
 }
 
+// At 100, 125, 150 and 200 %: the small-icon size of the scale, and the
+// folder's icon drawn whole at that size, not its corner and not a blown-up
+// smaller picture.
+TEST_F(ShellInfoTest, DrawsTheIconWholeAtTheSmallIconSizeOfEachScale) {
+    const std::uint32_t window = AsRgb(GetSysColor(COLOR_WINDOW));
+    for (const auto& [dpi, side] : {std::pair{96, 16}, {120, 20}, {144, 24}, {192, 32}}) {
+        SCOPED_TRACE(dpi);
+        EXPECT_EQ(MetricForDpi(SM_CXSMICON, dpi), side);
+        const IconImage icon = DrawnIconOf(folder, side);
+        ASSERT_EQ(icon.side, side);
+        ASSERT_EQ(icon.pixels.size(), static_cast<std::size_t>(side * side));
+        int left = side, top = side, right = -1, bottom = -1;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                if (icon.At(x, y) == window) continue;
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        }
+        std::cout << "  " << dpi << " dpi: " << side << " px, folder drawn in x " << left << ".." << right << ", y "
+                  << top << ".." << bottom << "\n";
+        EXPECT_GE(right - left + 1, side * 3 / 4) << "the folder spans the picture";
+        EXPECT_GE(bottom - top + 1, side / 2);
+        EXPECT_GE(right, side * 3 / 4) << "not only the top-left corner";
+    }
+    // A picture of its own at 32: not every 2 x 2 block is one colour.
+    const IconImage large = DrawnIconOf(folder, 32);
+    bool finer = false;
+    for (int y = 0; y < 32; y += 2) {
+        for (int x = 0; x < 32; x += 2) {
+            const std::uint32_t corner = large.At(x, y);
+            finer = finer || large.At(x + 1, y) != corner || large.At(x, y + 1) != corner || large.At(x + 1, y + 1) != corner;
+        }
+    }
+    EXPECT_TRUE(finer);
+}
+
 TEST_F(ShellInfoTest, DrawsNothingWithoutAnImageFromTheShell) {
     // Nothing described yet: there is no image list to draw from.
-    EXPECT_FALSE(shell.DrawSmallIcon(0));
+    EXPECT_FALSE(shell.DrawSmallIcon(0, kBaseIconSide));
     ASSERT_TRUE(shell.Describe(document));
     // An index the system list does not hold makes the draw fail.
-    EXPECT_FALSE(shell.DrawSmallIcon(100000));
-    EXPECT_FALSE(shell.DrawSmallIcon(-5));
+    EXPECT_FALSE(shell.DrawSmallIcon(100000, kBaseIconSide));
+    EXPECT_FALSE(shell.DrawSmallIcon(-5, kBaseIconSide));
     // After a failed query the last file is unknown, so nothing is drawn.
     const int index = shell.Describe(document)->iconIndex;
     EXPECT_FALSE(shell.Describe(root + "\\missing.txt"));
-    EXPECT_FALSE(shell.DrawSmallIcon(index));
+    EXPECT_FALSE(shell.DrawSmallIcon(index, kBaseIconSide));
 }
 
 TEST_F(ShellInfoTest, ShellPathFormKeepsShortPathsAndShortensLongOnes) {

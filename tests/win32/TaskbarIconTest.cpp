@@ -10,6 +10,7 @@
 #include "platform/win32/Win32Events.h"
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32Taskbar.h"
+#include "platform/win32/resources/ResourceIds.h"
 
 namespace kelvo {
 namespace {
@@ -37,7 +38,7 @@ protected:
 };
 
 TEST_F(TaskbarIconTest, IconIsPlacedUntilRemoved) {
-    Win32Taskbar taskbar(owner, LoadIconW(nullptr, IDI_APPLICATION));
+    Win32Taskbar taskbar(owner, IDI_KELVOTOP);
     ASSERT_TRUE(taskbar.IsPresent());
     EXPECT_FALSE(IconIsPlaced(owner));
 

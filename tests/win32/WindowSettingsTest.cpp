@@ -391,7 +391,7 @@ TEST_F(SettingsWindowTest, ProgramIconsHaveTheSystemSizes) {
         ASSERT_TRUE(GetIconInfo(settings.ProgramIcon(small), &info));
         BITMAP mask{};
         GetObjectW(info.hbmMask, sizeof(mask), &mask);
-        EXPECT_EQ(mask.bmWidth, GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON));
+        EXPECT_EQ(mask.bmWidth, MetricForDpi(small ? SM_CXSMICON : SM_CXICON, WindowDpi(settings.Handle())));
         DeleteObject(info.hbmMask);
         if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
     }

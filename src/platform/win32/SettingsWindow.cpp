@@ -60,10 +60,11 @@ struct SettingsHost {
     void OnListNotify(const NMHDR& header, int list);
     bool PressFocusedButton(const MSG& message);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void SizeImages(int dpi);
 
     SettingsWindow& owner;
-    HICON bigIcon;
-    HICON smallIcon;
+    HICON bigIcon = nullptr;
+    HICON smallIcon = nullptr;
     HWND window = nullptr;
     std::unique_ptr<LaidOutControls> controls;
     std::unique_ptr<FormWindow> form;
@@ -76,9 +77,7 @@ struct SettingsHost {
 };
 
 SettingsHost::SettingsHost(SettingsWindow& settings, HINSTANCE instance)
-    : owner(settings),
-      bigIcon(LoadIconResource(IDI_KELVOTOP, GetSystemMetrics(SM_CXICON))),
-      smallIcon(LoadIconResource(IDI_KELVOTOP, GetSystemMetrics(SM_CXSMICON))) {
+    : owner(settings) {
     InitCommonControlClasses();
     RegisterFormClass(instance, kSettingsClassName, HostedWindowProc<SettingsHost>);
     const std::wstring caption = Widen(layout::Desktop().caption);
@@ -94,8 +93,21 @@ SettingsHost::SettingsHost(SettingsWindow& settings, HINSTANCE instance)
     list2 = std::make_unique<Win32ListView>(controls->Get("ListView2"));
     for (std::size_t index = 0; index < kButtonNames.size(); ++index)
         buttons[index] = std::make_unique<Win32Button>(controls->Get(kButtonNames[index].second));
+    SizeImages(dpi);
+}
+
+// The window's icons and the lists' pictures at the sizes the system asks
+// for at `dpi`. The image lists are emptied.
+void SettingsHost::SizeImages(int dpi) {
+    HICON oldBig = std::exchange(bigIcon, LoadIconResource(IDI_KELVOTOP, MetricForDpi(SM_CXICON, dpi)));
+    HICON oldSmall = std::exchange(smallIcon, LoadIconResource(IDI_KELVOTOP, MetricForDpi(SM_CXSMICON, dpi)));
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    if (oldBig) DestroyIcon(oldBig);
+    if (oldSmall) DestroyIcon(oldSmall);
+    const int side = MetricForDpi(SM_CXSMICON, dpi);
+    images1.SetSide(side);
+    images2.SetSide(side);
 }
 
 SettingsHost::~SettingsHost() {
@@ -188,6 +200,8 @@ void SettingsHost::OnDpiChanged(int dpi, const RECT& suggested) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (form != nullptr) form->Resize(dpi);
     if (controls != nullptr) controls->Place(dpi);
+    SizeImages(dpi);
+    if (owner.onScaleChanged) owner.onScaleChanged();
 }
 
 }  // namespace

@@ -50,6 +50,9 @@ public:
     std::function<void(int newTab)> onTabChange;
     // The paths of files dropped onto the window; the drop is finished.
     std::function<void(const std::vector<std::string>& paths)> onDrop;
+    // The window moved to a monitor of another scale: its image lists take
+    // pictures of the small-icon size there, and are empty.
+    std::function<void()> onScaleChanged;
 
     // The keys of a dialog while the window shows: Tab and the arrows move
     // between controls, Esc is Cancel, Enter is OK or a press of the button

@@ -32,6 +32,16 @@ int WindowDpi(HWND window) {
     return ScreenDpi();
 }
 
+int MetricForDpi(int metric, int dpi) {
+    using ForDpiFn = int(WINAPI*)(int, UINT);
+    static const auto forDpi = UserCall<ForDpiFn>("GetSystemMetricsForDpi");
+    if (forDpi != nullptr) {
+        const int value = forDpi(metric, static_cast<UINT>(dpi));
+        if (value > 0) return value;
+    }
+    return MulDiv(GetSystemMetrics(metric), dpi, ScreenDpi());
+}
+
 int TwipsToPixels(int twips, int dpi) { return layout::TwipsToPixels(twips, dpi); }
 
 RECT PixelRect(const layout::Control& control, int dpi) {

@@ -9,6 +9,10 @@ namespace kelvo {
 // window, or for a null window).
 int WindowDpi(HWND window);
 int TwipsToPixels(int twips, int dpi);
+// A size metric of the system (SM_CXSMICON, SM_CXICON...) at `dpi`: the
+// system's own value for that scale where it can tell, else its value at the
+// screen's scale, scaled.
+int MetricForDpi(int metric, int dpi);
 // The control's rectangle in pixels, relative to its container.
 RECT PixelRect(const layout::Control& control, int dpi);
 // Outer window size whose client area is `clientWidth` x `clientHeight`

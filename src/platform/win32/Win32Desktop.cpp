@@ -1,12 +1,14 @@
 #include "platform/win32/Win32Desktop.h"
 
+#include "platform/win32/resources/ResourceIds.h"
+
 namespace kelvo {
 
 Win32Desktop::Win32Desktop(HINSTANCE instance, SettingsStore& store, Folders& folders)
     : settings(instance),
       splash(instance, NoticeKind::Logo),
       wait(instance, NoticeKind::Wait),
-      taskbar(settings.Handle(), settings.ProgramIcon(true)),
+      taskbar(settings.Handle(), IDI_KELVOTOP),
       popup(settings.Handle()),
       launcher(settings.Handle()),
       helpText(settings.ControlHandle("DeskTopHelp")),

@@ -53,6 +53,7 @@ void ConnectEvents(Win32Desktop& desktop, Application& app) {
     settings.onDrop = [&app](const std::vector<std::string>& paths) {
         Guarded([&] { app.OnFilesDropped(paths); });
     };
+    settings.onScaleChanged = [&app] { Guarded([&] { app.OnScaleChanged(); }); };
 }
 
 }  // namespace kelvo

@@ -22,17 +22,26 @@ std::string WithoutTrailingSeparators(std::string path) {
     return path;
 }
 
+std::string KnownFolder(REFKNOWNFOLDERID which) {
+    PWSTR path = nullptr;
+    std::string folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(which, 0, nullptr, &path))) {
+        folder = WithoutTrailingSeparators(Narrow(path));
+    }
+    CoTaskMemFree(path);  // the shell allocates it even when the call fails
+    return folder;
+}
+
 }  // namespace
 
 std::string Win32Folders::DesktopFolder() {
     if (!desktopFolder_.empty()) return desktopFolder_;
-    PWSTR path = nullptr;
-    std::string desktop;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &path))) {
-        desktop = WithoutTrailingSeparators(Narrow(path));
-    }
-    CoTaskMemFree(path);  // the shell allocates it even when the call fails
-    return desktop;
+    return KnownFolder(FOLDERID_Desktop);
+}
+
+std::string Win32Folders::PublicDesktopFolder() {
+    if (!desktopFolder_.empty()) return publicDesktop_;
+    return KnownFolder(FOLDERID_PublicDesktop);
 }
 
 std::vector<std::string> Win32Folders::List(const std::string& folder) {

@@ -1,21 +1,19 @@
 #include "platform/win32/Win32ImageList.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 namespace kelvo {
 namespace {
 
-constexpr int kSide = Image16::kSide;
-
 // A top-down 32-bit DIB section of the picture, every pixel opaque.
-HBITMAP PictureBitmap(const Image16& picture) {
+HBITMAP PictureBitmap(const IconImage& picture) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = kSide;
-    info.bmiHeader.biHeight = -kSide;
+    info.bmiHeader.biWidth = picture.side;
+    info.bmiHeader.biHeight = -picture.side;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -30,18 +28,22 @@ HBITMAP PictureBitmap(const Image16& picture) {
     return bitmap;
 }
 
-// A mask with every bit clear: the whole picture is opaque.
-HBITMAP OpaqueMask() {
-    static constexpr std::array<std::uint16_t, kSide> kRows{};
-    return CreateBitmap(kSide, kSide, 1, 1, kRows.data());
+// A mask with every bit clear: the whole picture is opaque. Its rows are
+// padded to 16 bits.
+HBITMAP OpaqueMask(int side) {
+    const std::vector<std::uint16_t> rows(static_cast<std::size_t>(side) * static_cast<std::size_t>((side + 15) / 16));
+    return CreateBitmap(side, side, 1, 1, rows.data());
+}
+
+HIMAGELIST CreateList(int side) {
+    HIMAGELIST list = ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 4, 4);
+    if (list == nullptr) throw std::runtime_error("ImageList_Create failed");
+    return list;
 }
 
 }  // namespace
 
-Win32ImageList::Win32ImageList()
-    : list_(ImageList_Create(kSide, kSide, ILC_COLOR32 | ILC_MASK, 4, 4)) {
-    if (list_ == nullptr) throw std::runtime_error("ImageList_Create failed");
-}
+Win32ImageList::Win32ImageList(int side) : side_(side), list_(CreateList(side)) {}
 
 Win32ImageList::~Win32ImageList() { ImageList_Destroy(list_); }
 
@@ -50,10 +52,18 @@ void Win32ImageList::Clear() {
     indices_.clear();
 }
 
-void Win32ImageList::Add(const std::string& key, const Image16& picture) {
+void Win32ImageList::SetSide(int side) {
+    if (!ImageList_SetIconSize(list_, side, side)) throw std::runtime_error("ImageList_SetIconSize failed");
+    side_ = side;
+    indices_.clear();
+}
+
+void Win32ImageList::Add(const std::string& key, const IconImage& picture) {
     if (Contains(key)) return;
+    if (picture.side != side_ || picture.pixels.size() != static_cast<std::size_t>(side_ * side_))
+        throw std::invalid_argument("a picture of another size than the image list's");
     HBITMAP bitmap = PictureBitmap(picture);
-    HBITMAP mask = OpaqueMask();
+    HBITMAP mask = OpaqueMask(side_);
     const int index = ImageList_Add(list_, bitmap, mask);
     DeleteObject(mask);
     DeleteObject(bitmap);

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32ShellInfo.h"
 
 #include <shellapi.h>
+#include <unknwn.h>
 
 #include <cwchar>
 #include <iterator>
@@ -98,14 +99,14 @@ DWORD_PTR DescribeByNameAndAttributes(const std::string& path, DWORD attributes,
                           kDescribeFlags | SHGFI_USEFILEATTRIBUTES);
 }
 
-// A 16x16 top-down 32-bit drawing surface selected into its own memory DC.
+// A square top-down 32-bit drawing surface selected into its own memory DC.
 class SmallSurface {
 public:
-    SmallSurface() : dc_(CreateCompatibleDC(nullptr)) {
+    explicit SmallSurface(int side) : side_(side), dc_(CreateCompatibleDC(nullptr)) {
         BITMAPINFO format{};
         format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = Image16::kSide;
-        format.bmiHeader.biHeight = -Image16::kSide;
+        format.bmiHeader.biWidth = side;
+        format.bmiHeader.biHeight = -side;
         format.bmiHeader.biPlanes = 1;
         format.bmiHeader.biBitCount = 32;
         format.bmiHeader.biCompression = BI_RGB;
@@ -124,26 +125,87 @@ public:
     HDC Dc() const { return dc_; }
 
     void Clear(int systemColour) {
-        RECT all{0, 0, Image16::kSide, Image16::kSide};
+        RECT all{0, 0, side_, side_};
         FillRect(dc_, &all, GetSysColorBrush(systemColour));
     }
 
     // Each 32-bit pixel of the section is blue, green, red and a byte the
     // picture does not use.
-    Image16 Read() const {
+    IconImage Read() const {
         GdiFlush();
-        Image16 image;
+        IconImage image = IconImage::Filled(side_, 0);
         const auto* pixels = static_cast<const std::uint32_t*>(bits_);
         for (std::size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = pixels[i] & 0x00FFFFFF;
         return image;
     }
 
 private:
+    int side_;
     HDC dc_;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previous_ = nullptr;
     void* bits_ = nullptr;
 };
+
+int ListSide(HIMAGELIST list) {
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(list, &width, &height);
+    return width;
+}
+
+// Whether pictures `candidate` pixels across serve `side` better than
+// pictures `current` across: the same size first, then the nearest larger
+// one (drawn smaller), and only then the largest smaller one.
+bool ServesBetter(int candidate, int current, int side) {
+    if (current == side) return false;
+    if (candidate == side) return true;
+    if ((candidate > side) != (current > side)) return candidate > side;
+    return candidate > side ? candidate < current : candidate > current;
+}
+
+// The shell's own image lists share one numbering of their icons.
+constexpr GUID kImageListId{0x46eb5926, 0x582e, 0x4017, {0x9f, 0xdf, 0xe8, 0x99, 0x8d, 0xaa, 0x09, 0x50}};
+
+// One of the shell's image lists, held for as long as it lives.
+class ShellImages {
+public:
+    explicit ShellImages(int which) {
+        if (FAILED(SHGetImageList(which, kImageListId, reinterpret_cast<void**>(&list_)))) list_ = nullptr;
+    }
+    ~ShellImages() {
+        if (list_) reinterpret_cast<IUnknown*>(list_)->Release();
+    }
+    ShellImages(const ShellImages&) = delete;
+    ShellImages& operator=(const ShellImages&) = delete;
+    HIMAGELIST Handle() const { return list_; }
+
+private:
+    HIMAGELIST list_ = nullptr;
+};
+
+// Draws icon `index` of `list` filling the surface, scaled when the list's
+// pictures have another size.
+bool DrawIcon(HIMAGELIST list, int index, SmallSurface& surface, int side) {
+    if (ListSide(list) == side) return ImageList_Draw(list, index, surface.Dc(), 0, 0, ILD_TRANSPARENT);
+    HICON icon = ImageList_GetIcon(list, index, ILD_TRANSPARENT);
+    if (icon == nullptr) return false;
+    const bool drawn = DrawIconEx(surface.Dc(), 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
+    DestroyIcon(icon);
+    return drawn;
+}
+
+// At the system's scale the small list holds the size asked for; at another
+// one, the shell's larger lists may hold it, or one to draw smaller.
+bool DrawIconAtSide(HIMAGELIST smallImages, int index, SmallSurface& surface, int side) {
+    if (ListSide(smallImages) == side) return DrawIcon(smallImages, index, surface, side);
+    HIMAGELIST source = smallImages;
+    const ShellImages small(SHIL_SMALL), large(SHIL_LARGE), extraLarge(SHIL_EXTRALARGE);
+    for (const ShellImages* list : {&small, &large, &extraLarge}) {
+        if (list->Handle() && ServesBetter(ListSide(list->Handle()), ListSide(source), side)) source = list->Handle();
+    }
+    return DrawIcon(source, index, surface, side);
+}
 
 }  // namespace
 
@@ -200,15 +262,13 @@ std::int32_t Win32ShellInfo::ExecutableType(const std::string& path) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(result));
 }
 
-std::optional<Image16> Win32ShellInfo::DrawSmallIcon(int iconIndex) {
-    if (!systemImages_) return std::nullopt;
-    SmallSurface surface;
+std::optional<IconImage> Win32ShellInfo::DrawSmallIcon(int iconIndex, int side) {
+    if (!systemImages_ || side <= 0) return std::nullopt;
+    SmallSurface surface(side);
     if (!surface.Ready()) return std::nullopt;
     // A fresh surface each time, so no earlier icon shows through.
     surface.Clear(COLOR_WINDOW);
-    if (!ImageList_Draw(systemImages_, iconIndex, surface.Dc(), 0, 0, ILD_TRANSPARENT)) {
-        return std::nullopt;
-    }
+    if (!DrawIconAtSide(systemImages_, iconIndex, surface, side)) return std::nullopt;
     return surface.Read();
 }
 

@@ -17,7 +17,7 @@ class Win32ShellInfo final : public ShellInfo {
 public:
     std::optional<ShellFileInfo> Describe(const std::string& path) override;
     std::int32_t ExecutableType(const std::string& path) override;
-    std::optional<Image16> DrawSmallIcon(int iconIndex) override;
+    std::optional<IconImage> DrawSmallIcon(int iconIndex, int side) override;
 
 private:
     bool TakesTypeIcon(const std::string& path, DWORD attributes);
