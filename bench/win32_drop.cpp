@@ -42,7 +42,8 @@ void TimeDrop(int n) {
     const std::string dropFolder = MakeFolder(dropped, ".txt", n);
     SeedList(store, kDesktopSection, dropFolder, dropped, 0);
     Win32Folders folders(dropFolder);
-    Win32Desktop desktop(GetModuleHandleW(nullptr), store, folders);
+    Win32SignInStart signInStart;
+    Win32Desktop desktop(GetModuleHandleW(nullptr), store, folders, signInStart);
     Application app(desktop.parts);
     ConnectEvents(desktop, app);
     app.OnMenuCommand(kPropertiesId);

@@ -119,7 +119,7 @@ void MeasureSize(HWND owner, int entries) {
     };
     const double build = MillisecondsOf([&] { prepare(Popup(entries, "Note")); });
     const double update = MillisecondsOf([&] { prepare(Popup(entries, "Memo")); });
-    const double show = MedianShowing([&] { popup.Track(); });
+    const double show = MedianShowing([&] { popup.Track(kelvo::PopupOpening::Mouse); });
     const double column = ShowPlain(owner, entries, MF_STRING);
     const double ownerDrawn = ShowPlain(owner, entries, MF_OWNERDRAW);
     std::printf("| %d | %.1f | %.1f | %.1f | %.1f | %.1f |\n", entries, build, update, show, column, ownerDrawn);

@@ -37,7 +37,8 @@ int main() {
     SeedList(store, kCustomSection, MakeFolder("custom", ".txt", kEntries), "custom", kEntries);
     SeedList(store, kDesktopSection, MakeFolder("desk", ".txt", kEntries), "desk", kEntries);
     Win32Folders folders(MakeFolder("desktop", ".ini", kEntries));
-    Win32Desktop desktop(GetModuleHandleW(nullptr), store, folders);
+    Win32SignInStart signInStart;
+    Win32Desktop desktop(GetModuleHandleW(nullptr), store, folders, signInStart);
     Application app(desktop.parts);
 
     std::printf("%d entries per list, %d files on the desktop\n", kEntries, kEntries);

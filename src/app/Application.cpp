@@ -12,6 +12,7 @@
 #include "lists/FileRows.h"
 #include "lists/ListLoader.h"
 #include "settings/ListEditing.h"
+#include "settings/OptionsTab.h"
 #include "settings/TabChange.h"
 #include "store/ListCommit.h"
 
@@ -39,7 +40,9 @@ bool Application::StartUp() {
     // all the same; the icon follows when the taskbar is created.
     const bool taskbar = parts_.taskbar.IsPresent();
     if (taskbar) parts_.taskbar.AddIcon();
-    const std::string failures = LoadLists();
+    std::string failures = LoadLists();
+    if (auto taken = RegisterStoredMenuKey(parts_.options, parts_.store, state_.options))
+        failures += (failures.empty() ? "" : "\n") + *taken;
     parts_.settingsWindow.Hide();
     EditingButtons& buttons = parts_.buttons;
     for (Button* button : {&buttons.customMoveDown, &buttons.customMoveUp, &buttons.customRemoveItem,
@@ -73,14 +76,22 @@ std::string Application::LoadLists() {
 }
 
 void Application::OnTrayMessage(long mouseCode) {
-    // The icon does nothing while the settings are being edited, nor while
-    // OK rebuilds the menu that a click would show.
-    if (parts_.settingsWindow.IsVisible() || parts_.waitNotice.IsVisible()) return;
     if (mouseCode == kRightButtonUp) {
-        if (int id = ShowTrayPopup(popup_, parts_.settingsWindow, parts_.popup)) OnMenuCommand(id);
-    } else if (mouseCode == kLeftButtonDown) {
+        ShowPopup(PopupOpening::Mouse);
+    } else if (mouseCode == kLeftButtonDown && !parts_.settingsWindow.IsVisible() && !parts_.waitNotice.IsVisible()) {
         StartExplorer();
     }
+}
+
+void Application::OnMenuKey() {
+    ShowPopup(PopupOpening::Keyboard);
+}
+
+// Nothing shows while the settings are being edited, nor while OK rebuilds
+// the menu.
+void Application::ShowPopup(PopupOpening opening) {
+    if (parts_.settingsWindow.IsVisible() || parts_.waitNotice.IsVisible()) return;
+    if (int id = ShowTrayPopup(popup_, parts_.settingsWindow, parts_.popup, opening)) OnMenuCommand(id);
 }
 
 void Application::OnTaskbarCreated() {
@@ -187,6 +198,8 @@ void Application::CommitSettings() {
     parts_.waitNotice.Hide();
     std::string message = NotSavedMessage(saved, state_).value_or("");
     AddLines(message, unread, ListNotReadMessage);
+    const std::string options = CommitOptions(parts_.options, parts_.store, state_.options);
+    if (!options.empty()) message += (message.empty() ? "" : "\n") + options;
     if (!message.empty()) parts_.messages.Inform(message);
 }
 
@@ -197,6 +210,7 @@ void Application::OpenSettings() {
     const ListFailures unread = RefillListViews(parts_, state_);
     UpdateEditingButtons(DesktopTab(parts_));
     UpdateEditingButtons(CustomTab(parts_));
+    FillOptionsTab(parts_.options, parts_.store, state_.options);
     parts_.settingsWindow.Show();
     std::string message;
     AddLines(message, unread, NotReadNotSavedByOkMessage);
@@ -204,6 +218,7 @@ void Application::OpenSettings() {
 }
 
 void Application::Exit() {
+    ReleaseMenuKey(parts_.options, state_.options);
     parts_.taskbar.RemoveIcon();
     parts_.program.End();
 }

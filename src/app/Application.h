@@ -52,6 +52,8 @@ public:
     // The program was started again while it runs: the icon is put back and
     // the settings window opens, as "Properties" opens it.
     void OnSecondStart();
+    // The key that opens the menu was pressed.
+    void OnMenuKey();
     // A command chosen from the popup menu.
     void OnMenuCommand(int id);
     // A button of the settings window.
@@ -76,6 +78,7 @@ private:
     // Each tells the user when the shell fails, with the system's reason.
     void Open(const std::string& path);
     void StartExplorer();
+    void ShowPopup(PopupOpening opening);
     void OpenSettings();
     void CommitSettings();
     // Up, Down and Remove of either list.

@@ -8,9 +8,11 @@
 #include "platform/ImageList.h"
 #include "platform/Launcher.h"
 #include "platform/ListView.h"
+#include "platform/Options.h"
 #include "platform/SettingsStore.h"
 #include "platform/ShellInfo.h"
 #include "platform/Shell.h"
+#include "settings/OptionsTab.h"
 
 namespace kelvo {
 
@@ -28,6 +30,7 @@ struct DesktopState {
     // not save it until a later fill reads it whole.
     bool desktopUnread = false;
     bool customUnread = false;
+    OptionsState options;
 };
 
 // The six editing buttons and Help of the settings window.
@@ -65,6 +68,7 @@ struct DesktopParts {
     TextBox& helpText;     // DeskTopHelp
     DropTarget& dropTarget;  // the settings window
     MessageBoxes& messages;
+    OptionsParts options;  // the Options tab
 };
 
 }  // namespace kelvo

@@ -30,13 +30,14 @@ void PreparePopup(PopupMenu& menu, PopupPresenter& presenter) {
     PrepareFor(menu, presenter, presenter.Room());
 }
 
-int ShowTrayPopup(PopupMenu& menu, const Window& settingsWindow, PopupPresenter& presenter) {
+int ShowTrayPopup(PopupMenu& menu, const Window& settingsWindow, PopupPresenter& presenter,
+                  PopupOpening opening) {
     if (settingsWindow.IsVisible()) return 0;
     const PopupRoom room = presenter.Room();
     if (menu.preparedRevision != Revision(menu) || menu.preparedRoom != LaidOutRoom(room)) {
         PrepareFor(menu, presenter, room);
     }
-    return presenter.Track();
+    return presenter.Track(opening);
 }
 
 }  // namespace kelvo

@@ -30,6 +30,8 @@ struct PopupRoom {
 
 // Shows a popup menu at the pointer. The menu is handed over when it
 // changes and kept, so a showing costs no more than the showing itself.
+enum class PopupOpening { Mouse, Keyboard };
+
 class PopupPresenter {
 public:
     virtual ~PopupPresenter() = default;
@@ -39,9 +41,10 @@ public:
     virtual int RowWidth(const MenuItem& row) = 0;
     // Makes `menu`, as it is now, the menu that Track shows.
     virtual void Prepare(const MenuLevel& menu) = 0;
-    // Shows the prepared menu; returns the chosen command id, or 0 when the
-    // menu was dismissed.
-    virtual int Track() = 0;
+    // Shows the prepared menu at the pointer; returns the chosen command id,
+    // or 0 when the menu was dismissed. Opened from the keyboard, its first
+    // entry is selected, so the arrows and Enter work at once.
+    virtual int Track(PopupOpening opening) = 0;
 };
 
 }  // namespace kelvo

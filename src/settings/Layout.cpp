@@ -16,6 +16,7 @@ constexpr Place kClient{};
 constexpr Place kPage0{"SSTab1", 0};
 constexpr Place kPage1{"SSTab1", 1};
 constexpr Place kPage2{"SSTab1", 2};
+constexpr Place kPage3{"SSTab1", 3};
 constexpr Place kAboutPanel{"SSPanel1", 2};
 constexpr Place kNoticePanel{"SSPanel1", kNoTabPage};
 
@@ -114,6 +115,10 @@ constexpr auto kDesktopControls = std::to_array<Control>({
     Label("Label4", "Beta 3.1", 2925, 150, 615, 240, 18, kAboutPanel),
     Label("Label2", kCredit, 1275, 825, 1740, 240, 17, kAboutPanel),
     Label("Label10(0)", kMail, 675, 1050, 2790, 240, 34, kAboutPanel, Align::Centre),
+
+    Make(Kind::CheckBox, "chkStartAtSignIn", "Start KelvoTop when I sign in", 225, 600, 5040, 315, 35, kPage3),
+    Label("lblMenuKey", "Key to open the menu", 225, 1170, 1950, 240, 36, kPage3),
+    Make(Kind::HotKey, "hkyMenuKey", "", 2250, 1125, 2265, 315, 37, kPage3),
 });
 
 constexpr auto kWaitControls = std::to_array<Control>({
@@ -140,7 +145,7 @@ constexpr auto kLogoControls = std::to_array<Control>({
 });
 
 constexpr auto kTabCaptions =
-    std::to_array<std::string_view>({"Desktop KelvoMenu", "Custom KelvoMenu", "About"});
+    std::to_array<std::string_view>({"Desktop KelvoMenu", "Custom KelvoMenu", "About", "Options"});
 
 constexpr auto kColumns = std::to_array<Column>({
     {"Program Name", 1440, Align::Left},

@@ -7,7 +7,7 @@
 // (1/1440 inch), measured from the top-left corner of the container.
 namespace kelvo::layout {
 
-enum class Kind { TabControl, PushButton, Label, TextBox, PictureBox, ListView, Panel, Image };
+enum class Kind { TabControl, PushButton, Label, TextBox, PictureBox, ListView, Panel, Image, CheckBox, HotKey };
 enum class Align { Left, Centre, Right };
 // What an image control shows.
 enum class Picture { None, ProgramIcon, WaitIcon };

@@ -8,6 +8,7 @@ namespace kelvo {
 inline constexpr int kDesktopTab = 0;
 inline constexpr int kCustomTab = 1;
 inline constexpr int kAboutTab = 2;
+inline constexpr int kOptionsTab = 3;
 
 // The user selected another tab. The list tabs close the help pane; the
 // first selection of the custom tab makes the window take dropped files.

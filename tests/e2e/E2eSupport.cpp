@@ -456,9 +456,6 @@ bool StoredSectionExists(const wchar_t* section) {
     return true;
 }
 
-namespace {
-const wchar_t* const kLockedKeys[] = {L"", L"\\Desktop", L"\\Custom"};
-
 bool SetAccess(const std::wstring& path, const wchar_t* sddl) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor, nullptr)) {
@@ -473,6 +470,9 @@ bool SetAccess(const std::wstring& path, const wchar_t* sddl) {
     LocalFree(descriptor);
     return status == ERROR_SUCCESS;
 }
+
+namespace {
+const wchar_t* const kLockedKeys[] = {L"", L"\\Desktop", L"\\Custom"};
 }  // namespace
 
 StoreLock::StoreLock() {

@@ -118,6 +118,10 @@ std::optional<std::wstring> StoredValue(const wchar_t* section, const wchar_t* k
 std::vector<std::wstring> StoredList(const wchar_t* section);
 bool StoredSectionExists(const wchar_t* section);
 
+// Gives the key at `path` under HKEY_CURRENT_USER the access `sddl`
+// describes, as a policy would; false when the key cannot be changed.
+bool SetAccess(const std::wstring& path, const wchar_t* sddl);
+
 // While it lives, the program's key and both its sections may be read and
 // not written, as a policy may lock them; nothing can be added under them.
 class StoreLock {

@@ -11,7 +11,7 @@ FakeDesktop::FakeDesktop() {
                               &desktopRemoveItem.logTarget, &help.logTarget, &taskbar.logTarget,
                               &popup.logTarget, &pump.logTarget, &program.logTarget,
                               &launcher.logTarget, &pointer.logTarget, &dropTarget.logTarget,
-                              &messages.logTarget}) {
+                              &messages.logTarget, &menuKey.logTarget, &signInStart.logTarget}) {
         target->log = &log;
     }
 }

@@ -4,6 +4,7 @@
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeImageList.h"
 #include "fakes/FakeListView.h"
+#include "fakes/FakeOptions.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShellInfo.h"
@@ -47,13 +48,18 @@ struct FakeDesktop {
     FakeTextBox helpText;
     FakeDropTarget dropTarget;
     FakeMessageBoxes messages;
+    FakeCheckBox startAtSignIn;
+    FakeHotKeyField menuKeyField;
+    FakeSignInStart signInStart;
+    FakeMenuKey menuKey;
 
     DesktopParts parts{store, files, listView1, listView2, imageList1, imageList2,
                        settingsWindow, splash, waitNotice, tabs,
                        EditingButtons{customMoveDown, customMoveUp, customRemoveItem,
                                       desktopMoveDown, desktopMoveUp, desktopRemoveItem, help},
                        taskbar, popup, pump, program, launcher, shell, folders, pointer,
-                       helpText, dropTarget, messages};
+                       helpText, dropTarget, messages,
+                       OptionsParts{startAtSignIn, menuKeyField, signInStart, menuKey}};
 };
 
 }  // namespace kelvo

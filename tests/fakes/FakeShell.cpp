@@ -24,8 +24,9 @@ void FakePopupPresenter::Prepare(const MenuLevel& menu) {
     ++preparations;
 }
 
-int FakePopupPresenter::Track() {
-    logTarget.Note("Track");
+int FakePopupPresenter::Track(PopupOpening opening) {
+    logTarget.Note(opening == PopupOpening::Keyboard ? "TrackFromKeyboard" : "Track");
+    openings.push_back(opening);
     shown.push_back(CopyMenu(prepared));
     if (choices.empty()) return 0;
     int id = choices.front();

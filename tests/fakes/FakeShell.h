@@ -43,7 +43,7 @@ public:
     PopupRoom Room() override { return room; }
     int RowWidth(const MenuItem&) override { return rowWidth; }
     void Prepare(const MenuLevel& menu) override;
-    int Track() override;
+    int Track(PopupOpening opening) override;
 
     PopupRoom room{50, 100000, 96};
     int rowWidth = 100;
@@ -52,6 +52,7 @@ public:
     MenuLevel prepared;
     int preparations = 0;
     std::vector<MenuLevel> shown;
+    std::vector<PopupOpening> openings;
     LogTarget logTarget{nullptr, "popup"};
 };
 

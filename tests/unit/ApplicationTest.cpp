@@ -45,6 +45,8 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
         // the popup menu: custom, then desktop
         "store.Get Custom MenuChoice1", "store.Get Custom MenuChoice2",
         "store.Get Desktop MenuChoice1", "store.Get Desktop MenuChoice2", "popup.Prepare",
+        // the key that opens the menu
+        "store.Get Options MenuKey",
         // the list views stay empty until Properties fills them
         "settingsWindow.Hide",
         "customMoveDown.Disable", "customMoveUp.Disable", "customRemoveItem.Disable",

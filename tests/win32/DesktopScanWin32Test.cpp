@@ -15,6 +15,7 @@
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Desktop.h"
+#include "ScratchSignIn.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32ImageList.h"
@@ -59,7 +60,8 @@ protected:
 
     ScratchStore store{"Scan"};
     Win32Folders folders;
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
+    ScratchSignIn signIn;
+    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
     DesktopParts& parts = desktop.parts;
     DesktopState state;
 };
@@ -282,7 +284,8 @@ public:
 DesktopParts WithFiles(const DesktopParts& p, FileSystem& files) {
     return DesktopParts{p.store, files, p.listView1, p.listView2, p.imageList1, p.imageList2, p.settingsWindow,
                         p.splash, p.waitNotice, p.tabs, p.buttons, p.taskbar, p.popup, p.pump, p.program,
-                        p.launcher, p.shell, p.folders, p.pointer, p.helpText, p.dropTarget, p.messages};
+                        p.launcher, p.shell, p.folders, p.pointer, p.helpText, p.dropTarget, p.messages,
+                        p.options};
 }
 
 TEST_F(DesktopScanTest, EntriesOnADriveThatIsNotThereStayAfterOneQuestionAndAGoneFileGoes) {

@@ -266,9 +266,9 @@ TEST_F(TrackTest, ReturnsTheWholeIdOfTheChosenRow) {
     Win32Popup popup(owner);
     popup.Prepare(level);
     QueueKeys({VK_DOWN, VK_DOWN, VK_RETURN});
-    EXPECT_EQ(popup.Track(), kDesktopIdBase + 7);
+    EXPECT_EQ(popup.Track(PopupOpening::Mouse), kDesktopIdBase + 7);
     QueueKeys({VK_DOWN, VK_RETURN});
-    EXPECT_EQ(popup.Track(), kPropertiesId) << "the kept menu shows again";
+    EXPECT_EQ(popup.Track(PopupOpening::Mouse), kPropertiesId) << "the kept menu shows again";
 }
 
 TEST_F(TrackTest, DismissedMenuGivesZero) {
@@ -277,7 +277,7 @@ TEST_F(TrackTest, DismissedMenuGivesZero) {
     Win32Popup popup(owner);
     popup.Prepare(level);
     QueueKeys({VK_ESCAPE});
-    EXPECT_EQ(popup.Track(), 0);
+    EXPECT_EQ(popup.Track(PopupOpening::Mouse), 0);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "platform/win32/Twips.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Desktop.h"
+#include "ScratchSignIn.h"
 #include "platform/win32/Win32Events.h"
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32ImageList.h"
@@ -82,7 +83,8 @@ protected:
     static inline std::string longPath;
     ScratchStore store{"Events"};
     Win32Folders folders{root};
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
+    ScratchSignIn signIn;
+    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
     Application app{desktop.parts};
 };
 

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Desktop.h"
+#include "ScratchSignIn.h"
 #include "platform/win32/Win32Events.h"
 #include "platform/win32/Win32Folders.h"
 #include "platform/win32/Win32Taskbar.h"
@@ -66,7 +67,7 @@ DesktopParts WithTaskbar(const DesktopParts& p, Taskbar& taskbar) {
     return DesktopParts{p.store, p.files, p.listView1, p.listView2, p.imageList1, p.imageList2,
                         p.settingsWindow, p.splash, p.waitNotice, p.tabs, p.buttons, taskbar, p.popup,
                         p.pump, p.program, p.launcher, p.shell, p.folders, p.pointer, p.helpText,
-                        p.dropTarget, p.messages};
+                        p.dropTarget, p.messages, p.options};
 }
 
 // The program's real windows wired to the application as in KelvoTop.exe,
@@ -82,7 +83,8 @@ protected:
 
     ScratchStore store{"Resident"};
     Win32Folders folders{TempFolder()};
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders};
+    ScratchSignIn signIn;
+    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
     LateTaskbar taskbar{desktop.taskbar};
     DesktopParts parts = WithTaskbar(desktop.parts, taskbar);
     Application app{parts};

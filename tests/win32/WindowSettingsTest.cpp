@@ -126,10 +126,12 @@ TEST_F(SettingsWindowTest, CaptionsAndTabs) {
     EXPECT_EQ(TextOf(Control("cmdLoadDeskTop")), L"Load DeskTop ");
     EXPECT_EQ(TextOf(Control("cmdStartExplorer")), L"Launch Explorer");
     EXPECT_EQ(TextOf(Control("Label3")), L"Kelvo Desktop");
+    EXPECT_EQ(TextOf(Control("chkStartAtSignIn")), L"Start KelvoTop when I sign in");
+    EXPECT_EQ(TextOf(Control("lblMenuKey")), L"Key to open the menu");
     HWND tabs = Control("SSTab1");
-    ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
-    const wchar_t* captions[] = {L"Desktop KelvoMenu", L"Custom KelvoMenu", L"About"};
-    for (int tab = 0; tab < 3; ++tab) {
+    ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 4);
+    const wchar_t* captions[] = {L"Desktop KelvoMenu", L"Custom KelvoMenu", L"About", L"Options"};
+    for (int tab = 0; tab < 4; ++tab) {
         wchar_t text[64] = {};
         TCITEMW item{};
         item.mask = TCIF_TEXT;
@@ -208,7 +210,7 @@ TEST_F(SettingsWindowTest, KeyboardOrderFollowsTheTabOrder) {
         "ListView1", "cmdCancel", "cmdOK", "cmdExit", "cmdDesktopRemoveItem", "cmdLoadDeskTop",
         "cmdStartExplorer", "ListView2", "cmdDesktopMoveUp", "cmdDesktopMoveDown",
         "cmdCustomMoveUp", "cmdCustomMoveDown", "cmdCustomRemoveItem", "cmdKelvoTopHelp",
-        "DeskTopHelp", "SSTab1"};
+        "DeskTopHelp", "chkStartAtSignIn", "hkyMenuKey", "SSTab1"};
     EXPECT_EQ(order, expected);
 }
 

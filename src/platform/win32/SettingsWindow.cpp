@@ -42,7 +42,7 @@ constexpr auto kButtonNames = std::to_array<std::pair<SettingsCommand, std::stri
 void InitCommonControlClasses() {
     INITCOMMONCONTROLSEX classes{};
     classes.dwSize = sizeof(classes);
-    classes.dwICC = ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES;
+    classes.dwICC = ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS;
     InitCommonControlsEx(&classes);
 }
 

@@ -64,6 +64,8 @@ WindowKind KindOf(const layout::Control& control) {
                     WS_EX_CLIENTEDGE};
         case Kind::Panel: return {PanelClass(), kChild | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
         case Kind::Image: return {L"STATIC", kChild | SS_ICON | SS_CENTERIMAGE, 0};
+        case Kind::CheckBox: return {L"BUTTON", kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+        case Kind::HotKey: return {HOTKEY_CLASSW, kChild | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case Kind::ListView:
         case Kind::PictureBox: break;
     }

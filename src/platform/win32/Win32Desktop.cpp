@@ -4,7 +4,7 @@
 
 namespace kelvo {
 
-Win32Desktop::Win32Desktop(HINSTANCE instance, SettingsStore& store, Folders& folders)
+Win32Desktop::Win32Desktop(HINSTANCE instance, SettingsStore& store, Folders& folders, SignInStart& signInStart)
     : settings(instance),
       splash(instance, NoticeKind::Logo),
       wait(instance, NoticeKind::Wait),
@@ -14,6 +14,9 @@ Win32Desktop::Win32Desktop(HINSTANCE instance, SettingsStore& store, Folders& fo
       helpText(settings.ControlHandle("DeskTopHelp")),
       dropTarget(settings.Handle()),
       messages(settings.Handle()),
+      startAtSignIn(settings.ControlHandle("chkStartAtSignIn")),
+      menuKeyField(settings.ControlHandle("hkyMenuKey")),
+      menuKey(settings.Handle()),
       parts{store, files, settings.ListView1(), settings.ListView2(), settings.ImageList1(),
             settings.ImageList2(), settings.AsWindow(), splash.AsWindow(), wait.AsWindow(),
             settings.Tabs(),
@@ -25,6 +28,6 @@ Win32Desktop::Win32Desktop(HINSTANCE instance, SettingsStore& store, Folders& fo
                            settings.ButtonOf(SettingsCommand::DesktopRemoveItem),
                            settings.ButtonOf(SettingsCommand::Help)},
             taskbar, popup, pump, program, launcher, shell, folders, pointer, helpText, dropTarget,
-            messages} {}
+            messages, OptionsParts{startAtSignIn, menuKeyField, signInStart, menuKey}} {}
 
 }  // namespace kelvo

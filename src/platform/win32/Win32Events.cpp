@@ -15,8 +15,8 @@ void OnSecondStart(Win32Desktop& desktop, Application& app) {
     if (IsWindowVisible(settings)) SetForegroundWindow(settings);
 }
 
-// The icon's mouse messages, the taskbar's restart, a second start and the
-// busy pointer.
+// The icon's mouse messages, the key that opens the menu, the taskbar's
+// restart, a second start and the busy pointer.
 void ConnectWindowMessages(Win32Desktop& desktop, Application& app) {
     desktop.settings.onMessage = [&app, &desktop](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
         if (message == WM_SETCURSOR && desktop.pointer.OnSetCursor()) {
@@ -27,6 +27,8 @@ void ConnectWindowMessages(Win32Desktop& desktop, Application& app) {
             Guarded([&] { app.OnTrayMessage(static_cast<long>(lParam)); });
         } else if (message == TaskbarCreatedMessage()) {
             Guarded([&] { app.OnTaskbarCreated(); });
+        } else if (message == WM_HOTKEY) {
+            Guarded([&] { app.OnMenuKey(); });
         } else if (message == SecondStartMessage()) {
             OnSecondStart(desktop, app);
         } else {

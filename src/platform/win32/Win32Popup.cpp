@@ -256,13 +256,15 @@ HMENU Win32Popup::Menu() const {
     return shown_ ? shown_->handle : nullptr;
 }
 
-int Win32Popup::Track() {
+int Win32Popup::Track(PopupOpening opening) {
     if (!shown_) return 0;
     POINT at{};
     GetCursorPos(&at);
     // Without the foreground the menu would not close when the user clicks
     // elsewhere; the null message after it lets the next showing work.
     SetForegroundWindow(owner_);
+    // The menu's own loop takes this Down first and selects the first entry.
+    if (opening == PopupOpening::Keyboard) PostMessageW(owner_, WM_KEYDOWN, VK_DOWN, 1);
     const int chosen = TrackPopupMenu(shown_->handle, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
                                       0, owner_, nullptr);
     PostMessageW(owner_, WM_NULL, 0, 0);

@@ -33,7 +33,7 @@ public:
     PopupRoom Room() override;
     int RowWidth(const MenuItem& row) override;
     void Prepare(const MenuLevel& menu) override;
-    int Track() override;
+    int Track(PopupOpening opening) override;
     // The kept system menu, or nullptr before the first preparation.
     HMENU Menu() const;
 

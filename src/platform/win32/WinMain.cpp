@@ -34,7 +34,8 @@ int RunMessageLoop(SettingsWindow& settings) {
 int Run(HINSTANCE instance) {
     RegistryStore store;
     Win32Folders folders;
-    Win32Desktop desktop(instance, store, folders);
+    Win32SignInStart signInStart;
+    Win32Desktop desktop(instance, store, folders, signInStart);
     Application app(desktop.parts);
 
     ConnectEvents(desktop, app);
@@ -56,7 +57,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
 
     INITCOMMONCONTROLSEX controls{sizeof controls,
-                                  ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+                                  ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
     // The shell's open call may hand the file to a COM handler.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);

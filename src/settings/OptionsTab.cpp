@@ -1,0 +1,125 @@
+#include "settings/OptionsTab.h"
+
+#include <algorithm>
+#include <cctype>
+#include <exception>
+
+#include "store/StoredOptions.h"
+
+namespace kelvo {
+namespace {
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+// The program part of a command line: inside the leading quotes, or up to
+// the first blank.
+std::string ProgramOf(const std::string& command) {
+    const std::size_t start = command.find_first_not_of(' ');
+    if (start == std::string::npos) return {};
+    if (command[start] == '"') {
+        const std::size_t end = command.find('"', start + 1);
+        return command.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
+    }
+    return command.substr(start, command.find(' ', start) - start);
+}
+
+void AddLine(std::string& text, const std::string& line) {
+    text += (text.empty() ? "" : "\n") + line;
+}
+
+void CommitStart(const OptionsParts& parts, const OptionsState& state, std::string& failures) {
+    const bool wanted = parts.startAtSignIn.IsChecked();
+    if (wanted == state.startShown) return;
+    try {
+        if (wanted) {
+            parts.signInStart.Put(SignInCommand(parts.signInStart.ProgramPath()));
+        } else {
+            parts.signInStart.Remove();
+        }
+    } catch (const std::exception& error) {
+        AddLine(failures, std::string(wanted ? "KelvoTop could not be set to start when you sign in: "
+                                             : "KelvoTop could not be kept from starting when you sign in: ") +
+                              error.what());
+    }
+}
+
+// The key the program holds becomes `wanted`; nullopt when taken, which is told.
+std::optional<HotKey> HoldKey(const OptionsParts& parts, OptionsState& state, std::optional<HotKey> wanted,
+                              std::string& failures) {
+    if (wanted == state.registeredKey) return wanted;
+    ReleaseMenuKey(parts, state);
+    if (wanted && !parts.menuKey.Register(*wanted)) {
+        AddLine(failures, KeyTakenMessage(*wanted));
+        return std::nullopt;
+    }
+    state.registeredKey = wanted;
+    return wanted;
+}
+
+void CommitMenuKey(const OptionsParts& parts, SettingsStore& store, OptionsState& state, std::string& failures) {
+    const std::optional<HotKey> held = HoldKey(parts, state, parts.menuKeyField.Key(), failures);
+    if (held == state.keyShown) return;
+    try {
+        WriteMenuKey(store, held);
+    } catch (const std::exception& error) {
+        AddLine(failures, std::string("The key to open the menu could not be saved: ") + error.what());
+    }
+}
+
+}  // namespace
+
+std::string SignInCommand(const std::string& programPath) {
+    return "\"" + programPath + "\"";
+}
+
+bool NamesProgram(const std::string& command, const std::string& programPath) {
+    return SameIgnoringCase(ProgramOf(command), programPath);
+}
+
+bool StartsAtSignIn(SignInStart& start) {
+    try {
+        const std::optional<std::string> command = start.Command();
+        return command && NamesProgram(*command, start.ProgramPath()) && !start.SwitchedOff();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+std::optional<std::string> RegisterStoredMenuKey(const OptionsParts& parts, SettingsStore& store,
+                                                 OptionsState& state) {
+    const std::optional<HotKey> key = ReadMenuKey(store);
+    if (!key) return std::nullopt;
+    if (!parts.menuKey.Register(*key)) return KeyTakenMessage(*key);
+    state.registeredKey = key;
+    return std::nullopt;
+}
+
+void FillOptionsTab(const OptionsParts& parts, SettingsStore& store, OptionsState& state) {
+    state.startShown = StartsAtSignIn(parts.signInStart);
+    state.keyShown = ReadMenuKey(store);
+    parts.startAtSignIn.SetChecked(state.startShown);
+    parts.menuKeyField.SetKey(state.keyShown);
+}
+
+std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state) {
+    std::string failures;
+    CommitStart(parts, state, failures);
+    CommitMenuKey(parts, store, state, failures);
+    return failures;
+}
+
+void ReleaseMenuKey(const OptionsParts& parts, OptionsState& state) {
+    if (state.registeredKey) parts.menuKey.Release();
+    state.registeredKey.reset();
+}
+
+std::string KeyTakenMessage(const HotKey& key) {
+    return "The key " + HotKeyText(key) +
+           " is used by another program, so it cannot open the menu; choose another key.";
+}
+
+}  // namespace kelvo

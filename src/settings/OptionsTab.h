@@ -1,0 +1,52 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "platform/Options.h"
+#include "platform/SettingsStore.h"
+
+namespace kelvo {
+
+// The Options tab's controls and what they act on.
+struct OptionsParts {
+    CheckBox& startAtSignIn;  // "Start KelvoTop when I sign in"
+    HotKeyField& menuKeyField;
+    SignInStart& signInStart;
+    MenuKey& menuKey;
+};
+
+// What the tab showed when the settings window opened, and the key the
+// program holds now.
+struct OptionsState {
+    bool startShown = false;
+    std::optional<HotKey> keyShown;
+    std::optional<HotKey> registeredKey;
+};
+
+// The command that starts the program at `programPath`: the path, quoted.
+std::string SignInCommand(const std::string& programPath);
+// True when `command` starts the program at `programPath` (quoted or not,
+// with or without arguments, in any case of letters).
+bool NamesProgram(const std::string& command, const std::string& programPath);
+// True when the entry exists, names this program and is not switched off;
+// an entry that cannot be read is taken as none.
+bool StartsAtSignIn(SignInStart& start);
+
+// The stored key, registered for the program; the user's text when another
+// program holds it, nullopt otherwise.
+std::optional<std::string> RegisterStoredMenuKey(const OptionsParts& parts, SettingsStore& store, OptionsState& state);
+
+// Shows the options as they are now.
+void FillOptionsTab(const OptionsParts& parts, SettingsStore& store, OptionsState& state);
+
+// OK: does what the tab shows where it differs from what it showed when
+// opened. Returns what could not be done, one line each; empty when all was.
+std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state);
+
+// Exit: the key is given back to the system.
+void ReleaseMenuKey(const OptionsParts& parts, OptionsState& state);
+
+// The text for a key that another program holds.
+std::string KeyTakenMessage(const HotKey& key);
+
+}  // namespace kelvo

@@ -1,0 +1,26 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "platform/Options.h"
+#include "platform/SettingsStore.h"
+
+namespace kelvo {
+
+// The section of the options, beside the lists' sections.
+inline constexpr char kOptionsSection[] = "Options";
+// The key that opens the menu, as HotKeyText writes it; empty for none.
+inline constexpr char kMenuKeyName[] = "MenuKey";
+
+// The key as the user reads it, "Ctrl+Alt+K"; the store holds this text.
+std::string HotKeyText(const HotKey& key);
+// The key of a text that HotKeyText gives; nullopt for any other text.
+std::optional<HotKey> ParseHotKey(const std::string& text);
+
+// The stored key; nullopt when it is missing, not text, not a key, or the
+// store cannot be read. Nothing is written.
+std::optional<HotKey> ReadMenuKey(SettingsStore& store);
+// Throws when the store refuses.
+void WriteMenuKey(SettingsStore& store, const std::optional<HotKey>& key);
+
+}  // namespace kelvo
