@@ -3,8 +3,9 @@
 # clean build tree, and writes what a user downloads:
 #   KelvoTop-<version>-x86.zip and KelvoTop-<version>-x64.zip (each holding
 #   the stripped KelvoTop.exe, LICENSE and README.txt) and SHA256SUMS.
-# The same commit gives the same bytes: a build without link times, and zip
-# entries in a fixed order, all dated at the commit (or $SOURCE_DATE_EPOCH).
+# The same commit gives the same bytes: a build without link times, a strip
+# that stamps the program with the commit's time ($SOURCE_DATE_EPOCH when set)
+# and zip entries in a fixed order, all dated at that time.
 # Usage: scripts/package.sh [output folder, default dist]
 # The build trees go to $KELVO_PACKAGE_BUILD (default build/package).
 set -euo pipefail
@@ -13,8 +14,7 @@ out=$(mkdir -p "${1:-dist}" && cd "${1:-dist}" && pwd)
 builds=${KELVO_PACKAGE_BUILD:-$PWD/build/package}
 scripts/setup.sh
 
-version=$(sed -n 's/^project(KelvoTop VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
-[ -n "$version" ] || { echo "No version in project() of CMakeLists.txt." >&2; exit 1; }
+version=$(scripts/version.sh)
 # The README's download section names the archives of this version.
 if ! sed -n '/^## Download and install/,/^## /p' README.md | grep -qF "KelvoTop-$version-x86.zip"; then
   echo "README.md's \"Download and install\" section does not name KelvoTop-$version-x86.zip;" \
