@@ -9,10 +9,13 @@ target_compile_definitions(kelvo_win32 PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LE
   _WIN32_WINNT=0x0601)
 target_link_libraries(kelvo_win32 PUBLIC kelvo_logic ${KELVO_WIN32_LIBS})
 
+configure_file(src/platform/win32/resources/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)
 add_executable(KelvoTop WIN32 src/platform/win32/WinMain.cpp src/platform/win32/resources/KelvoTop.rc)
+target_include_directories(KelvoTop PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(KelvoTop PRIVATE kelvo_win32)
 if(MINGW)
-  target_link_options(KelvoTop PRIVATE -static -municode)
+  # No link time in the header: the same sources give the same bytes.
+  target_link_options(KelvoTop PRIVATE -static -municode -Wl,--no-insert-timestamp)
 endif()
 
 # GoogleTest from Debian's sources, built with the cross compiler; on Windows

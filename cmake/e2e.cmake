@@ -12,16 +12,27 @@ add_executable(e2e_open_recorder tests/e2e/recorder/OpenRecorder.cpp)
 target_link_libraries(e2e_open_recorder PRIVATE kelvo_warnings advapi32)
 target_compile_definitions(e2e_open_recorder PRIVATE UNICODE _UNICODE)
 
-add_executable(e2e_tests ${KELVO_E2E_SOURCES})
-target_link_libraries(e2e_tests PRIVATE kelvo_warnings gtest gmock gtest_main user32 shell32 advapi32 ole32 uuid)
-target_compile_definitions(e2e_tests PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
-  _WIN32_WINNT=0x0601 KELVO_EXE_NAME=L"KelvoTop.exe")
-add_dependencies(e2e_tests KelvoTop e2e_open_recorder)
+# A test program that drives KelvoTop.exe from outside.
+function(kelvo_e2e_test_program name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE kelvo_warnings gtest gmock gtest_main user32 shell32 advapi32 ole32 uuid)
+  target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
+    _WIN32_WINNT=0x0601 KELVO_EXE_NAME=L"KelvoTop.exe")
+  if(MINGW)
+    target_link_options(${name} PRIVATE -static)
+  endif()
+endfunction()
 
+kelvo_e2e_test_program(e2e_tests ${KELVO_E2E_SOURCES})
+add_dependencies(e2e_tests KelvoTop e2e_open_recorder)
 if(MINGW)
   target_link_options(e2e_open_recorder PRIVATE -static -municode)
-  target_link_options(e2e_tests PRIVATE -static)
 endif()
+
+# Starts the KelvoTop.exe of a release archive (scripts/check-package.sh).
+kelvo_e2e_test_program(package_start_test tests/package/PackagedProgramTest.cpp tests/e2e/E2eSupport.cpp
+  tests/e2e/PrivatePrefixCheck.cpp)
+target_include_directories(package_start_test PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 
 if(CMAKE_CROSSCOMPILING)
   add_test(NAME e2e_tests

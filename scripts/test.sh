@@ -42,6 +42,9 @@ fi
 # The Windows parts and the whole program again as a 64-bit program.
 ctest --preset x86-64
 summary+=("x86-64: $(tests_of x86-64) under 64-bit Wine (/usr/lib/wine/wine64)")
+# What a user downloads: both archives, built twice, and one of them started.
+scripts/check-package.sh
+summary+=("package: KelvoTop-$(scripts/version.sh)-x86.zip and -x64.zip hold KelvoTop.exe of that version, LICENSE and README.txt, match SHA256SUMS and come out the same twice; the $KELVO_WINE_BUILD program started from its archive under Wine")
 
 echo "All tests passed:"
 printf '  %s\n' "${summary[@]}"

@@ -160,8 +160,9 @@ std::wstring BesideThisProgram(const std::wstring& name) {
     return path.substr(0, path.find_last_of(L'\\') + 1) + name;
 }
 
-KelvoProcess::KelvoProcess() {
-    const std::wstring program = BesideThisProgram(KELVO_EXE_NAME);
+KelvoProcess::KelvoProcess() : KelvoProcess(BesideThisProgram(KELVO_EXE_NAME)) {}
+
+KelvoProcess::KelvoProcess(const std::wstring& program) {
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -26,7 +26,10 @@ std::wstring BesideThisProgram(const std::wstring& name);
 // One run of KelvoTop.exe; ended by force if a test leaves it running.
 class KelvoProcess {
 public:
+    // The KelvoTop.exe beside this test program.
     KelvoProcess();
+    // The program at `path`, a Windows path.
+    explicit KelvoProcess(const std::wstring& path);
     ~KelvoProcess();
     KelvoProcess(const KelvoProcess&) = delete;
     KelvoProcess& operator=(const KelvoProcess&) = delete;
