@@ -3,6 +3,7 @@
 #include <exception>
 #include <utility>
 
+#include "app/TextUtils.h"
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
 #include "menus/TrayPopup.h"
@@ -26,7 +27,7 @@ using Say = std::string (*)(const std::string& list, const std::string& reason);
 // One line per list that failed, said with `say`.
 void AddLines(std::string& text, const ListFailures& failures, Say say) {
     for (const auto& [list, failure] : {std::pair{"custom", &failures.custom}, std::pair{"desktop", &failures.desktop}}) {
-        if (*failure) text += (text.empty() ? "" : "\n") + say(list, **failure);
+        if (*failure) AppendLine(text, say(list, **failure));
     }
 }
 }  // namespace
@@ -42,7 +43,7 @@ bool Application::StartUp() {
     if (taskbar) parts_.taskbar.AddIcon();
     std::string failures = LoadLists();
     if (auto taken = RegisterStoredMenuKey(parts_.options, parts_.store, state_.options))
-        failures += (failures.empty() ? "" : "\n") + *taken;
+        AppendLine(failures, *taken);
     parts_.settingsWindow.Hide();
     EditingButtons& buttons = parts_.buttons;
     for (Button* button : {&buttons.customMoveDown, &buttons.customMoveUp, &buttons.customRemoveItem,
@@ -199,7 +200,7 @@ void Application::CommitSettings() {
     std::string message = NotSavedMessage(saved, state_).value_or("");
     AddLines(message, unread, ListNotReadMessage);
     const std::string options = CommitOptions(parts_.options, parts_.store, state_.options);
-    if (!options.empty()) message += (message.empty() ? "" : "\n") + options;
+    if (!options.empty()) AppendLine(message, options);
     if (!message.empty()) parts_.messages.Inform(message);
 }
 

@@ -24,4 +24,8 @@ std::string AsciiLowerCase(std::string text) {
     return text;
 }
 
+void AppendLine(std::string& text, const std::string& line) {
+    text += (text.empty() ? "" : "\n") + line;
+}
+
 }  // namespace kelvo

@@ -16,4 +16,7 @@ int GetHiWord(std::int32_t dw);
 // `text` with its ASCII letters lower-cased and every other byte kept.
 std::string AsciiLowerCase(std::string text);
 
+// Adds `line` to `text`, on a line of its own after any text already there.
+void AppendLine(std::string& text, const std::string& line);
+
 }  // namespace kelvo

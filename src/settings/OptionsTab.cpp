@@ -1,19 +1,12 @@
 #include "settings/OptionsTab.h"
 
-#include <algorithm>
-#include <cctype>
 #include <exception>
 
+#include "app/TextUtils.h"
 #include "store/StoredOptions.h"
 
 namespace kelvo {
 namespace {
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
 
 // The program part of a command line: inside the leading quotes, or up to
 // the first blank.
@@ -27,10 +20,6 @@ std::string ProgramOf(const std::string& command) {
     return command.substr(start, command.find(' ', start) - start);
 }
 
-void AddLine(std::string& text, const std::string& line) {
-    text += (text.empty() ? "" : "\n") + line;
-}
-
 void CommitStart(const OptionsParts& parts, const OptionsState& state, std::string& failures) {
     const bool wanted = parts.startAtSignIn.IsChecked();
     if (wanted == state.startShown) return;
@@ -41,9 +30,9 @@ void CommitStart(const OptionsParts& parts, const OptionsState& state, std::stri
             parts.signInStart.Remove();
         }
     } catch (const std::exception& error) {
-        AddLine(failures, std::string(wanted ? "KelvoTop could not be set to start when you sign in: "
-                                             : "KelvoTop could not be kept from starting when you sign in: ") +
-                              error.what());
+        AppendLine(failures, std::string(wanted ? "KelvoTop could not be set to start when you sign in: "
+                                                : "KelvoTop could not be kept from starting when you sign in: ") +
+                                 error.what());
     }
 }
 
@@ -53,7 +42,7 @@ std::optional<HotKey> HoldKey(const OptionsParts& parts, OptionsState& state, st
     if (wanted == state.registeredKey) return wanted;
     ReleaseMenuKey(parts, state);
     if (wanted && !parts.menuKey.Register(*wanted)) {
-        AddLine(failures, KeyTakenMessage(*wanted));
+        AppendLine(failures, KeyTakenMessage(*wanted));
         return std::nullopt;
     }
     state.registeredKey = wanted;
@@ -66,7 +55,7 @@ void CommitMenuKey(const OptionsParts& parts, SettingsStore& store, OptionsState
     try {
         WriteMenuKey(store, held);
     } catch (const std::exception& error) {
-        AddLine(failures, std::string("The key to open the menu could not be saved: ") + error.what());
+        AppendLine(failures, std::string("The key to open the menu could not be saved: ") + error.what());
     }
 }
 
@@ -77,7 +66,7 @@ std::string SignInCommand(const std::string& programPath) {
 }
 
 bool NamesProgram(const std::string& command, const std::string& programPath) {
-    return SameIgnoringCase(ProgramOf(command), programPath);
+    return AsciiLowerCase(ProgramOf(command)) == AsciiLowerCase(programPath);
 }
 
 bool StartsAtSignIn(SignInStart& start) {

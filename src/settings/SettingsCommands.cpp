@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "app/TextUtils.h"
 #include "settings/HelpTexts.h"
 #include "store/ChoiceWriter.h"
 
@@ -57,10 +58,10 @@ std::string NotReadNotSaved(const char* list) {
 std::optional<std::string> NotSavedMessage(const SavedLists& saved, const DesktopState& state) {
     std::string message;
     if (state.customUnread) message += NotReadNotSaved("custom");
-    if (state.desktopUnread) message += (message.empty() ? "" : "\n") + NotReadNotSaved("desktop");
+    if (state.desktopUnread) AppendLine(message, NotReadNotSaved("desktop"));
     // A list not read in full was not tried, and is told of above.
     if (auto failed = FailedSaveMessage(saved.custom || state.customUnread, saved.desktop || state.desktopUnread)) {
-        message += (message.empty() ? "" : "\n") + *failed;
+        AppendLine(message, *failed);
     }
     if (message.empty()) return std::nullopt;
     return message;
