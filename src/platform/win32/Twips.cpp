@@ -5,14 +5,6 @@
 namespace kelvo {
 namespace {
 
-// Newer calls are looked up at run time: older Windows and Wine may lack them.
-template <typename Function>
-Function UserCall(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (user32 == nullptr) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
-}
-
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);

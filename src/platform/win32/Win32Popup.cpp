@@ -184,8 +184,7 @@ public:
 private:
     static HFONT MenuFont(int dpi) {
         using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-        static const auto forDpi = reinterpret_cast<ForDpiFn>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
+        static const auto forDpi = UserCall<ForDpiFn>("SystemParametersInfoForDpi");
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof metrics;
         if (forDpi == nullptr || !forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
