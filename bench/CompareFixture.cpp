@@ -95,10 +95,15 @@ void ReadList(const std::wstring& path, std::size_t count) {
     RegCloseKey(key);
 }
 
-// Both stored lists read where the new ones go, then the staged writes.
-void ReadsAndStagedWrites(const Values& custom, const Values& desktop) {
+// Both stored lists read, values and terminators, as at start-up.
+void StartUpReads(const Values& custom, const Values& desktop) {
     ReadList(Scratch(L"Custom"), custom.size());
     ReadList(Scratch(L"Desktop"), desktop.size());
+}
+
+// Both stored lists read where the new ones go, then the staged writes.
+void ReadsAndStagedWrites(const Values& custom, const Values& desktop) {
+    StartUpReads(custom, desktop);
     StagedWrites(custom, desktop);
 }
 
@@ -162,6 +167,13 @@ std::wstring LocationOf(const std::wstring& value) {
 double TimePlainWrites(const Folders& folders, int entries) {
     return MillisecondsOf(PlainWrites, ListOf(L"Custom", folders.stored, entries),
                           ListOf(L"Desktop", folders.desktop, entries));
+}
+
+double TimeStartUpReads(const Folders& folders, int entries) {
+    const Values custom = ListOf(L"Custom", folders.stored, entries);
+    const Values desktop = ListOf(L"Desktop", folders.stored, entries);
+    PlainWrites(custom, desktop);
+    return MillisecondsOf(StartUpReads, custom, desktop);
 }
 
 double TimeStagedWrites(const Folders& folders, int entries, bool withReads) {

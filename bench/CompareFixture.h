@@ -39,6 +39,9 @@ struct Folders {
 // Milliseconds for plain writes of both lists of `entries` entries and their
 // terminators into a scratch key.
 double TimePlainWrites(const Folders& folders, int entries);
+// Milliseconds for the reads start-up makes, done directly: both lists of
+// `entries` entries and their terminators, one value after the other.
+double TimeStartUpReads(const Folders& folders, int entries);
 // Milliseconds for the writes OK makes today for a new desktop list and an
 // unchanged custom list, done directly: the desktop list staged (its values,
 // its terminator and a count) in a scratch key, its changed values copied,

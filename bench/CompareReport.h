@@ -13,6 +13,7 @@ inline constexpr char kMemory[] = "resident memory";
 inline constexpr char kProperties[] = "Properties";
 inline constexpr char kLoadDeskTop[] = "Load DeskTop";
 inline constexpr char kOk[] = "OK";
+inline constexpr char kStartUpReads[] = "start-up's reads";
 inline constexpr char kPlainWrites[] = "plain writes";
 inline constexpr char kStagedWrites[] = "staged writes";
 inline constexpr char kReadsAndWrites[] = "reads and staged writes";

@@ -230,6 +230,7 @@ void RunKelvo(Samples& samples, const Folders& folders, int entries) {
 void MeasureKelvo(Samples& samples, const Folders& folders, int entries) {
     SeedStore(folders.stored, entries);
     RunKelvo(samples, folders, entries);
+    samples[kStartUpReads].push_back(TimeStartUpReads(folders, entries));
     samples[kPlainWrites].push_back(TimePlainWrites(folders, entries));
     samples[kStagedWrites].push_back(TimeStagedWrites(folders, entries, false));
     samples[kReadsAndWrites].push_back(TimeStagedWrites(folders, entries, true));
