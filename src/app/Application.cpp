@@ -63,10 +63,7 @@ std::string Application::LoadLists() {
     try {
         // A save cut short by a kill is finished before the lists are read.
         AddLines(failures, FinishInterruptedSaves(parts_.store), SaveNotFinishedMessage);
-        ListFailures unread;
-        unread.custom = CreateCustomPopupMenu(popup_, parts_.store, state_);
-        unread.desktop = CreateDesktopPopupMenu(popup_, parts_.store, state_);
-        AddLines(failures, unread, ListNotReadMessage);
+        AddLines(failures, CreatePopupMenus(popup_, parts_.store, state_), ListNotReadMessage);
         PreparePopup(popup_, parts_.popup);
         // The list views are not filled here: no one sees them before
         // Properties, which fills them afresh.

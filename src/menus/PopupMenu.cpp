@@ -1,5 +1,6 @@
 #include "menus/PopupMenu.h"
 
+#include <future>
 #include <stdexcept>
 #include <string>
 #include <unordered_set>
@@ -39,14 +40,33 @@ void AddCustomEntries(PopupMenu& menu, ChoiceReader& reader, DesktopState& state
     state.customCount = static_cast<int>(menu.custom.size());
 }
 
-void AddDesktopEntries(PopupMenu& menu, ChoiceReader& reader, DesktopState& state) {
+// A stored list read to its end: its usable entries, and why reading
+// stopped early.
+struct ReadList {
+    std::vector<ListEntry> entries;
+    std::optional<std::string> failure;
+};
+
+ReadList ReadToEnd(ChoiceReader reader) {
+    ReadList list;
+    while (auto entry = reader.Next()) list.entries.push_back(std::move(*entry));
+    list.failure = reader.Failure();
+    return list;
+}
+
+ReadList ReadStoredList(SettingsStore& store, const char* section) {
+    return ReadToEnd(ChoiceReader(store, section));
+}
+
+std::optional<std::string> AddDesktopEntries(PopupMenu& menu, ReadList list, DesktopState& state) {
     MenuLevel& submenu = DesktopSubmenu(menu.tree);
-    while (auto entry = reader.Next()) {
+    for (ListEntry& entry : list.entries) {
         const int k = static_cast<int>(menu.desktop.size()) + 1;
-        submenu.InsertCommand(k, kDesktopIdBase + k, entry->name);
-        menu.desktop.push_back(std::move(*entry));
+        submenu.InsertCommand(k, kDesktopIdBase + k, entry.name);
+        menu.desktop.push_back(std::move(entry));
     }
     state.desktopCount = static_cast<int>(menu.desktop.size());
+    return list.failure;
 }
 
 // What OK stored of a list, or, when its save failed, the store's list.
@@ -56,16 +76,18 @@ ChoiceReader ReaderOf(const SavedList& saved, SettingsStore& store, const char* 
 
 }  // namespace
 
-std::optional<std::string> CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
-    ChoiceReader reader(store, kCustomSection);
-    AddCustomEntries(menu, reader, state);
-    return reader.Failure();
-}
-
-std::optional<std::string> CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
-    ChoiceReader reader(store, kDesktopSection);
-    AddDesktopEntries(menu, reader, state);
-    return reader.Failure();
+ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
+    // Every read waits on the store, so two lists read side by side take
+    // little longer than one. Declared first, the second store outlives the
+    // read that uses it, however this ends.
+    const std::unique_ptr<SettingsStore> other = store.OpenForOtherThread();
+    std::future<ReadList> desktop;
+    if (other) desktop = std::async(std::launch::async, ReadStoredList, std::ref(*other), kDesktopSection);
+    ChoiceReader custom(store, kCustomSection);
+    AddCustomEntries(menu, custom, state);
+    ListFailures failures{custom.Failure(), {}};
+    failures.desktop = AddDesktopEntries(menu, other ? desktop.get() : ReadStoredList(store, kDesktopSection), state);
+    return failures;
 }
 
 ListFailures RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
@@ -77,9 +99,9 @@ ListFailures RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const Saved
     pump.RunPending();
     ChoiceReader custom = ReaderOf(saved.custom, store, kCustomSection);
     AddCustomEntries(menu, custom, state);
-    ChoiceReader desktop = ReaderOf(saved.desktop, store, kDesktopSection);
-    AddDesktopEntries(menu, desktop, state);
-    return ListFailures{custom.Failure(), desktop.Failure()};
+    std::optional<std::string> desktop =
+        AddDesktopEntries(menu, ReadToEnd(ReaderOf(saved.desktop, store, kDesktopSection)), state);
+    return ListFailures{custom.Failure(), desktop};
 }
 
 }  // namespace kelvo

@@ -35,15 +35,15 @@ struct PopupMenu {
 // The "DeskTop" submenu of the popup.
 MenuLevel& DesktopSubmenu(MenuLevel& tree);
 
-// Build the entries of the stored custom list at the top of the popup, or of
-// the stored desktop list in its "DeskTop" submenu, and set the list's
-// counter to the number built. The menu must hold no built entries of that
-// list. A custom name that repeats an earlier one ends the custom build.
-// Unusable stored entries (see ChoiceReader) get no row, so no row opens a
-// path relative to the current folder. A store that cannot be read leaves
-// the entries read so far; the reason is returned.
-std::optional<std::string> CreateCustomPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
-std::optional<std::string> CreateDesktopPopupMenu(PopupMenu& menu, SettingsStore& store, DesktopState& state);
+// Builds the entries of the stored custom list at the top of the popup and
+// those of the stored desktop list in its "DeskTop" submenu, and sets both
+// counters to the numbers built. The menu must hold no built entries. A
+// custom name that repeats an earlier one ends the custom build. Unusable
+// stored entries (see ChoiceReader) get no row, so no row opens a path
+// relative to the current folder. A list whose store cannot be read keeps
+// the entries read so far; why is returned. Where the store offers a second
+// one, the desktop list is read through it on another thread meanwhile.
+ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, DesktopState& state);
 
 // After a commit: removes every built entry, lets pending events run and
 // builds both lists again as the store now holds them: a saved list from the

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -32,6 +33,9 @@ public:
     // Removes the section with all its keys; nothing happens when it does
     // not exist.
     virtual void DeleteSection(const std::string& section) = 0;
+    // A store of its own over the same data, to be used on another thread
+    // while this one is used here; nullptr where the store offers none.
+    virtual std::unique_ptr<SettingsStore> OpenForOtherThread() { return nullptr; }
 };
 
 }  // namespace kelvo

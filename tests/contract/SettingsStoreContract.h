@@ -9,6 +9,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <thread>
 
 #include "platform/SettingsStore.h"
 
@@ -141,6 +142,27 @@ TEST_P(SettingsStoreContract, DeletedSectionLosesItsKeysAndCanBeWrittenAgain) {
 TEST_P(SettingsStoreContract, DeletingAnAbsentSectionDoesNothing) {
     store->DeleteSection("Custom");
     EXPECT_EQ(Get("Custom", "MenuChoice1"), StoredValue::Absent());
+}
+
+// The two stores are used at once, each on its own thread, as start-up reads
+// the two lists; what either one writes, both read.
+TEST_P(SettingsStoreContract, StoreForAnotherThreadSharesTheValues) {
+    const std::unique_ptr<SettingsStore> other = store->OpenForOtherThread();
+    if (!other) GTEST_SKIP() << "this store offers no second one";
+    constexpr int kValues = 200;
+    const auto fill = [](SettingsStore& into, const std::string& section) {
+        for (int i = 1; i <= kValues; ++i) {
+            into.Put(section, "MenuChoice" + std::to_string(i), section + std::to_string(i));
+            EXPECT_EQ(into.Get(section, "MenuChoice" + std::to_string(i)), Text(section + std::to_string(i)));
+        }
+    };
+    std::thread worker(fill, std::ref(*other), std::string("Desktop"));
+    fill(*store, "Custom");
+    worker.join();
+    for (int i = 1; i <= kValues; ++i) {
+        EXPECT_EQ(Get("Desktop", "MenuChoice" + std::to_string(i)), Text("Desktop" + std::to_string(i)));
+        EXPECT_EQ(other->Get("Custom", "MenuChoice" + std::to_string(i)), Text("Custom" + std::to_string(i)));
+    }
 }
 
 }  // namespace kelvo::contract

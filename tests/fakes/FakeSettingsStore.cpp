@@ -16,7 +16,27 @@ bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b)
                                         [](char x, char y) { return FoldCase(x) < FoldCase(y); });
 }
 
+namespace {
+class PassedOn final : public SettingsStore {
+public:
+    explicit PassedOn(SettingsStore& store) : store_(store) {}
+    StoredValue Get(const std::string& section, const std::string& key) override { return store_.Get(section, key); }
+    void Put(const std::string& section, const std::string& key, const std::string& value) override {
+        store_.Put(section, key, value);
+    }
+    void DeleteSection(const std::string& section) override { store_.DeleteSection(section); }
+
+private:
+    SettingsStore& store_;
+};
+}  // namespace
+
+std::unique_ptr<SettingsStore> FakeSettingsStore::OpenForOtherThread() {
+    return offersOtherThread ? std::make_unique<PassedOn>(*this) : nullptr;
+}
+
 StoredValue FakeSettingsStore::Get(const std::string& section, const std::string& key) {
+    const std::lock_guard turn(*turns_);
     logTarget.Note("Get " + section + " " + key);
     if (failsReads && failsReads(section, key)) throw std::runtime_error("store cannot read " + section);
     auto s = sections_.find(section);
@@ -26,12 +46,14 @@ StoredValue FakeSettingsStore::Get(const std::string& section, const std::string
 }
 
 void FakeSettingsStore::Put(const std::string& section, const std::string& key, const std::string& value) {
+    const std::lock_guard turn(*turns_);
     logTarget.Note("Put " + section + " " + key + " " + value);
     CountWrite();
     Store(section, key, StoredValue::Text(value));
 }
 
 void FakeSettingsStore::DeleteSection(const std::string& section) {
+    const std::lock_guard turn(*turns_);
     logTarget.Note("DeleteSection " + section);
     CountWrite();
     sections_.erase(section);

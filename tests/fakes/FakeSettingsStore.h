@@ -1,6 +1,8 @@
 #pragma once
 #include <functional>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +23,9 @@ public:
     StoredValue Get(const std::string& section, const std::string& key) override;
     void Put(const std::string& section, const std::string& key, const std::string& value) override;
     void DeleteSection(const std::string& section) override;
+    // With `offersOtherThread`, a store that passes every call on to this
+    // one; calls from both threads take turns.
+    std::unique_ptr<SettingsStore> OpenForOtherThread() override;
 
     // For test set-up and assertions; neither logs nor counts.
     void Seed(const std::string& section, const std::string& key, const std::string& value);
@@ -41,6 +46,7 @@ public:
     // true throws.
     std::function<bool(const std::string& section, const std::string& key)> failsReads;
     LogTarget logTarget{nullptr, "store"};
+    bool offersOtherThread = false;
 
 private:
     struct Entry {
@@ -54,6 +60,8 @@ private:
     void Store(const std::string& section, const std::string& key, StoredValue value);
     void CountWrite();
 
+    // Shared by copies, which tests take as snapshots.
+    std::shared_ptr<std::mutex> turns_ = std::make_shared<std::mutex>();
     std::map<std::string, Section, CaseInsensitiveLess> sections_;
     int writes_ = 0;
 };

@@ -17,7 +17,12 @@ INSTANTIATE_TEST_SUITE_P(Fake, ListViewContract,
 
 INSTANTIATE_TEST_SUITE_P(Fake, SettingsStoreContract,
                          ::testing::Values(SettingsStoreMaker{
-                             "Fake", [] { return std::make_unique<FakeSettingsStore>(); },
+                             "Fake",
+                             [] {
+                                 auto fake = std::make_unique<FakeSettingsStore>();
+                                 fake->offersOtherThread = true;
+                                 return fake;
+                             },
                              [](SettingsStore& store, const std::string& section, const std::string& key) {
                                  static_cast<FakeSettingsStore&>(store).SeedUnreadable(section, key);
                              },

@@ -21,8 +21,7 @@ using Rows = std::vector<std::string>;
 class PopupMenuTest : public ::testing::Test {
 protected:
     void Build() {
-        CreateCustomPopupMenu(menu, store, state);
-        CreateDesktopPopupMenu(menu, store, state);
+        CreatePopupMenus(menu, store, state);
     }
     void BuildWith(int customEntries, int desktopEntries) {
         SeedList(store, kCustomSection, NumberedEntries(customEntries, "c", "Custom"));
@@ -61,6 +60,44 @@ TEST_F(PopupMenuTest, EntriesTakeTheirStoredPositionsAndIds) {
     EXPECT_EQ(state.customCount, 2);
     EXPECT_EQ(state.desktopCount, 3);
     EXPECT_EQ(menu.desktop[2], MakeEntry("d3.txt", "C:\\Desk\\"));
+}
+
+// Reading the desktop list on another thread, where the store offers a
+// second one, builds what reading the lists one after the other builds, and
+// a list that cannot be read is still the one named.
+TEST_F(PopupMenuTest, ListsReadSideBySideBuildWhatReadingInTurnBuilds) {
+    struct Case {
+        const char* failingSection;  // nullptr: every read succeeds
+        int failingPosition;
+        int customRows;
+        int desktopRows;
+    };
+    const Case cases[] = {{nullptr, 0, 4, 4},         {kCustomSection, 1, 0, 4},  {kCustomSection, 3, 2, 4},
+                          {kDesktopSection, 1, 4, 0}, {kDesktopSection, 4, 4, 3}, {kDesktopSection, 5, 4, 4}};
+    for (const Case& c : cases) {
+        for (bool sideBySide : {false, true}) {
+            SCOPED_TRACE(std::string(c.failingSection ? c.failingSection : "none") + " " +
+                         std::to_string(c.failingPosition) + (sideBySide ? " side by side" : " in turn"));
+            menu = PopupMenu();
+            store = FakeSettingsStore();
+            store.offersOtherThread = sideBySide;
+            SeedList(store, kCustomSection, NumberedEntries(4, "c", "Custom"));
+            SeedList(store, kDesktopSection, NumberedEntries(4, "d", "Desk"));
+            if (c.failingSection != nullptr) {
+                store.failsReads = [&c](const std::string& section, const std::string& key) {
+                    return section == c.failingSection && key == ChoiceKey(c.failingPosition);
+                };
+            }
+            const ListFailures failures = CreatePopupMenus(menu, store, state);
+            EXPECT_EQ(state.customCount, c.customRows);
+            EXPECT_EQ(state.desktopCount, c.desktopRows);
+            EXPECT_EQ(Desk().size(), static_cast<std::size_t>(c.desktopRows) + 1);
+            EXPECT_EQ(Desk().back(), c.desktopRows > 0 ? "d" + std::to_string(c.desktopRows) + ".txt" : "-");
+            const bool customFailed = c.failingSection == kCustomSection;
+            EXPECT_EQ(failures.custom.has_value(), customFailed);
+            EXPECT_EQ(failures.desktop.has_value(), c.failingSection != nullptr && !customFailed);
+        }
+    }
 }
 
 TEST_F(PopupMenuTest, CaptionsAreTheStoredNamesUnescaped) {

@@ -35,6 +35,7 @@ public:
         store_.Put(section, key, value);
     }
     void DeleteSection(const std::string& section) override { store_.DeleteSection(section); }
+    std::unique_ptr<SettingsStore> OpenForOtherThread() override { return store_.OpenForOtherThread(); }
 
     // Writes a value of any type, as another program would.
     void PutRaw(const std::string& section, const std::string& key, DWORD type, const void* data, DWORD bytes) {

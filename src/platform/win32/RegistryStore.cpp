@@ -117,6 +117,10 @@ void RegistryStore::Put(const std::string& section, const std::string& key, cons
     ThrowUnlessDone(status, "cannot write " + section + "\\" + key);
 }
 
+std::unique_ptr<SettingsStore> RegistryStore::OpenForOtherThread() {
+    return std::make_unique<RegistryStore>(applicationKey_);
+}
+
 void RegistryStore::DeleteSection(const std::string& section) {
     Forget(section);
     const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, Widen(applicationKey_ + "\\" + section).c_str());

@@ -30,6 +30,8 @@ public:
     // Both throw std::system_error when the registry refuses.
     void Put(const std::string& section, const std::string& key, const std::string& value) override;
     void DeleteSection(const std::string& section) override;
+    // Another store under the same key, with its own open keys.
+    std::unique_ptr<SettingsStore> OpenForOtherThread() override;
 
 private:
     // The section's key, kept open: a list is read and written one value at
