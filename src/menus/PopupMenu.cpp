@@ -2,6 +2,7 @@
 
 #include <future>
 #include <stdexcept>
+#include <system_error>
 #include <string>
 #include <unordered_set>
 
@@ -58,6 +59,17 @@ ReadList ReadStoredList(SettingsStore& store, const char* section) {
     return ReadToEnd(ChoiceReader(store, section));
 }
 
+// The list read on another thread through `other`; nothing when there is
+// no second store or no thread to be had, and it is read here instead.
+std::future<ReadList> ReadAside(SettingsStore* other, const char* section) {
+    if (other == nullptr) return {};
+    try {
+        return std::async(std::launch::async, ReadStoredList, std::ref(*other), section);
+    } catch (const std::system_error&) {
+        return {};
+    }
+}
+
 std::optional<std::string> AddDesktopEntries(PopupMenu& menu, ReadList list, DesktopState& state) {
     MenuLevel& submenu = DesktopSubmenu(menu.tree);
     for (ListEntry& entry : list.entries) {
@@ -81,12 +93,12 @@ ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, DesktopStat
     // little longer than one. Declared first, the second store outlives the
     // read that uses it, however this ends.
     const std::unique_ptr<SettingsStore> other = store.OpenForOtherThread();
-    std::future<ReadList> desktop;
-    if (other) desktop = std::async(std::launch::async, ReadStoredList, std::ref(*other), kDesktopSection);
+    std::future<ReadList> desktop = ReadAside(other.get(), kDesktopSection);
     ChoiceReader custom(store, kCustomSection);
     AddCustomEntries(menu, custom, state);
     ListFailures failures{custom.Failure(), {}};
-    failures.desktop = AddDesktopEntries(menu, other ? desktop.get() : ReadStoredList(store, kDesktopSection), state);
+    failures.desktop = AddDesktopEntries(
+        menu, desktop.valid() ? desktop.get() : ReadStoredList(store, kDesktopSection), state);
     return failures;
 }
 
