@@ -87,6 +87,12 @@ struct Session {
         desktop.listView1.Append(ListRow{desktopAfter.back().name, desktopAfter.back().location, ""});
         app.OnSettingsCommand(SettingsCommand::OK);
     }
+    // EditAndOk, and how many writes it asked the store for.
+    int WritesOfEditAndOk() {
+        const int before = desktop.store.WriteCount();
+        EditAndOk();
+        return desktop.store.WriteCount() - before;
+    }
 
     const std::vector<ListEntry> customBefore = NumberedEntries(3, "c", "Custom");
     const std::vector<ListEntry> desktopBefore = NumberedEntries(2, "d", "Desk");
@@ -175,9 +181,7 @@ TEST(ApplicationFailures, StartUpOverAStoreThatCannotBeReadTellsWhyAndGoesReside
 TEST(ApplicationFailures, FailedOkTellsWhichListWasNotSavedAndTheMenuShowsWhatIsStored) {
     Session dryRun;
     ASSERT_TRUE(dryRun.app.StartUp());
-    const int before = dryRun.desktop.store.WriteCount();
-    dryRun.EditAndOk();
-    const int writes = dryRun.desktop.store.WriteCount() - before;
+    const int writes = dryRun.WritesOfEditAndOk();
     ASSERT_EQ(ReadList(dryRun.desktop.store, kCustomSection).entries, dryRun.customAfter);
     ASSERT_TRUE(dryRun.desktop.messages.shown.empty());
     for (bool fromThenOn : {false, true}) {
@@ -302,9 +306,7 @@ TEST(ApplicationFailures, ListThatCannotBeReadAtSomePositionIsNeverWrittenAndIsN
 TEST(ApplicationFailures, SaveLeftBehindIsFinishedBeforeTheNextSaveAndNeverLost) {
     Session dryRun;
     ASSERT_TRUE(dryRun.app.StartUp());
-    const int before = dryRun.desktop.store.WriteCount();
-    dryRun.EditAndOk();
-    const int writes = dryRun.desktop.store.WriteCount() - before;
+    const int writes = dryRun.WritesOfEditAndOk();
     int leftBehind = 0;
     for (int n = 1; n <= writes; ++n) {
         SCOPED_TRACE("from write " + std::to_string(n));
