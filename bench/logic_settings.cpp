@@ -32,7 +32,7 @@ void BM_StartUp(benchmark::State& state) {
     for (auto _ : state) {
         FakeDesktop desktop;
         Seed(desktop);
-        Application app(desktop.parts);
+        Application app(desktop.tray, desktop.sources, desktop);
         benchmark::DoNotOptimize(app.StartUp());
     }
 }
@@ -40,7 +40,7 @@ void BM_StartUp(benchmark::State& state) {
 void BM_OpenProperties(benchmark::State& state) {
     FakeDesktop desktop;
     Seed(desktop);
-    Application app(desktop.parts);
+    Application app(desktop.tray, desktop.sources, desktop);
     app.StartUp();
     for (auto _ : state) {
         app.OnMenuCommand(kPropertiesId);
@@ -51,7 +51,7 @@ void BM_OpenProperties(benchmark::State& state) {
 void BM_LoadDeskTop(benchmark::State& state) {
     FakeDesktop desktop;
     Seed(desktop);
-    Application app(desktop.parts);
+    Application app(desktop.tray, desktop.sources, desktop);
     app.StartUp();
     for (auto _ : state) app.OnSettingsCommand(SettingsCommand::LoadDeskTop);
 }
@@ -59,7 +59,7 @@ void BM_LoadDeskTop(benchmark::State& state) {
 void BM_PressOK(benchmark::State& state) {
     FakeDesktop desktop;
     Seed(desktop);
-    Application app(desktop.parts);
+    Application app(desktop.tray, desktop.sources, desktop);
     app.StartUp();
     app.OnMenuCommand(kPropertiesId);
     for (auto _ : state) app.OnSettingsCommand(SettingsCommand::OK);

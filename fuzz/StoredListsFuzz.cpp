@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/TextUtils.h"
+#include "text/TextUtils.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/TestData.h"
 #include "lists/FileRows.h"

@@ -3,23 +3,24 @@
 #include <exception>
 #include <utility>
 
-#include "app/TextUtils.h"
-#include "menus/MenuEntries.h"
-#include "menus/MenuIds.h"
-#include "menus/TrayPopup.h"
 #include "lists/BusyWhile.h"
 #include "lists/DesktopScan.h"
 #include "lists/DroppedFiles.h"
 #include "lists/FileRows.h"
 #include "lists/ListLoader.h"
+#include "menus/MenuEntries.h"
+#include "menus/MenuIds.h"
+#include "menus/TrayPopup.h"
+#include "settings/HelpPane.h"
 #include "settings/ListEditing.h"
-#include "settings/OptionsTab.h"
 #include "settings/TabChange.h"
 #include "store/ListCommit.h"
+#include "text/TextUtils.h"
 
 namespace kelvo {
 
-Application::Application(DesktopParts& parts) : parts_(parts) {}
+Application::Application(const TrayParts& tray, const EntrySources& sources, SettingsWindowMaker& settingsMaker)
+    : tray_(tray), sources_(sources), settingsMaker_(settingsMaker) {}
 
 namespace {
 using Say = std::string (*)(const std::string& list, const std::string& reason);
@@ -30,29 +31,28 @@ void AddLines(std::string& text, const ListFailures& failures, Say say) {
         if (*failure) AppendLine(text, say(list, **failure));
     }
 }
-}  // namespace
 
-bool Application::StartUp() {
-    parts_.splash.Centre();
-    parts_.splash.Show();
-    parts_.settingsWindow.Centre();
-    parts_.pump.RunPending();  // paints the splash
-    // Without a taskbar yet (at logon, before the shell) the program starts
-    // all the same; the icon follows when the taskbar is created.
-    const bool taskbar = parts_.taskbar.IsPresent();
-    if (taskbar) parts_.taskbar.AddIcon();
-    std::string failures = LoadLists();
-    if (auto taken = RegisterStoredMenuKey(parts_.options, parts_.store, state_.options))
-        AppendLine(failures, *taken);
-    parts_.settingsWindow.Hide();
-    EditingButtons& buttons = parts_.buttons;
+void DisableEditing(const EditingButtons& buttons) {
     for (Button* button : {&buttons.customMoveDown, &buttons.customMoveUp, &buttons.customRemoveItem,
                            &buttons.desktopMoveDown, &buttons.desktopMoveUp, &buttons.desktopRemoveItem}) {
         button->Enable(false);
     }
-    parts_.splash.Hide();
+}
+}  // namespace
+
+bool Application::StartUp() {
+    tray_.splash.Centre();
+    tray_.splash.Show();
+    tray_.pump.RunPending();  // paints the splash
+    // Without a taskbar yet (at logon, before the shell) the program starts
+    // all the same; the icon follows when the taskbar is created.
+    const bool taskbar = tray_.taskbar.IsPresent();
+    if (taskbar) tray_.taskbar.AddIcon();
+    std::string failures = LoadLists();
+    if (auto taken = RegisterStoredMenuKey(tray_.menuKey, sources_.store, options_)) AppendLine(failures, *taken);
+    tray_.splash.Hide();
     // Told once the splash, which stays on top, is gone.
-    if (!failures.empty()) parts_.messages.Inform(failures);
+    if (!failures.empty()) tray_.messages.Inform(failures);
     return taskbar;
 }
 
@@ -62,21 +62,37 @@ std::string Application::LoadLists() {
     std::string failures;
     try {
         // A save cut short by a kill is finished before the lists are read.
-        AddLines(failures, FinishInterruptedSaves(parts_.store), SaveNotFinishedMessage);
-        AddLines(failures, CreatePopupMenus(popup_, parts_.store, state_), ListNotReadMessage);
-        PreparePopup(popup_, parts_.popup);
-        // The list views are not filled here: no one sees them before
-        // Properties, which fills them afresh.
+        AddLines(failures, FinishInterruptedSaves(sources_.store), SaveNotFinishedMessage);
+        AddLines(failures, CreatePopupMenus(popup_, sources_.store, lists_), ListNotReadMessage);
+        PreparePopup(popup_, tray_.popup);
     } catch (const std::exception& error) {
         failures = kListsNotLoadedMessage + std::string(error.what());
     }
     return failures;
 }
 
+SettingsParts& Application::Settings() {
+    if (settings_ == nullptr) {
+        SettingsParts& made = settingsMaker_.Make();
+        made.window.Centre();
+        DisableEditing(made.buttons);
+        settings_ = &made;
+    }
+    return *settings_;
+}
+
+bool Application::SettingsBusy() const {
+    return settings_ != nullptr && (settings_->window.IsVisible() || settings_->waitNotice.IsVisible());
+}
+
+OptionsParts Application::OptionsOf(const SettingsParts& settings) const {
+    return OptionsParts{settings.options, tray_.signInStart, tray_.menuKey};
+}
+
 void Application::OnTrayMessage(long mouseCode) {
     if (mouseCode == kRightButtonUp) {
         ShowPopup(PopupOpening::Mouse);
-    } else if (mouseCode == kLeftButtonDown && !parts_.settingsWindow.IsVisible() && !parts_.waitNotice.IsVisible()) {
+    } else if (mouseCode == kLeftButtonDown && !SettingsBusy()) {
         StartExplorer();
     }
 }
@@ -88,17 +104,17 @@ void Application::OnMenuKey() {
 // Nothing shows while the settings are being edited, nor while OK rebuilds
 // the menu.
 void Application::ShowPopup(PopupOpening opening) {
-    if (parts_.settingsWindow.IsVisible() || parts_.waitNotice.IsVisible()) return;
-    if (int id = ShowTrayPopup(popup_, parts_.settingsWindow, parts_.popup, opening)) OnMenuCommand(id);
+    if (SettingsBusy()) return;
+    if (int id = ShowTrayPopup(popup_, tray_.popup, opening)) OnMenuCommand(id);
 }
 
 void Application::OnTaskbarCreated() {
-    parts_.taskbar.AddIcon();
+    tray_.taskbar.AddIcon();
 }
 
 void Application::OnSecondStart() {
-    parts_.taskbar.AddIcon();
-    if (!parts_.settingsWindow.IsVisible() && !parts_.waitNotice.IsVisible()) OpenSettings();
+    tray_.taskbar.AddIcon();
+    if (!SettingsBusy()) OpenSettings();
 }
 
 void Application::OnMenuCommand(int id) {
@@ -114,23 +130,23 @@ void Application::OnMenuCommand(int id) {
 }
 
 void Application::Open(const std::string& path) {
-    if (auto reason = parts_.launcher.OpenFile(path)) parts_.messages.Inform(CouldNotOpenMessage(path, *reason));
+    if (auto reason = tray_.launcher.OpenFile(path)) tray_.messages.Inform(CouldNotOpenMessage(path, *reason));
 }
 
 void Application::StartExplorer() {
-    if (auto reason = parts_.launcher.StartExplorer()) parts_.messages.Inform(kExplorerNotStartedMessage + *reason);
+    if (auto reason = tray_.launcher.StartExplorer()) tray_.messages.Inform(kExplorerNotStartedMessage + *reason);
 }
 
 void Application::OnSettingsCommand(SettingsCommand command) {
     if (EditList(command)) return;
     switch (command) {
         case SettingsCommand::OK: CommitSettings(); break;
-        case SettingsCommand::Cancel: CancelChoices(parts_, state_); break;
-        case SettingsCommand::Help: ShowHelp(parts_, state_); break;
+        case SettingsCommand::Cancel: CancelChoices(HelpPaneOf(Settings()), settingsState_, lists_); break;
+        case SettingsCommand::Help: ShowHelp(HelpPaneOf(Settings()), settingsState_); break;
         case SettingsCommand::LoadDeskTop: LoadDeskTopRows(); break;
         case SettingsCommand::StartExplorer: StartExplorer(); break;
         case SettingsCommand::Exit:
-            parts_.settingsWindow.Hide();
+            Settings().window.Hide();
             Exit();
             break;
         default: break;
@@ -138,87 +154,100 @@ void Application::OnSettingsCommand(SettingsCommand command) {
 }
 
 bool Application::EditList(SettingsCommand command) {
+    const SettingsParts& settings = Settings();
+    const EditingTab desktop = DesktopTab(settings.lists, settings.buttons);
+    const EditingTab custom = CustomTab(settings.lists, settings.buttons);
     switch (command) {
-        case SettingsCommand::DesktopMoveUp: MoveRowUp(DesktopTab(parts_)); return true;
-        case SettingsCommand::DesktopMoveDown: MoveRowDown(DesktopTab(parts_)); return true;
+        case SettingsCommand::DesktopMoveUp: MoveRowUp(desktop); return true;
+        case SettingsCommand::DesktopMoveDown: MoveRowDown(desktop); return true;
         case SettingsCommand::DesktopRemoveItem:
-            if (RemoveSelectedRow(DesktopTab(parts_))) --state_.desktopCount;
+            if (RemoveSelectedRow(desktop)) --lists_.desktopCount;
             return true;
-        case SettingsCommand::CustomMoveUp: MoveRowUp(CustomTab(parts_)); return true;
-        case SettingsCommand::CustomMoveDown: MoveRowDown(CustomTab(parts_)); return true;
+        case SettingsCommand::CustomMoveUp: MoveRowUp(custom); return true;
+        case SettingsCommand::CustomMoveDown: MoveRowDown(custom); return true;
         case SettingsCommand::CustomRemoveItem:
-            if (RemoveSelectedRow(CustomTab(parts_))) --state_.customCount;
+            if (RemoveSelectedRow(custom)) --lists_.customCount;
             return true;
         default: return false;
     }
 }
 
 void Application::OnListSelectionChanged(int list) {
-    UpdateEditingButtons(list == 1 ? DesktopTab(parts_) : CustomTab(parts_));
+    const SettingsParts& settings = Settings();
+    UpdateEditingButtons(list == 1 ? DesktopTab(settings.lists, settings.buttons)
+                                   : CustomTab(settings.lists, settings.buttons));
 }
 
 void Application::OnTabChange(int newTab) {
-    ChangeTab(parts_, state_, newTab);
+    SettingsParts& settings = Settings();
+    ChangeTab(HelpPaneOf(settings), settings.dropTarget, settingsState_, newTab);
 }
 
+// A drop before the custom tab was first selected adds nothing.
 void Application::OnFilesDropped(const std::vector<std::string>& paths) {
-    TakeDroppedFiles(parts_, state_, paths);
+    if (!settingsState_.takingDrops) return;
+    TakeDroppedFiles(sources_, Settings().lists, tray_.messages, lists_.customCount, paths);
 }
 
 void Application::OnScaleChanged() {
-    BusyWhile busy(parts_.pointer);
-    RedrawRowPictures(parts_.shell, RowTarget{parts_.listView1, parts_.imageList1});
-    RedrawRowPictures(parts_.shell, RowTarget{parts_.listView2, parts_.imageList2});
+    const EntryLists& lists = Settings().lists;
+    BusyWhile busy(lists.pointer);
+    RedrawRowPictures(sources_.shell, lists.desktop);
+    RedrawRowPictures(sources_.shell, lists.custom);
 }
 
 // The buttons follow the new rows, which have no selection yet.
 void Application::LoadDeskTopRows() {
-    LoadDeskTop(parts_, state_);
-    UpdateEditingButtons(DesktopTab(parts_));
+    const SettingsParts& settings = Settings();
+    LoadDeskTop(sources_, settings.lists, tray_.pump, lists_);
+    UpdateEditingButtons(DesktopTab(settings.lists, settings.buttons));
 }
 
 void Application::CommitSettings() {
-    CloseHelpPane(parts_, state_);
-    parts_.settingsWindow.Hide();
-    parts_.waitNotice.Centre();
-    parts_.waitNotice.Show();
-    const SavedLists saved = WriteChoices(parts_.store, parts_.listView1, parts_.listView2, state_);
+    SettingsParts& settings = Settings();
+    CloseHelpPane(HelpPaneOf(settings), settingsState_);
+    settings.window.Hide();
+    settings.waitNotice.Centre();
+    settings.waitNotice.Show();
+    const SavedLists saved =
+        WriteChoices(sources_.store, settings.lists.desktop.view, settings.lists.custom.view, lists_);
     // From the store, which holds each list as saved or, when its save
     // failed, as it was.
     ListFailures unread;
     try {
-        unread = RebuildPopupMenu(popup_, parts_.store, saved, parts_.pump, state_);
-        PreparePopup(popup_, parts_.popup);
+        unread = RebuildPopupMenu(popup_, sources_.store, saved, tray_.pump, lists_);
+        PreparePopup(popup_, tray_.popup);
     } catch (const std::exception&) {
-        parts_.waitNotice.Hide();  // the icon answers again
+        settings.waitNotice.Hide();  // the icon answers again
         throw;
     }
-    parts_.waitNotice.Hide();
-    std::string message = NotSavedMessage(saved, state_).value_or("");
+    settings.waitNotice.Hide();
+    std::string message = NotSavedMessage(saved, lists_).value_or("");
     AddLines(message, unread, ListNotReadMessage);
-    const std::string options = CommitOptions(parts_.options, parts_.store, state_.options);
+    const std::string options = CommitOptions(OptionsOf(settings), sources_.store, options_);
     if (!options.empty()) AppendLine(message, options);
-    if (!message.empty()) parts_.messages.Inform(message);
+    if (!message.empty()) tray_.messages.Inform(message);
 }
 
 void Application::OpenSettings() {
+    SettingsParts& settings = Settings();
     // Cancel puts the counters back from these copies.
-    state_.desktopMenuCount = state_.desktopCount;
-    state_.customMenuCount = state_.customCount;
-    const ListFailures unread = RefillListViews(parts_, state_);
-    UpdateEditingButtons(DesktopTab(parts_));
-    UpdateEditingButtons(CustomTab(parts_));
-    FillOptionsTab(parts_.options, parts_.store, state_.options);
-    parts_.settingsWindow.Show();
+    settingsState_.desktopMenuCount = lists_.desktopCount;
+    settingsState_.customMenuCount = lists_.customCount;
+    const ListFailures unread = RefillListViews(sources_, settings.lists, lists_);
+    UpdateEditingButtons(DesktopTab(settings.lists, settings.buttons));
+    UpdateEditingButtons(CustomTab(settings.lists, settings.buttons));
+    FillOptionsTab(OptionsOf(settings), sources_.store, options_);
+    settings.window.Show();
     std::string message;
     AddLines(message, unread, NotReadNotSavedByOkMessage);
-    if (!message.empty()) parts_.messages.Inform(message);
+    if (!message.empty()) tray_.messages.Inform(message);
 }
 
 void Application::Exit() {
-    ReleaseMenuKey(parts_.options, state_.options);
-    parts_.taskbar.RemoveIcon();
-    parts_.program.End();
+    ReleaseMenuKey(tray_.menuKey, options_);
+    tray_.taskbar.RemoveIcon();
+    tray_.program.End();
 }
 
 }  // namespace kelvo

@@ -3,10 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "app/DesktopParts.h"
+#include "app/TrayParts.h"
+#include "lists/EntrySources.h"
 #include "menus/MenuLevel.h"
 #include "menus/PopupMenu.h"
+#include "settings/OptionsTab.h"
 #include "settings/SettingsCommands.h"
+#include "settings/SettingsParts.h"
+#include "store/ListsState.h"
 
 namespace kelvo {
 
@@ -36,10 +40,11 @@ inline std::string CouldNotOpenMessage(const std::string& path, const std::strin
     return "Could not open " + path + ": " + reason;
 }
 
-// The resident program: its life cycle and the events of its icon and menu.
+// The resident program: its life cycle, the events of its icon and menu,
+// and those of the settings window, which it has made when first needed.
 class Application {
 public:
-    explicit Application(DesktopParts& parts);
+    Application(const TrayParts& tray, const EntrySources& sources, SettingsWindowMaker& settingsMaker);
 
     // Runs the start-up sequence; false when the shell has no taskbar yet,
     // and so no icon. The program is resident either way.
@@ -58,7 +63,8 @@ public:
     void OnMenuCommand(int id);
     // A button of the settings window.
     void OnSettingsCommand(SettingsCommand command);
-    // The selected row of ListView1 (list 1) or ListView2 (list 2) changed.
+    // The selected row of the desktop list (list 1) or the custom list
+    // (list 2) changed.
     void OnListSelectionChanged(int list);
     // The user selected another tab of the settings window.
     void OnTabChange(int newTab);
@@ -69,8 +75,9 @@ public:
     // again at that size.
     void OnScaleChanged();
 
-    const DesktopState& State() const { return state_; }
-    DesktopState& State() { return state_; }
+    const ListsState& Lists() const { return lists_; }
+    ListsState& Lists() { return lists_; }
+    const SettingsState& SettingsWindowState() const { return settingsState_; }
     const MenuLevel& Popup() const { return popup_.tree; }
 
 private:
@@ -79,6 +86,12 @@ private:
     void Open(const std::string& path);
     void StartExplorer();
     void ShowPopup(PopupOpening opening);
+    // The settings window, made hidden with its editing buttons disabled the
+    // first time it is needed.
+    SettingsParts& Settings();
+    // True while the settings window shows, or its OK rebuilds the menu.
+    bool SettingsBusy() const;
+    OptionsParts OptionsOf(const SettingsParts& settings) const;
     void OpenSettings();
     void CommitSettings();
     // Up, Down and Remove of either list.
@@ -86,8 +99,13 @@ private:
     void LoadDeskTopRows();
     void Exit();
 
-    DesktopParts& parts_;
-    DesktopState state_;
+    TrayParts tray_;
+    EntrySources sources_;
+    SettingsWindowMaker& settingsMaker_;
+    SettingsParts* settings_ = nullptr;
+    ListsState lists_;
+    SettingsState settingsState_;
+    OptionsState options_;
     PopupMenu popup_;
 };
 

@@ -16,26 +16,34 @@ std::unordered_set<std::string> NamesOf(const ListView& view) {
     return names;
 }
 
-// Adds one dropped file unless it is refused; `names` holds the names
-// listed so far and grows with it.
-void TakeDroppedFile(DesktopParts& parts, DesktopState& state, std::unordered_set<std::string>& names,
-                     const std::string& path) {
+// One drop as it is taken: where its files go, and the names listed so far,
+// which grow with every file taken.
+struct Drop {
+    const EntrySources& sources;
+    RowTarget custom;
+    MessageBoxes& messages;
+    int& customCount;
+    std::unordered_set<std::string> names;
+};
+
+// Adds one dropped file unless it is refused.
+void TakeDroppedFile(Drop& drop, const std::string& path) {
     const ListEntry entry = DroppedEntry(path);
     if (entry.name.empty()) {
-        parts.messages.Inform(kDriveRefusedMessage + path);
+        drop.messages.Inform(kDriveRefusedMessage + path);
         return;
     }
     // The shell hands over absolute paths; anything else would be looked up
     // against the current folder, which the stored lists never are either.
-    if (!IsAbsoluteLocation(entry.location) || parts.files.Look(entry.fullPath) != PathLookup::Found) return;
+    if (!IsAbsoluteLocation(entry.location) || drop.sources.files.Look(entry.fullPath) != PathLookup::Found) return;
     // The popup stops at the first repeated custom name, so a duplicate
     // would hide every entry after it.
-    if (!names.insert(entry.name).second) {
-        parts.messages.Inform(kAlreadyOnListMessage);
+    if (!drop.names.insert(entry.name).second) {
+        drop.messages.Inform(kAlreadyOnListMessage);
         return;
     }
-    AddCustomFile(parts, entry);
-    ++state.customCount;
+    AddEntryRow(drop.sources.shell, drop.custom, entry);
+    ++drop.customCount;
 }
 
 }  // namespace
@@ -45,11 +53,12 @@ ListEntry DroppedEntry(const std::string& path) {
     return MakeEntry(name, path.substr(0, path.size() - name.size()));
 }
 
-void TakeDroppedFiles(DesktopParts& parts, DesktopState& state, const std::vector<std::string>& paths) {
-    if (!state.takingDrops || paths.empty()) return;
-    BusyWhile busy(parts.pointer);
-    std::unordered_set<std::string> names = NamesOf(parts.listView2);
-    for (const std::string& path : paths) TakeDroppedFile(parts, state, names, path);
+void TakeDroppedFiles(const EntrySources& sources, const EntryLists& lists, MessageBoxes& messages,
+                      int& customCount, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    BusyWhile busy(lists.pointer);
+    Drop drop{sources, lists.custom, messages, customCount, NamesOf(lists.custom.view)};
+    for (const std::string& path : paths) TakeDroppedFile(drop, path);
 }
 
 }  // namespace kelvo

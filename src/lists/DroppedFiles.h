@@ -2,7 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "app/DesktopParts.h"
+#include "lists/EntryLists.h"
+#include "lists/EntrySources.h"
+#include "platform/Controls.h"
 #include "store/ListEntry.h"
 
 namespace kelvo {
@@ -17,11 +19,11 @@ inline constexpr char kDriveRefusedMessage[] =
 // backslash, the location what comes before it, backslash included.
 ListEntry DroppedEntry(const std::string& path);
 
-// The files of one drop join the custom list (ListView2) in drop order, each
-// with its icon, once the custom tab was selected; before that a drop adds
-// nothing. A name that the list holds already, or that an earlier file of
-// the same drop brought, is refused with a message, as is a drive; a path
-// that no longer exists is skipped.
-void TakeDroppedFiles(DesktopParts& parts, DesktopState& state, const std::vector<std::string>& paths);
+// The files of one drop join the custom list in drop order, each with its
+// icon, and are counted in `customCount`. A name that the list holds
+// already, or that an earlier file of the same drop brought, is refused
+// with a message, as is a drive; a path that no longer exists is skipped.
+void TakeDroppedFiles(const EntrySources& sources, const EntryLists& lists, MessageBoxes& messages,
+                      int& customCount, const std::vector<std::string>& paths);
 
 }  // namespace kelvo

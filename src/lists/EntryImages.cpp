@@ -8,19 +8,11 @@ void AddBlankPicture(ImageList& images) {
     images.Add(kDummyIconKey, IconImage::Filled(images.Side(), 0xFFFFFF));
 }
 
-void ResetImages(ListView& view, ImageList& images) {
-    view.AttachImages(nullptr);
-    images.Clear();
-    AddBlankPicture(images);
-    view.AttachImages(&images);
-}
-
-void ResetDesktopImages(DesktopParts& parts) {
-    ResetImages(parts.listView1, parts.imageList1);
-}
-
-void ResetCustomImages(DesktopParts& parts) {
-    ResetImages(parts.listView2, parts.imageList2);
+void ResetImages(RowTarget target) {
+    target.view.AttachImages(nullptr);
+    target.images.Clear();
+    AddBlankPicture(target.images);
+    target.view.AttachImages(&target.images);
 }
 
 }  // namespace kelvo

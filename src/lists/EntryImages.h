@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
+#include "lists/FileRows.h"
 #include "platform/ImageList.h"
 #include "platform/ListView.h"
-#include "app/DesktopParts.h"
 
 namespace kelvo {
 
@@ -13,11 +13,9 @@ inline constexpr char kDummyIconKey[] = "dummy";
 // Adds the blank picture under kDummyIconKey.
 void AddBlankPicture(ImageList& images);
 
-// Empties `images` while detached from `view`, seeds it with the blank
-// picture and attaches it again. The rows of the view are left as they are.
-void ResetImages(ListView& view, ImageList& images);
-
-void ResetDesktopImages(DesktopParts& parts);
-void ResetCustomImages(DesktopParts& parts);
+// Empties the target's image list while detached from its view, seeds it
+// with the blank picture and attaches it again. The rows of the view are
+// left as they are.
+void ResetImages(RowTarget target);
 
 }  // namespace kelvo

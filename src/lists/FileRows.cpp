@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <numbers>
 
-#include "app/TextUtils.h"
+#include "text/TextUtils.h"
 #include "lists/EntryImages.h"
 
 namespace kelvo {

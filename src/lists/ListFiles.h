@@ -1,6 +1,6 @@
 #pragma once
-#include "app/DesktopParts.h"
 #include "lists/FileRows.h"
+#include "platform/ShellInfo.h"
 #include "store/ListEntry.h"
 
 namespace kelvo {
@@ -8,9 +8,7 @@ namespace kelvo {
 // A stored or dropped entry as a row to add: its name as stored.
 FileToAdd StoredFile(const ListEntry& entry);
 
-// Add one file as the last row of the desktop (ListView1) or custom
-// (ListView2) list.
-void AddDesktopFile(DesktopParts& parts, const ListEntry& entry);
-void AddCustomFile(DesktopParts& parts, const ListEntry& entry);
+// Adds the entry's file as the last row of `rows`, with its icon.
+void AddEntryRow(ShellInfo& shell, RowTarget rows, const ListEntry& entry);
 
 }  // namespace kelvo

@@ -67,8 +67,8 @@ ListRead FinishThenLoad(const StoredListSources& sources, const std::string& sec
     return read;
 }
 
-StoredListSources SourcesOf(DesktopParts& parts, ReachableRoots& roots) {
-    return StoredListSources{parts.store, parts.files, parts.shell, roots};
+StoredListSources SourcesOf(const EntrySources& sources, ReachableRoots& roots) {
+    return StoredListSources{sources.store, sources.files, sources.shell, roots};
 }
 
 std::optional<std::string> Keep(const ListRead& read, int& count, bool& unread) {
@@ -78,34 +78,33 @@ std::optional<std::string> Keep(const ListRead& read, int& count, bool& unread) 
 }
 }  // namespace
 
-std::optional<std::string> LoadDesktopView(DesktopParts& parts, DesktopState& state) {
-    BusyWhile busy(parts.pointer);
-    ReachableRoots roots(parts.files);
-    const ListRead read = LoadView(SourcesOf(parts, roots), kDesktopSection, RowTarget{parts.listView1, parts.imageList1});
+std::optional<std::string> LoadDesktopView(const EntrySources& sources, const EntryLists& lists, ListsState& state) {
+    BusyWhile busy(lists.pointer);
+    ReachableRoots roots(sources.files);
+    const ListRead read = LoadView(SourcesOf(sources, roots), kDesktopSection, lists.desktop);
     return Keep(read, state.desktopCount, state.desktopUnread);
 }
 
-std::optional<std::string> LoadCustomView(DesktopParts& parts, DesktopState& state) {
-    BusyWhile busy(parts.pointer);
-    ReachableRoots roots(parts.files);
-    const ListRead read = LoadView(SourcesOf(parts, roots), kCustomSection, RowTarget{parts.listView2, parts.imageList2});
+std::optional<std::string> LoadCustomView(const EntrySources& sources, const EntryLists& lists, ListsState& state) {
+    BusyWhile busy(lists.pointer);
+    ReachableRoots roots(sources.files);
+    const ListRead read = LoadView(SourcesOf(sources, roots), kCustomSection, lists.custom);
     return Keep(read, state.customCount, state.customUnread);
 }
 
-ListFailures RefillListViews(DesktopParts& parts, DesktopState& state) {
-    BusyWhile busy(parts.pointer);
-    ResetDesktopImages(parts);
-    ResetCustomImages(parts);
-    parts.listView1.Clear();
-    parts.listView2.Clear();
+ListFailures RefillListViews(const EntrySources& sources, const EntryLists& lists, ListsState& state) {
+    BusyWhile busy(lists.pointer);
+    ResetImages(lists.desktop);
+    ResetImages(lists.custom);
+    lists.desktop.view.Clear();
+    lists.custom.view.Clear();
     // One look at each drive or share for both lists.
-    ReachableRoots roots(parts.files);
-    const StoredListSources sources = SourcesOf(parts, roots);
+    ReachableRoots roots(sources.files);
+    const StoredListSources stored = SourcesOf(sources, roots);
     ListFailures failures;
-    failures.custom = Keep(FinishThenLoad(sources, kCustomSection, RowTarget{parts.listView2, parts.imageList2}),
-                           state.customCount, state.customUnread);
-    failures.desktop = Keep(FinishThenLoad(sources, kDesktopSection, RowTarget{parts.listView1, parts.imageList1}),
-                            state.desktopCount, state.desktopUnread);
+    failures.custom = Keep(FinishThenLoad(stored, kCustomSection, lists.custom), state.customCount, state.customUnread);
+    failures.desktop =
+        Keep(FinishThenLoad(stored, kDesktopSection, lists.desktop), state.desktopCount, state.desktopUnread);
     return failures;
 }
 

@@ -2,8 +2,10 @@
 #include <optional>
 #include <string>
 
-#include "app/DesktopParts.h"
+#include "lists/EntryLists.h"
+#include "lists/EntrySources.h"
 #include "store/ChoiceReader.h"
+#include "store/ListsState.h"
 
 namespace kelvo {
 
@@ -17,8 +19,7 @@ struct ListRead {
 // The reason given for a list whose save, cut short, could not be finished.
 inline constexpr char kSaveNotFinished[] = "its last save could not be finished: ";
 
-// Fill ListView1 (desktop) or ListView2 (custom), which the caller has
-// emptied, with the stored entries whose file still exists, and those whose
+// Fill the desktop or the custom list, which the caller has emptied, with the stored entries whose file still exists, and those whose
 // drive or share cannot be reached now, or whose file the system could not
 // look at, shown as unavailable. Only a file that its folder says is not
 // there is left out. The list's counter counts every stored entry, the
@@ -27,13 +28,13 @@ inline constexpr char kSaveNotFinished[] = "its last save could not be finished:
 // fill; the pointer is busy meanwhile. A store that cannot be read leaves
 // the rows read so far and marks the list as not read in full, which OK
 // does not save; the reason is returned.
-std::optional<std::string> LoadDesktopView(DesktopParts& parts, DesktopState& state);
-std::optional<std::string> LoadCustomView(DesktopParts& parts, DesktopState& state);
+std::optional<std::string> LoadDesktopView(const EntrySources& sources, const EntryLists& lists, ListsState& state);
+std::optional<std::string> LoadCustomView(const EntrySources& sources, const EntryLists& lists, ListsState& state);
 
 // Both views afresh from the store, custom first, their image lists reset;
 // each drive or share is asked about once for both. A save of a list cut
 // short is finished first; when that fails, the list counts as not read in
 // full.
-ListFailures RefillListViews(DesktopParts& parts, DesktopState& state);
+ListFailures RefillListViews(const EntrySources& sources, const EntryLists& lists, ListsState& state);
 
 }  // namespace kelvo

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/TextUtils.h"
+#include "text/TextUtils.h"
 #include "store/Choices.h"
 
 namespace kelvo {

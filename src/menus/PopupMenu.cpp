@@ -30,7 +30,7 @@ MenuLevel& DesktopSubmenu(MenuLevel& tree) {
 
 namespace {
 
-void AddCustomEntries(PopupMenu& menu, ChoiceReader& reader, DesktopState& state) {
+void AddCustomEntries(PopupMenu& menu, ChoiceReader& reader, ListsState& state) {
     std::unordered_set<std::string> names;
     while (auto entry = reader.Next()) {
         if (!names.insert(entry->name).second) break;
@@ -70,7 +70,7 @@ std::future<ReadList> ReadAside(SettingsStore* other, const char* section) {
     }
 }
 
-std::optional<std::string> AddDesktopEntries(PopupMenu& menu, ReadList list, DesktopState& state) {
+std::optional<std::string> AddDesktopEntries(PopupMenu& menu, ReadList list, ListsState& state) {
     MenuLevel& submenu = DesktopSubmenu(menu.tree);
     for (ListEntry& entry : list.entries) {
         const int k = static_cast<int>(menu.desktop.size()) + 1;
@@ -88,7 +88,7 @@ ChoiceReader ReaderOf(const SavedList& saved, SettingsStore& store, const char* 
 
 }  // namespace
 
-ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, DesktopState& state) {
+ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, ListsState& state) {
     // Every read waits on the store, so two lists read side by side take
     // little longer than one. Declared first, the second store outlives the
     // read that uses it, however this ends.
@@ -103,7 +103,7 @@ ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, DesktopStat
 }
 
 ListFailures RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
-                              DesktopState& state) {
+                              ListsState& state) {
     menu.tree.RemoveRange(1, static_cast<int>(menu.custom.size()));
     menu.custom.clear();
     DesktopSubmenu(menu.tree).RemoveRange(1, static_cast<int>(menu.desktop.size()));

@@ -6,7 +6,8 @@
 #include "menus/MenuLevel.h"
 #include "platform/Controls.h"
 #include "platform/SettingsStore.h"
-#include "app/DesktopParts.h"
+#include "platform/Shell.h"
+#include "store/ListsState.h"
 #include "store/ChoiceReader.h"
 #include "store/ChoiceWriter.h"
 #include "store/ListEntry.h"
@@ -43,7 +44,7 @@ MenuLevel& DesktopSubmenu(MenuLevel& tree);
 // relative to the current folder. A list whose store cannot be read keeps
 // the entries read so far; why is returned. Where the store offers a second
 // one, the desktop list is read through it on another thread meanwhile.
-ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, DesktopState& state);
+ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, ListsState& state);
 
 // After a commit: removes every built entry, lets pending events run and
 // builds both lists again as the store now holds them: a saved list from the
@@ -51,6 +52,6 @@ ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, DesktopStat
 // whose save failed from the store. Why a list could not be read in full is
 // returned.
 ListFailures RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const SavedLists& saved, EventPump& pump,
-                              DesktopState& state);
+                              ListsState& state);
 
 }  // namespace kelvo

@@ -30,9 +30,7 @@ void PreparePopup(PopupMenu& menu, PopupPresenter& presenter) {
     PrepareFor(menu, presenter, presenter.Room());
 }
 
-int ShowTrayPopup(PopupMenu& menu, const Window& settingsWindow, PopupPresenter& presenter,
-                  PopupOpening opening) {
-    if (settingsWindow.IsVisible()) return 0;
+int ShowTrayPopup(PopupMenu& menu, PopupPresenter& presenter, PopupOpening opening) {
     const PopupRoom room = presenter.Room();
     if (menu.preparedRevision != Revision(menu) || menu.preparedRoom != LaidOutRoom(room)) {
         PrepareFor(menu, presenter, room);

@@ -10,10 +10,9 @@ namespace kelvo {
 // room change.
 void PreparePopup(PopupMenu& menu, PopupPresenter& presenter);
 
-// Shows the popup and returns the chosen id; 0 when dismissed, and when the
-// settings window is open, which shows nothing. A menu changed since it was
-// last prepared, or laid out for another room, is prepared first.
-int ShowTrayPopup(PopupMenu& menu, const Window& settingsWindow, PopupPresenter& presenter,
-                  PopupOpening opening = PopupOpening::Mouse);
+// Shows the popup and returns the chosen id; 0 when dismissed. A menu
+// changed since it was last prepared, or laid out for another room, is
+// prepared first.
+int ShowTrayPopup(PopupMenu& menu, PopupPresenter& presenter, PopupOpening opening = PopupOpening::Mouse);
 
 }  // namespace kelvo

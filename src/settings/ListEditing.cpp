@@ -21,16 +21,12 @@ void SwapWithNeighbour(ListView& view, int from, int to) {
 
 }  // namespace
 
-EditingTab DesktopTab(DesktopParts& parts) {
-    EditingButtons& buttons = parts.buttons;
-    return EditingTab{parts.listView1, buttons.desktopMoveUp, buttons.desktopMoveDown,
-                      buttons.desktopRemoveItem};
+EditingTab DesktopTab(const EntryLists& lists, const EditingButtons& buttons) {
+    return EditingTab{lists.desktop.view, buttons.desktopMoveUp, buttons.desktopMoveDown, buttons.desktopRemoveItem};
 }
 
-EditingTab CustomTab(DesktopParts& parts) {
-    EditingButtons& buttons = parts.buttons;
-    return EditingTab{parts.listView2, buttons.customMoveUp, buttons.customMoveDown,
-                      buttons.customRemoveItem};
+EditingTab CustomTab(const EntryLists& lists, const EditingButtons& buttons) {
+    return EditingTab{lists.custom.view, buttons.customMoveUp, buttons.customMoveDown, buttons.customRemoveItem};
 }
 
 void UpdateEditingButtons(EditingTab tab) {

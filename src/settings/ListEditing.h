@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/DesktopParts.h"
+#include "lists/EntryLists.h"
+#include "settings/SettingsParts.h"
 
 namespace kelvo {
 
@@ -12,8 +13,8 @@ struct EditingTab {
     Button& remove;
 };
 
-EditingTab DesktopTab(DesktopParts& parts);
-EditingTab CustomTab(DesktopParts& parts);
+EditingTab DesktopTab(const EntryLists& lists, const EditingButtons& buttons);
+EditingTab CustomTab(const EntryLists& lists, const EditingButtons& buttons);
 
 // Enables the buttons that make sense for the selected row: Remove for any
 // row, Up below the first, Down above the last; none without a selection.

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/TextUtils.h"
+#include "text/TextUtils.h"
 #include "store/StoredOptions.h"
 
 namespace kelvo {
@@ -21,7 +21,7 @@ std::string ProgramOf(const std::string& command) {
 }
 
 void CommitStart(const OptionsParts& parts, const OptionsState& state, std::string& failures) {
-    const bool wanted = parts.startAtSignIn.IsChecked();
+    const bool wanted = parts.controls.startAtSignIn.IsChecked();
     if (wanted == state.startShown) return;
     try {
         if (wanted) {
@@ -40,7 +40,7 @@ void CommitStart(const OptionsParts& parts, const OptionsState& state, std::stri
 std::optional<HotKey> HoldKey(const OptionsParts& parts, OptionsState& state, std::optional<HotKey> wanted,
                               std::string& failures) {
     if (wanted == state.registeredKey) return wanted;
-    ReleaseMenuKey(parts, state);
+    ReleaseMenuKey(parts.menuKey, state);
     if (wanted && !parts.menuKey.Register(*wanted)) {
         AppendLine(failures, KeyTakenMessage(*wanted));
         return std::nullopt;
@@ -50,7 +50,7 @@ std::optional<HotKey> HoldKey(const OptionsParts& parts, OptionsState& state, st
 }
 
 void CommitMenuKey(const OptionsParts& parts, SettingsStore& store, OptionsState& state, std::string& failures) {
-    const std::optional<HotKey> held = HoldKey(parts, state, parts.menuKeyField.Key(), failures);
+    const std::optional<HotKey> held = HoldKey(parts, state, parts.controls.menuKeyField.Key(), failures);
     if (held == state.keyShown) return;
     try {
         WriteMenuKey(store, held);
@@ -78,11 +78,10 @@ bool StartsAtSignIn(SignInStart& start) {
     }
 }
 
-std::optional<std::string> RegisterStoredMenuKey(const OptionsParts& parts, SettingsStore& store,
-                                                 OptionsState& state) {
+std::optional<std::string> RegisterStoredMenuKey(MenuKey& menuKey, SettingsStore& store, OptionsState& state) {
     const std::optional<HotKey> key = ReadMenuKey(store);
     if (!key) return std::nullopt;
-    if (!parts.menuKey.Register(*key)) return KeyTakenMessage(*key);
+    if (!menuKey.Register(*key)) return KeyTakenMessage(*key);
     state.registeredKey = key;
     return std::nullopt;
 }
@@ -90,8 +89,8 @@ std::optional<std::string> RegisterStoredMenuKey(const OptionsParts& parts, Sett
 void FillOptionsTab(const OptionsParts& parts, SettingsStore& store, OptionsState& state) {
     state.startShown = StartsAtSignIn(parts.signInStart);
     state.keyShown = ReadMenuKey(store);
-    parts.startAtSignIn.SetChecked(state.startShown);
-    parts.menuKeyField.SetKey(state.keyShown);
+    parts.controls.startAtSignIn.SetChecked(state.startShown);
+    parts.controls.menuKeyField.SetKey(state.keyShown);
 }
 
 std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state) {
@@ -101,8 +100,8 @@ std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, Optio
     return failures;
 }
 
-void ReleaseMenuKey(const OptionsParts& parts, OptionsState& state) {
-    if (state.registeredKey) parts.menuKey.Release();
+void ReleaseMenuKey(MenuKey& menuKey, OptionsState& state) {
+    if (state.registeredKey) menuKey.Release();
     state.registeredKey.reset();
 }
 

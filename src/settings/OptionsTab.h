@@ -4,13 +4,13 @@
 
 #include "platform/Options.h"
 #include "platform/SettingsStore.h"
+#include "settings/SettingsParts.h"
 
 namespace kelvo {
 
 // The Options tab's controls and what they act on.
 struct OptionsParts {
-    CheckBox& startAtSignIn;  // "Start KelvoTop when I sign in"
-    HotKeyField& menuKeyField;
+    OptionsControls controls;
     SignInStart& signInStart;
     MenuKey& menuKey;
 };
@@ -34,7 +34,7 @@ bool StartsAtSignIn(SignInStart& start);
 
 // The stored key, registered for the program; the user's text when another
 // program holds it, nullopt otherwise.
-std::optional<std::string> RegisterStoredMenuKey(const OptionsParts& parts, SettingsStore& store, OptionsState& state);
+std::optional<std::string> RegisterStoredMenuKey(MenuKey& menuKey, SettingsStore& store, OptionsState& state);
 
 // Shows the options as they are now.
 void FillOptionsTab(const OptionsParts& parts, SettingsStore& store, OptionsState& state);
@@ -44,7 +44,7 @@ void FillOptionsTab(const OptionsParts& parts, SettingsStore& store, OptionsStat
 std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state);
 
 // Exit: the key is given back to the system.
-void ReleaseMenuKey(const OptionsParts& parts, OptionsState& state);
+void ReleaseMenuKey(MenuKey& menuKey, OptionsState& state);
 
 // The text for a key that another program holds.
 std::string KeyTakenMessage(const HotKey& key);

@@ -2,25 +2,10 @@
 
 #include <exception>
 
-#include "app/TextUtils.h"
-#include "settings/HelpTexts.h"
+#include "text/TextUtils.h"
 #include "store/ChoiceWriter.h"
 
 namespace kelvo {
-
-void CloseHelpPane(DesktopParts& parts, DesktopState& state) {
-    if (state.helpShown) parts.settingsWindow.WidenBy(-kHelpPaneTwips);
-    state.helpShown = false;
-    parts.buttons.help.Enable(true);
-}
-
-void ShowHelp(DesktopParts& parts, DesktopState& state) {
-    // The About tab shows the custom list's help too.
-    parts.helpText.SetText(parts.tabs.Selected() == 0 ? kDesktopHelpText : kCustomHelpText);
-    parts.settingsWindow.WidenBy(kHelpPaneTwips);
-    parts.buttons.help.Enable(false);
-    state.helpShown = true;
-}
 
 namespace {
 // A save that throws failed as one that returns nullopt does.
@@ -34,11 +19,11 @@ SavedList Saved(Save save) {
 }
 }  // namespace
 
-SavedLists WriteChoices(SettingsStore& store, const ListView& listView1, const ListView& listView2,
-                        const DesktopState& state) {
+SavedLists WriteChoices(SettingsStore& store, const ListView& desktopList, const ListView& customList,
+                        const ListsState& state) {
     SavedLists saved;
-    if (!state.customUnread) saved.custom = Saved([&] { return SaveCustomChoices(store, listView2); });
-    if (!state.desktopUnread) saved.desktop = Saved([&] { return SaveDesktopChoices(store, listView1); });
+    if (!state.customUnread) saved.custom = Saved([&] { return SaveCustomChoices(store, customList); });
+    if (!state.desktopUnread) saved.desktop = Saved([&] { return SaveDesktopChoices(store, desktopList); });
     return saved;
 }
 
@@ -55,7 +40,7 @@ std::string NotReadNotSaved(const char* list) {
 }
 }  // namespace
 
-std::optional<std::string> NotSavedMessage(const SavedLists& saved, const DesktopState& state) {
+std::optional<std::string> NotSavedMessage(const SavedLists& saved, const ListsState& state) {
     std::string message;
     if (state.customUnread) message += NotReadNotSaved("custom");
     if (state.desktopUnread) AppendLine(message, NotReadNotSaved("desktop"));
@@ -67,11 +52,11 @@ std::optional<std::string> NotSavedMessage(const SavedLists& saved, const Deskto
     return message;
 }
 
-void CancelChoices(DesktopParts& parts, DesktopState& state) {
-    CloseHelpPane(parts, state);
-    parts.settingsWindow.Hide();
-    state.desktopCount = state.desktopMenuCount;
-    state.customCount = state.customMenuCount;
+void CancelChoices(const HelpPane& pane, SettingsState& settings, ListsState& lists) {
+    CloseHelpPane(pane, settings);
+    pane.window.Hide();
+    lists.desktopCount = settings.desktopMenuCount;
+    lists.customCount = settings.customMenuCount;
 }
 
 }  // namespace kelvo

@@ -2,13 +2,13 @@
 #include <optional>
 #include <string>
 
-#include "app/DesktopParts.h"
+#include "platform/ListView.h"
+#include "platform/SettingsStore.h"
+#include "settings/HelpPane.h"
 #include "store/ChoiceWriter.h"
+#include "store/ListsState.h"
 
 namespace kelvo {
-
-// How far the help pane widens the settings window.
-inline constexpr int kHelpPaneTwips = 2800;
 
 // The settings window's buttons that the application acts on.
 enum class SettingsCommand {
@@ -17,21 +17,15 @@ enum class SettingsCommand {
     CustomMoveUp, CustomMoveDown, CustomRemoveItem,
 };
 
-// Narrows the window again when the help pane is open, and enables Help.
-void CloseHelpPane(DesktopParts& parts, DesktopState& state);
-
-// Shows the help of the selected tab in a pane beside the tabs.
-void ShowHelp(DesktopParts& parts, DesktopState& state);
-
 // Writes both lists from the list views, custom first. A list whose view
-// could not be read in full (see DesktopState) is not written.
-SavedLists WriteChoices(SettingsStore& store, const ListView& listView1, const ListView& listView2,
-                        const DesktopState& state);
+// could not be read in full (see ListsState) is not written.
+SavedLists WriteChoices(SettingsStore& store, const ListView& desktopList, const ListView& customList,
+                        const ListsState& state);
 
 // What to tell the user after an OK that did not store every list.
-std::optional<std::string> NotSavedMessage(const SavedLists& saved, const DesktopState& state);
+std::optional<std::string> NotSavedMessage(const SavedLists& saved, const ListsState& state);
 
 // Hides the window without writing; the counters go back to the menu's.
-void CancelChoices(DesktopParts& parts, DesktopState& state);
+void CancelChoices(const HelpPane& pane, SettingsState& settings, ListsState& lists);
 
 }  // namespace kelvo

@@ -1,15 +1,14 @@
 #include "settings/TabChange.h"
 
-#include "settings/SettingsCommands.h"
 
 namespace kelvo {
 
-void ChangeTab(DesktopParts& parts, DesktopState& state, int newTab) {
+void ChangeTab(const HelpPane& pane, DropTarget& dropTarget, SettingsState& state, int newTab) {
     if (newTab == kCustomTab && !state.takingDrops) {
-        parts.dropTarget.AcceptDrops();
+        dropTarget.AcceptDrops();
         state.takingDrops = true;
     }
-    if (newTab == kDesktopTab || newTab == kCustomTab) CloseHelpPane(parts, state);
+    if (newTab == kDesktopTab || newTab == kCustomTab) CloseHelpPane(pane, state);
 }
 
 }  // namespace kelvo

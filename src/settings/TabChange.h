@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/DesktopParts.h"
+#include "platform/Controls.h"
+#include "settings/HelpPane.h"
 
 namespace kelvo {
 
@@ -12,6 +13,6 @@ inline constexpr int kOptionsTab = 3;
 
 // The user selected another tab. The list tabs close the help pane; the
 // first selection of the custom tab makes the window take dropped files.
-void ChangeTab(DesktopParts& parts, DesktopState& state, int newTab);
+void ChangeTab(const HelpPane& pane, DropTarget& dropTarget, SettingsState& state, int newTab);
 
 }  // namespace kelvo

@@ -3,8 +3,8 @@
 namespace kelvo {
 
 FakeDesktop::FakeDesktop() {
-    for (LogTarget* target : {&store.logTarget, &listView1.logTarget, &listView2.logTarget,
-                              &imageList1.logTarget, &imageList2.logTarget, &settingsWindow.logTarget,
+    for (LogTarget* target : {&store.logTarget, &desktopList.logTarget, &customList.logTarget,
+                              &desktopImages.logTarget, &customImages.logTarget, &settingsWindow.logTarget,
                               &splash.logTarget, &waitNotice.logTarget, &customMoveDown.logTarget,
                               &customMoveUp.logTarget, &customRemoveItem.logTarget,
                               &desktopMoveDown.logTarget, &desktopMoveUp.logTarget,

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/TrayParts.h"
 #include "fakes/CallLog.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeFileSystem.h"
@@ -8,26 +9,34 @@
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShellInfo.h"
-#include "app/DesktopParts.h"
+#include "lists/EntryLists.h"
+#include "lists/EntrySources.h"
+#include "settings/SettingsParts.h"
 
 namespace kelvo {
 
-// Every part of the platform as a fake, all reporting to one call log, and
-// the bundle of contracts that the logic takes.
-struct FakeDesktop {
-    FakeDesktop();
-    FakeDesktop(const FakeDesktop&) = delete;
-    FakeDesktop& operator=(const FakeDesktop&) = delete;
-
-    CallLog log;
+// The sources of entries as fakes.
+struct FakeSources {
     FakeSettingsStore store;
     FakeFileSystem files;
-    FakeListView listView1{"listView1"};
-    FakeListView listView2{"listView2"};
-    FakeImageList imageList1{"imageList1"};
-    FakeImageList imageList2{"imageList2"};
+    FakeShellInfo shell;
+    FakeFolders folders;
+    EntrySources sources{store, files, shell, folders};
+};
+
+// The settings window's two lists, their pictures and the pointer over them.
+struct FakeEntryLists {
+    FakeListView desktopList{"desktopList"};
+    FakeListView customList{"customList"};
+    FakeImageList desktopImages{"desktopImages"};
+    FakeImageList customImages{"customImages"};
+    FakeBusyPointer pointer;
+    EntryLists lists{RowTarget{desktopList, desktopImages}, RowTarget{customList, customImages}, pointer};
+};
+
+// The settings window as fakes; it is made when the program first asks.
+struct FakeSettingsWindow : FakeEntryLists, SettingsWindowMaker {
     FakeWindow settingsWindow{"settingsWindow"};
-    FakeWindow splash{"splash"};
     FakeWindow waitNotice{"waitNotice"};
     FakeTabControl tabs;
     FakeButton customMoveDown{"customMoveDown"};
@@ -37,29 +46,44 @@ struct FakeDesktop {
     FakeButton desktopMoveUp{"desktopMoveUp"};
     FakeButton desktopRemoveItem{"desktopRemoveItem"};
     FakeButton help{"help"};
-    FakeTaskbar taskbar;
-    FakePopupPresenter popup;
-    FakeEventPump pump;
-    FakeProgram program;
-    FakeLauncher launcher;
-    FakeShellInfo shell;
-    FakeFolders folders;
-    FakeBusyPointer pointer;
-    FakeTextBox helpText;
+    FakeTextBox helpPane;
     FakeDropTarget dropTarget;
-    FakeMessageBoxes messages;
     FakeCheckBox startAtSignIn;
     FakeHotKeyField menuKeyField;
-    FakeSignInStart signInStart;
-    FakeMenuKey menuKey;
+    SettingsParts settings{settingsWindow, waitNotice, tabs, lists,
+                           EditingButtons{customMoveDown, customMoveUp, customRemoveItem, desktopMoveDown,
+                                          desktopMoveUp, desktopRemoveItem, help},
+                           helpPane, dropTarget, OptionsControls{startAtSignIn, menuKeyField}};
+    // How often the program had the window made.
+    int makes = 0;
 
-    DesktopParts parts{store, files, listView1, listView2, imageList1, imageList2,
-                       settingsWindow, splash, waitNotice, tabs,
-                       EditingButtons{customMoveDown, customMoveUp, customRemoveItem,
-                                      desktopMoveDown, desktopMoveUp, desktopRemoveItem, help},
-                       taskbar, popup, pump, program, launcher, shell, folders, pointer,
-                       helpText, dropTarget, messages,
-                       OptionsParts{startAtSignIn, menuKeyField, signInStart, menuKey}};
+    SettingsParts& Make() override {
+        ++makes;
+        return settings;
+    }
+};
+
+// The tray's parts as fakes.
+struct FakeTray {
+    FakeTaskbar taskbar;
+    FakePopupPresenter popup;
+    FakeMenuKey menuKey;
+    FakeLauncher launcher;
+    FakeProgram program;
+    FakeEventPump pump;
+    FakeWindow splash{"splash"};
+    FakeMessageBoxes messages;
+    FakeSignInStart signInStart;
+    TrayParts tray{taskbar, popup, menuKey, launcher, program, pump, splash, messages, signInStart};
+};
+
+// Every part of the platform as a fake, all reporting to one call log.
+struct FakeDesktop : FakeSources, FakeSettingsWindow, FakeTray {
+    FakeDesktop();
+    FakeDesktop(const FakeDesktop&) = delete;
+    FakeDesktop& operator=(const FakeDesktop&) = delete;
+
+    CallLog log;
 };
 
 }  // namespace kelvo

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TextUtils.h"
+#include "text/TextUtils.h"
 #include "fakes/CallLog.h"
 #include "platform/Folders.h"
 #include "platform/ShellInfo.h"

@@ -83,8 +83,8 @@ struct Session {
     // OK after the user removed the first custom row and dropped a desktop one.
     void EditAndOk() {
         app.OnMenuCommand(kPropertiesId);
-        desktop.listView2.Remove(1);
-        desktop.listView1.Append(ListRow{desktopAfter.back().name, desktopAfter.back().location, ""});
+        desktop.customList.Remove(1);
+        desktop.desktopList.Append(ListRow{desktopAfter.back().name, desktopAfter.back().location, ""});
         app.OnSettingsCommand(SettingsCommand::OK);
     }
     // EditAndOk, and how many writes it asked the store for.
@@ -99,7 +99,7 @@ struct Session {
     const std::vector<ListEntry> customAfter{customBefore[1], customBefore[2]};
     const std::vector<ListEntry> desktopAfter{desktopBefore[0], desktopBefore[1], MakeEntry("x.txt", "E:\\")};
     FakeDesktop desktop;
-    Application app{desktop.parts};
+    Application app{desktop.tray, desktop.sources, desktop};
 };
 
 TEST(ApplicationFailures, StartUpGoesResidentWhateverWriteTheStoreRefuses) {
@@ -161,13 +161,11 @@ TEST(ApplicationFailures, StartUpOverAStoreThatCannotBeReadTellsWhyAndGoesReside
         program.desktop.store.failsReads = [failing](const std::string& section, const std::string&) {
             return failing.find(section) != std::string::npos;
         };
-        program.desktop.settingsWindow.visible = true;
         program.app.StartUp();
         EXPECT_EQ(program.desktop.messages.shown, std::vector<std::string>{c.message});
         EXPECT_EQ(program.desktop.taskbar.adds, 1);
-        EXPECT_FALSE(program.desktop.settingsWindow.visible);
+        EXPECT_EQ(program.desktop.makes, 0) << "no settings window is made before it is needed";
         EXPECT_FALSE(program.desktop.splash.visible);
-        EXPECT_FALSE(program.desktop.customMoveUp.enabled);
         EXPECT_EQ(EntryCaptions(program.app.Popup()), c.customEntries);
         EXPECT_TRUE(EntryCaptions(DeskTopLevel(program.app.Popup())).empty());
         program.desktop.popup.choices = {kExitId};
@@ -218,7 +216,7 @@ TEST(ApplicationFailures, OkOverAStoreThatCannotBeReadWritesNothingTellsItAndLea
     ASSERT_TRUE(program.app.StartUp());
     program.EditAndOk();
     program.app.OnMenuCommand(kPropertiesId);
-    program.desktop.listView2.Remove(1);
+    program.desktop.customList.Remove(1);
     program.desktop.store.failsReads = [](const std::string&, const std::string&) { return true; };
     const int writes = program.desktop.store.WriteCount();
     program.app.OnSettingsCommand(SettingsCommand::OK);
@@ -274,7 +272,7 @@ TEST(ApplicationFailures, ListThatCannotBeReadAtSomePositionIsNeverWrittenAndIsN
             program.app.OnMenuCommand(kPropertiesId);
             EXPECT_EQ(program.desktop.messages.shown,
                       std::vector<std::string>{NotReadNotSavedByOkMessage(list, reason)});
-            FakeListView& view = custom ? program.desktop.listView2 : program.desktop.listView1;
+            FakeListView& view = custom ? program.desktop.customList : program.desktop.desktopList;
             EXPECT_EQ(view.Count(), position - 1);
             if (view.Count() > 0) view.Remove(1);
             program.desktop.messages.shown.clear();
@@ -321,9 +319,9 @@ TEST(ApplicationFailures, SaveLeftBehindIsFinishedBeforeTheNextSaveAndNeverLost)
 
         program.app.OnMenuCommand(kPropertiesId);
         std::vector<ListEntry> shown;
-        for (const ListRow& row : program.desktop.listView2.rows) shown.push_back(MakeEntry(row.text, row.subItem));
+        for (const ListRow& row : program.desktop.customList.rows) shown.push_back(MakeEntry(row.text, row.subItem));
         EXPECT_TRUE(shown == program.customBefore || shown == firstOk);
-        program.desktop.listView2.Remove(1);
+        program.desktop.customList.Remove(1);
         shown.erase(shown.begin());
         program.app.OnSettingsCommand(SettingsCommand::OK);
         EXPECT_EQ(ReadList(store, kCustomSection).entries, shown);
@@ -332,7 +330,7 @@ TEST(ApplicationFailures, SaveLeftBehindIsFinishedBeforeTheNextSaveAndNeverLost)
         program.app.OnSettingsCommand(SettingsCommand::OK);
         EXPECT_EQ(ReadList(store, kCustomSection).entries, shown);
 
-        Application restarted(program.desktop.parts);
+        Application restarted(program.desktop.tray, program.desktop.sources, program.desktop);
         ASSERT_TRUE(restarted.StartUp());
         EXPECT_EQ(ReadList(store, kCustomSection).entries, shown);
         EXPECT_EQ(store.Sections(), (std::vector<std::string>{kCustomSection, kDesktopSection}));

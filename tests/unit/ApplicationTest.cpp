@@ -29,7 +29,7 @@ protected:
     }
 
     FakeDesktop desktop;
-    Application app{desktop.parts};
+    Application app{desktop.tray, desktop.sources, desktop};
 };
 
 TEST_F(ApplicationTest, StartUpRunsInOrder) {
@@ -37,7 +37,7 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
     StoreList(kDesktopSection, {MakeEntry("d.lnk", "D:\\")});
     EXPECT_TRUE(app.StartUp());
     EXPECT_EQ(desktop.log, (CallLog{
-        "splash.Centre", "splash.Show", "settingsWindow.Centre", "pump.RunPending",
+        "splash.Centre", "splash.Show", "pump.RunPending",
         "taskbar.IsPresent", "taskbar.AddIcon",
         // saves cut short are finished first
         "store.Get Custom.saving Complete", "store.Get Custom.saving MenuChoice1",
@@ -47,29 +47,45 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
         "store.Get Desktop MenuChoice1", "store.Get Desktop MenuChoice2", "popup.Prepare",
         // the key that opens the menu
         "store.Get Options MenuKey",
-        // the list views stay empty until Properties fills them
-        "settingsWindow.Hide",
-        "customMoveDown.Disable", "customMoveUp.Disable", "customRemoveItem.Disable",
-        "desktopMoveDown.Disable", "desktopMoveUp.Disable", "desktopRemoveItem.Disable",
+        // the settings window is not made until it is first needed
         "splash.Hide"}));
+    EXPECT_EQ(desktop.makes, 0);
+}
+
+// Most sessions never open Properties, so the window is made when first
+// needed, centred with its editing buttons off, and kept.
+TEST_F(ApplicationTest, SettingsWindowIsMadeOnceWhenFirstNeeded) {
+    Started();
+    app.OnMenuCommand(kPropertiesId);
+    EXPECT_EQ(desktop.makes, 1);
+    const CallLog madeWith(desktop.log.begin(), desktop.log.begin() + 7);
+    EXPECT_EQ(madeWith, (CallLog{"settingsWindow.Centre", "customMoveDown.Disable", "customMoveUp.Disable",
+                                 "customRemoveItem.Disable", "desktopMoveDown.Disable", "desktopMoveUp.Disable",
+                                 "desktopRemoveItem.Disable"}));
+    app.OnSettingsCommand(SettingsCommand::Cancel);
+    desktop.log.clear();
+    app.OnSecondStart();
+    EXPECT_EQ(desktop.makes, 1);
+    EXPECT_EQ(std::count(desktop.log.begin(), desktop.log.end(), "settingsWindow.Centre"), 0);
+    EXPECT_TRUE(desktop.settingsWindow.visible);
 }
 
 TEST_F(ApplicationTest, StartWithEmptyStore) {
-    desktop.settingsWindow.visible = true;
     ASSERT_TRUE(app.StartUp());
     EXPECT_EQ(desktop.store.Value("Desktop", "MenuChoice1"), "Done");
     EXPECT_EQ(desktop.store.Value("Custom", "MenuChoice1"), "Done");
     EXPECT_EQ(MenuRows(app.Popup()), (std::vector<std::string>{"-", "-", "DeskTop>", "Properties", "Exit"}));
-    EXPECT_EQ(desktop.listView1.Count(), 0);
-    EXPECT_EQ(desktop.listView2.Count(), 0);
+    EXPECT_EQ(desktop.makes, 0);
+    EXPECT_FALSE(desktop.splash.visible);
+    EXPECT_EQ(desktop.taskbar.adds, 1);
+    app.OnMenuCommand(kPropertiesId);
+    EXPECT_EQ(desktop.desktopList.Count(), 0);
+    EXPECT_EQ(desktop.customList.Count(), 0);
     for (const FakeButton* button : {&desktop.customMoveDown, &desktop.customMoveUp, &desktop.customRemoveItem,
                                      &desktop.desktopMoveDown, &desktop.desktopMoveUp, &desktop.desktopRemoveItem}) {
         EXPECT_FALSE(button->enabled) << button->logTarget.name;
     }
     EXPECT_TRUE(desktop.help.enabled);
-    EXPECT_FALSE(desktop.settingsWindow.visible);
-    EXPECT_FALSE(desktop.splash.visible);
-    EXPECT_EQ(desktop.taskbar.adds, 1);
 }
 
 // At logon the program may start before the shell has made its taskbar.
@@ -77,11 +93,10 @@ TEST_F(ApplicationTest, StartWithoutATaskbarGoesResidentAndPlacesTheIconWhenTheT
     StoreList(kCustomSection, {MakeEntry("c.txt", "C:\\")});
     StoreList(kDesktopSection, {MakeEntry("d.lnk", "D:\\")});
     desktop.taskbar.present = false;
-    desktop.settingsWindow.visible = true;
     EXPECT_FALSE(app.StartUp());
     EXPECT_EQ(desktop.taskbar.adds, 0);
     EXPECT_FALSE(desktop.splash.visible);
-    EXPECT_FALSE(desktop.settingsWindow.visible);
+    EXPECT_EQ(desktop.makes, 0);
     const std::vector<std::string> rows{"-", "c.txt", "-", "DeskTop>", "Properties", "Exit"};
     EXPECT_EQ(MenuRows(app.Popup()), rows);
 
@@ -112,7 +127,7 @@ TEST_F(ApplicationTest, SecondStartPutsTheIconBackAndOpensTheSettingsWithFreshLi
                           Case{"OK rebuilding the menu", false, true, false}}) {
         SCOPED_TRACE(c.what);
         FakeDesktop fresh;
-        Application again(fresh.parts);
+        Application again(fresh.tray, fresh.sources, fresh);
         SeedList(fresh.store, kCustomSection, {MakeEntry("old.txt", "C:\\")});
         fresh.files.Add("C:\\old.txt");
         ASSERT_TRUE(again.StartUp());
@@ -126,7 +141,7 @@ TEST_F(ApplicationTest, SecondStartPutsTheIconBackAndOpensTheSettingsWithFreshLi
         EXPECT_EQ(fresh.taskbar.adds, 2);
         EXPECT_EQ(fresh.settingsWindow.visible, c.settingsOpen || c.opened);
         // An open window keeps the user's edits in progress.
-        EXPECT_EQ(fresh.listView2.Count(), c.opened ? 2 : 1);
+        EXPECT_EQ(fresh.customList.Count(), c.opened ? 2 : 1);
     }
 }
 
@@ -144,9 +159,9 @@ TEST_F(ApplicationTest, TrayMouseCodes) {
                           Case{kRightButtonDown, true, 0, 0}, Case{kRightButtonUp, true, 0, 0},
                           Case{0x0202, false, 0, 0}, Case{0x0206, false, 0, 0}}) {
         FakeDesktop fresh;
-        Application tray(fresh.parts);
+        Application tray(fresh.tray, fresh.sources, fresh);
         ASSERT_TRUE(tray.StartUp());
-        fresh.settingsWindow.visible = c.windowVisible;
+        if (c.windowVisible) tray.OnMenuCommand(kPropertiesId);
         tray.OnTrayMessage(c.code);
         EXPECT_EQ(fresh.popup.shown.size(), static_cast<std::size_t>(c.popups)) << std::hex << c.code;
         EXPECT_EQ(fresh.launcher.explorerStarts, c.explorers) << std::hex << c.code;
@@ -171,7 +186,7 @@ TEST_F(ApplicationTest, EachEntryOpensItsOwnFileAfterAnEarlierOneWentMissing) {
     desktop.files.Delete("C:\\Desk\\d2.txt");
     Started();
     app.OnMenuCommand(kPropertiesId);
-    ASSERT_EQ(desktop.listView2.Count(), 2);
+    ASSERT_EQ(desktop.customList.Count(), 2);
     for (int k = 1; k <= 3; ++k) app.OnMenuCommand(kCustomIdBase + k);
     for (int k = 1; k <= 3; ++k) app.OnMenuCommand(kDesktopIdBase + k);
     EXPECT_EQ(desktop.launcher.opened,
@@ -191,8 +206,8 @@ TEST_F(ApplicationTest, UnusableStoredEntriesAreSkippedLikeMissingFilesAndNeverO
     Started();
     EXPECT_EQ(MenuRows(app.Popup()), (std::vector<std::string>{"-", "a.txt", "d.txt", "-", "DeskTop>", "Properties", "Exit"}));
     app.OnMenuCommand(kPropertiesId);
-    EXPECT_EQ(desktop.listView2.Count(), 2);
-    EXPECT_EQ(app.State().customCount, 5);
+    EXPECT_EQ(desktop.customList.Count(), 2);
+    EXPECT_EQ(app.Lists().customCount, 5);
     for (int k = 1; k <= 5; ++k) app.OnMenuCommand(kCustomIdBase + k);
     EXPECT_EQ(desktop.launcher.opened, (std::vector<std::string>{"C:\\a.txt", "C:\\d.txt"}));
     // Read, not mended: the value that is not text is still there.
@@ -212,7 +227,7 @@ TEST_F(ApplicationTest, StartFinishesASaveThatAKillCutShortBeforeReading) {
     Started();
     EXPECT_EQ(MenuRows(app.Popup()), (std::vector<std::string>{"-", "n.txt", "-", "DeskTop>", "Properties", "Exit"}));
     app.OnMenuCommand(kPropertiesId);
-    EXPECT_EQ(desktop.listView2.Count(), 1);
+    EXPECT_EQ(desktop.customList.Count(), 1);
     EXPECT_EQ(desktop.store.Keys(staging), std::vector<std::string>{});
 }
 
@@ -220,7 +235,7 @@ TEST_F(ApplicationTest, EntriesStayThoseOfTheMenuWhileTheListsAreEdited) {
     StoreList(kCustomSection, NumberedEntries(2, "c", "Custom"));
     Started();
     app.OnMenuCommand(kPropertiesId);
-    desktop.listView2.Remove(1);
+    desktop.customList.Remove(1);
     desktop.settingsWindow.visible = false;  // closed with Cancel
     app.OnMenuCommand(kCustomIdBase + 1);
     EXPECT_EQ(desktop.launcher.opened, std::vector<std::string>{"C:\\Custom\\c1.txt"});
@@ -249,25 +264,25 @@ TEST_F(ApplicationTest, PropertiesOpensTheSettingsWithFreshLists) {
     StoreList(kCustomSection, NumberedEntries(2, "c", "Custom"));
     StoreList(kDesktopSection, NumberedEntries(3, "d", "Desk"));
     Started();
-    app.State().desktopCount = 7;
-    app.State().customCount = 5;
-    desktop.listView1.Append(ListRow{"left over", "", ""});
-    desktop.imageList2.Add("c1.txt", IconImage::Filled(kBaseIconSide, 0));
+    app.Lists().desktopCount = 7;
+    app.Lists().customCount = 5;
+    desktop.desktopList.Append(ListRow{"left over", "", ""});
+    desktop.customImages.Add("c1.txt", IconImage::Filled(kBaseIconSide, 0));
     app.OnMenuCommand(kPropertiesId);
 
-    EXPECT_EQ(app.State().desktopMenuCount, 7);
-    EXPECT_EQ(app.State().customMenuCount, 5);
-    EXPECT_EQ(app.State().desktopCount, 3);
-    EXPECT_EQ(app.State().customCount, 2);
-    EXPECT_EQ(desktop.listView1.Count(), 3);
-    EXPECT_EQ(desktop.listView2.Count(), 2);
-    EXPECT_EQ(desktop.imageList2.keys, std::vector<std::string>{"dummy"});
+    EXPECT_EQ(app.SettingsWindowState().desktopMenuCount, 7);
+    EXPECT_EQ(app.SettingsWindowState().customMenuCount, 5);
+    EXPECT_EQ(app.Lists().desktopCount, 3);
+    EXPECT_EQ(app.Lists().customCount, 2);
+    EXPECT_EQ(desktop.desktopList.Count(), 3);
+    EXPECT_EQ(desktop.customList.Count(), 2);
+    EXPECT_EQ(desktop.customImages.keys, std::vector<std::string>{"dummy"});
     EXPECT_TRUE(desktop.settingsWindow.visible);
     // Order: images reset, views emptied, custom read before desktop, window last.
     auto at = [&](const std::string& call) { return std::find(desktop.log.begin(), desktop.log.end(), call); };
-    EXPECT_LT(at("imageList2.Add dummy"), at("listView1.Clear"));
-    EXPECT_LT(at("listView2.Clear"), at("listView2.Insert c1.txt"));
-    EXPECT_LT(at("listView2.Insert c2.txt"), at("listView1.Insert d1.txt"));
+    EXPECT_LT(at("customImages.Add dummy"), at("desktopList.Clear"));
+    EXPECT_LT(at("customList.Clear"), at("customList.Insert c1.txt"));
+    EXPECT_LT(at("customList.Insert c2.txt"), at("desktopList.Insert d1.txt"));
     EXPECT_EQ(desktop.log.back(), "settingsWindow.Show");
 }
 
@@ -277,11 +292,13 @@ TEST_F(ApplicationTest, PropertiesTwiceListsEachEntryOnce) {
     app.OnMenuCommand(kPropertiesId);
     desktop.settingsWindow.visible = false;
     app.OnMenuCommand(kPropertiesId);
-    EXPECT_EQ(desktop.listView2.Count(), 2);
+    EXPECT_EQ(desktop.customList.Count(), 2);
 }
 
 TEST_F(ApplicationTest, IconClicksDoNothingWhileOkRebuildsTheMenu) {
     Started();
+    app.OnMenuCommand(kPropertiesId);
+    desktop.settingsWindow.visible = false;
     desktop.waitNotice.visible = true;
     app.OnTrayMessage(kRightButtonUp);
     app.OnTrayMessage(kLeftButtonDown);
@@ -315,8 +332,8 @@ TEST_F(ApplicationTest, OkRewritesBothListsCustomFirstAndRebuildsThePopup) {
     StoreList(kDesktopSection, NumberedEntries(1, "d", "Desk"));
     Started();
     OpenProperties(desktop, app);
-    desktop.listView2.Remove(1);
-    desktop.listView2.Append(ListRow{"new.txt", "E:\\", ""});
+    desktop.customList.Remove(1);
+    desktop.customList.Append(ListRow{"new.txt", "E:\\", ""});
     desktop.log.clear();
     app.OnSettingsCommand(SettingsCommand::OK);
 
@@ -345,7 +362,7 @@ TEST_F(ApplicationTest, ThePopupIsPreparedWhenTheListsChangeNotAtEachShowing) {
     for (int showing = 0; showing < 3; ++showing) app.OnTrayMessage(kRightButtonUp);
     EXPECT_EQ(desktop.popup.preparations, 1);
     OpenProperties(desktop, app);
-    desktop.listView2.Remove(1);
+    desktop.customList.Remove(1);
     app.OnSettingsCommand(SettingsCommand::OK);
     EXPECT_EQ(desktop.popup.preparations, 2);
     app.OnTrayMessage(kRightButtonUp);
@@ -357,15 +374,15 @@ TEST_F(ApplicationTest, CancelAfterRemovingRowsWritesNothing) {
     StoreList(kCustomSection, NumberedEntries(3, "c", "Custom"));
     Started();
     OpenProperties(desktop, app);
-    desktop.listView2.Remove(2);
+    desktop.customList.Remove(2);
     desktop.store.Put(kCustomSection, "MenuChoice9", "untouched");
     desktop.log.clear();
     app.OnSettingsCommand(SettingsCommand::Cancel);
     for (const std::string& call : desktop.log) EXPECT_NE(call.rfind("store.", 0), 0u) << call;
     EXPECT_FALSE(desktop.settingsWindow.visible);
-    EXPECT_EQ(app.State().customCount, 3);
+    EXPECT_EQ(app.Lists().customCount, 3);
     OpenProperties(desktop, app);
-    EXPECT_EQ(desktop.listView2.Count(), 3);
+    EXPECT_EQ(desktop.customList.Count(), 3);
 }
 
 struct HelpCase {
@@ -383,13 +400,13 @@ TEST_P(HelpPaneTest, HelpShowsTheTabsTextAndWidensTheWindowUntilClosed) {
     desktop.tabs.selected = GetParam().tab;
     const int width = desktop.settingsWindow.widthTwips;
     app.OnSettingsCommand(SettingsCommand::Help);
-    EXPECT_EQ(desktop.helpText.text.rfind(GetParam().expectedStart, 0), 0u) << desktop.helpText.text;
+    EXPECT_EQ(desktop.helpPane.text.rfind(GetParam().expectedStart, 0), 0u) << desktop.helpPane.text;
     EXPECT_EQ(desktop.settingsWindow.widthTwips, width + 2800);
     EXPECT_FALSE(desktop.help.enabled);
     app.OnSettingsCommand(SettingsCommand::OK);
     EXPECT_EQ(desktop.settingsWindow.widthTwips, width);
     EXPECT_TRUE(desktop.help.enabled);
-    EXPECT_FALSE(app.State().helpShown);
+    EXPECT_FALSE(app.SettingsWindowState().helpShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, HelpPaneTest,
@@ -400,8 +417,8 @@ INSTANTIATE_TEST_SUITE_P(Tabs, HelpPaneTest,
 TEST_F(ApplicationTest, HelpTextsEndAsWritten) {
     Started();
     app.OnSettingsCommand(SettingsCommand::Help);
-    EXPECT_EQ(desktop.helpText.text.size(), std::string(kDesktopHelpText).size());
-    EXPECT_TRUE(desktop.helpText.text.ends_with("to leave them unchanged "));
+    EXPECT_EQ(desktop.helpPane.text.size(), std::string(kDesktopHelpText).size());
+    EXPECT_TRUE(desktop.helpPane.text.ends_with("to leave them unchanged "));
 }
 
 TEST_F(ApplicationTest, ExitButtonEndsWithoutWriting) {

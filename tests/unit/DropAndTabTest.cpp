@@ -57,14 +57,14 @@ protected:
     }
 
     FakeDesktop desktop;
-    Application app{desktop.parts};
+    Application app{desktop.tray, desktop.sources, desktop};
 };
 
 TEST_F(DropTest, NothingIsTakenBeforeTheCustomTabWasSelected) {
     app.OnTabChange(kAboutTab);
     app.OnTabChange(kDesktopTab);
     Drop({"a.txt"});
-    EXPECT_EQ(desktop.listView2.Count(), 2);
+    EXPECT_EQ(desktop.customList.Count(), 2);
     EXPECT_EQ(desktop.dropTarget.accepts, 0) << "the pointer must not promise a drop";
 }
 
@@ -72,11 +72,11 @@ TEST_F(DropTest, FilesJoinTheCustomListInDropOrderOnAnyTab) {
     app.OnTabChange(kCustomTab);
     app.OnTabChange(kDesktopTab);
     Drop({"b.txt", "Folder", "a.txt"});
-    EXPECT_EQ(Texts(desktop.listView2), (std::vector<std::string>{"c1.txt", "c2.txt", "b.txt", "Folder", "a.txt"}));
-    EXPECT_EQ(desktop.listView2.Row(4), (ListRow{"Folder", "C:\\Drop\\", "file folder"}));
-    EXPECT_EQ(desktop.listView2.Row(5).iconKey, "text document");
-    EXPECT_EQ(desktop.listView1.Count(), 0);
-    EXPECT_EQ(app.State().customCount, 5);
+    EXPECT_EQ(Texts(desktop.customList), (std::vector<std::string>{"c1.txt", "c2.txt", "b.txt", "Folder", "a.txt"}));
+    EXPECT_EQ(desktop.customList.Row(4), (ListRow{"Folder", "C:\\Drop\\", "file folder"}));
+    EXPECT_EQ(desktop.customList.Row(5).iconKey, "text document");
+    EXPECT_EQ(desktop.desktopList.Count(), 0);
+    EXPECT_EQ(app.Lists().customCount, 5);
     EXPECT_TRUE(desktop.messages.shown.empty());
     EXPECT_FALSE(desktop.pointer.busy);
 }
@@ -86,9 +86,9 @@ TEST_F(DropTest, NamesAlreadyListedAreRefusedByExactName) {
     // c1.txt of another folder is on the list; C1.TXT differs in case; the
     // second a.txt repeats one of the same drop.
     Drop({"c1.txt", "C1.TXT", "a.txt", "a.txt", "b.txt"});
-    EXPECT_EQ(Texts(desktop.listView2), (std::vector<std::string>{"c1.txt", "c2.txt", "C1.TXT", "a.txt", "b.txt"}));
+    EXPECT_EQ(Texts(desktop.customList), (std::vector<std::string>{"c1.txt", "c2.txt", "C1.TXT", "a.txt", "b.txt"}));
     EXPECT_EQ(desktop.messages.shown, (std::vector<std::string>(2, "This item already on the list")));
-    EXPECT_EQ(app.State().customCount, 5);
+    EXPECT_EQ(app.Lists().customCount, 5);
 }
 
 TEST_F(DropTest, GoneFilesDrivesAndRelativePathsAreNotListed) {
@@ -96,7 +96,7 @@ TEST_F(DropTest, GoneFilesDrivesAndRelativePathsAreNotListed) {
     // A relative path would be found against the current folder.
     desktop.files.Add("Drop\\b.txt");
     app.OnFilesDropped({"C:\\Drop\\gone.txt", "D:\\", "Drop\\b.txt", "C:\\Drop\\a.txt"});
-    EXPECT_EQ(Texts(desktop.listView2), (std::vector<std::string>{"c1.txt", "c2.txt", "a.txt"}));
+    EXPECT_EQ(Texts(desktop.customList), (std::vector<std::string>{"c1.txt", "c2.txt", "a.txt"}));
     EXPECT_EQ(desktop.messages.shown,
               std::vector<std::string>{"Only files and folders can go on the list, not a whole drive: D:\\"});
 }
@@ -105,7 +105,7 @@ TEST_F(DropTest, SelectingTheCustomTabAgainAcceptsDropsOnce) {
     for (int tab : {kCustomTab, kAboutTab, kCustomTab, kDesktopTab, kCustomTab}) app.OnTabChange(tab);
     EXPECT_EQ(desktop.dropTarget.accepts, 1);
     Drop({"a.txt"});
-    EXPECT_EQ(desktop.listView2.Count(), 3);
+    EXPECT_EQ(desktop.customList.Count(), 3);
 }
 
 TEST_F(DropTest, DroppedRowsReachThePopupAfterOkAndAreGoneAfterCancel) {
@@ -117,9 +117,9 @@ TEST_F(DropTest, DroppedRowsReachThePopupAfterOkAndAreGoneAfterCancel) {
     app.OnMenuCommand(kPropertiesId);
     Drop({"b.txt"});
     app.OnSettingsCommand(SettingsCommand::Cancel);
-    EXPECT_EQ(app.State().customCount, 3);
+    EXPECT_EQ(app.Lists().customCount, 3);
     app.OnMenuCommand(kPropertiesId);
-    EXPECT_EQ(Texts(desktop.listView2), (std::vector<std::string>{"c1.txt", "c2.txt", "a.txt"}));
+    EXPECT_EQ(Texts(desktop.customList), (std::vector<std::string>{"c1.txt", "c2.txt", "a.txt"}));
 }
 
 // Selecting a list tab closes the help pane; the About tab leaves it open.
@@ -132,7 +132,7 @@ TEST_F(DropTest, ListTabsCloseTheHelpPane) {
         const int width = desktop.settingsWindow.widthTwips;
         app.OnSettingsCommand(SettingsCommand::Help);
         app.OnTabChange(c.tab);
-        EXPECT_EQ(app.State().helpShown, c.paneStaysOpen) << c.tab;
+        EXPECT_EQ(app.SettingsWindowState().helpShown, c.paneStaysOpen) << c.tab;
         EXPECT_EQ(desktop.help.enabled, !c.paneStaysOpen) << c.tab;
         EXPECT_EQ(desktop.settingsWindow.widthTwips, width + (c.paneStaysOpen ? 2800 : 0)) << c.tab;
         app.OnSettingsCommand(SettingsCommand::Cancel);

@@ -61,20 +61,20 @@ class FileRowsTest : public ::testing::Test {
 protected:
     void AddStored(const std::string& name, FakeFileFacts facts) {
         desktop.shell.Add("C:\\D\\" + name, std::move(facts));
-        AddDesktopFile(desktop.parts, MakeEntry(name, "C:\\D\\"));
+        AddEntryRow(desktop.shell, desktop.lists.desktop, MakeEntry(name, "C:\\D\\"));
     }
 
     FakeDesktop desktop;
 };
 
 TEST_F(FileRowsTest, DocumentsOfOneTypeShareOneImage) {
-    ResetDesktopImages(desktop.parts);
+    ResetImages(desktop.lists.desktop);
     AddStored("a.txt", {"Text Document", 5, 0});
     AddStored("b.txt", {"Text Document", 5, 0});
-    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"dummy", "text document"}));
-    EXPECT_EQ(desktop.listView1.rows[0].iconKey, "text document");
-    EXPECT_EQ(desktop.listView1.rows[1].iconKey, "text document");
-    EXPECT_EQ(desktop.listView1.rows[1], (ListRow{"b.txt", "C:\\D\\", "text document"}));
+    EXPECT_EQ(desktop.desktopImages.keys, (std::vector<std::string>{"dummy", "text document"}));
+    EXPECT_EQ(desktop.desktopList.rows[0].iconKey, "text document");
+    EXPECT_EQ(desktop.desktopList.rows[1].iconKey, "text document");
+    EXPECT_EQ(desktop.desktopList.rows[1], (ListRow{"b.txt", "C:\\D\\", "text document"}));
 }
 
 TEST_F(FileRowsTest, DosProgramsShareOneImageAndWindowsProgramsHaveTheirOwn) {
@@ -82,10 +82,10 @@ TEST_F(FileRowsTest, DosProgramsShareOneImageAndWindowsProgramsHaveTheirOwn) {
     AddStored("two.exe", {"Application", 9, kConsoleProgram});
     AddStored("gui.exe", {"Application", 10, kWindowsProgram});
     AddStored("edit.exe", {"Application", 11, kWindowsProgram});
-    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"DOSExeIcon", "gui.exe", "edit.exe"}));
-    EXPECT_EQ(desktop.imageList1.pictures.at("DOSExeIcon"), IconImage::Filled(kBaseIconSide, 8));
-    EXPECT_EQ(desktop.listView1.rows[1].iconKey, "DOSExeIcon");
-    EXPECT_EQ(desktop.imageList1.pictures.at("edit.exe"), IconImage::Filled(kBaseIconSide, 11));
+    EXPECT_EQ(desktop.desktopImages.keys, (std::vector<std::string>{"DOSExeIcon", "gui.exe", "edit.exe"}));
+    EXPECT_EQ(desktop.desktopImages.pictures.at("DOSExeIcon"), IconImage::Filled(kBaseIconSide, 8));
+    EXPECT_EQ(desktop.desktopList.rows[1].iconKey, "DOSExeIcon");
+    EXPECT_EQ(desktop.desktopImages.pictures.at("edit.exe"), IconImage::Filled(kBaseIconSide, 11));
 }
 
 TEST_F(FileRowsTest, FileWithoutPictureIsStillListed) {
@@ -93,75 +93,75 @@ TEST_F(FileRowsTest, FileWithoutPictureIsStillListed) {
     AddStored("a.txt", {"Text Document", 5, 0});
     AddStored("unknown.bin", {});
     desktop.files.Add("C:\\D\\gone-from-shell.txt");
-    AddDesktopFile(desktop.parts, MakeEntry("gone-from-shell.txt", "C:\\D\\"));
-    ASSERT_EQ(desktop.listView1.rows.size(), 3u);
-    EXPECT_EQ(desktop.listView1.rows[0], (ListRow{"a.txt", "C:\\D\\", ""}));
-    EXPECT_EQ(desktop.listView1.rows[2].iconKey, "");
-    EXPECT_EQ(desktop.imageList1.Count(), 0);
+    AddEntryRow(desktop.shell, desktop.lists.desktop, MakeEntry("gone-from-shell.txt", "C:\\D\\"));
+    ASSERT_EQ(desktop.desktopList.rows.size(), 3u);
+    EXPECT_EQ(desktop.desktopList.rows[0], (ListRow{"a.txt", "C:\\D\\", ""}));
+    EXPECT_EQ(desktop.desktopList.rows[2].iconKey, "");
+    EXPECT_EQ(desktop.desktopImages.Count(), 0);
 }
 
 TEST_F(FileRowsTest, CustomFilesGoToTheCustomListAndItsImages) {
     desktop.shell.Add("C:\\D\\a.txt", {"Text Document", 5, 0});
-    AddCustomFile(desktop.parts, MakeEntry("a.txt", "C:\\D\\"));
-    EXPECT_TRUE(desktop.listView1.rows.empty());
-    EXPECT_EQ(desktop.listView2.rows[0], (ListRow{"a.txt", "C:\\D\\", "text document"}));
-    EXPECT_TRUE(desktop.imageList2.Contains("text document"));
+    AddEntryRow(desktop.shell, desktop.lists.custom, MakeEntry("a.txt", "C:\\D\\"));
+    EXPECT_TRUE(desktop.desktopList.rows.empty());
+    EXPECT_EQ(desktop.customList.rows[0], (ListRow{"a.txt", "C:\\D\\", "text document"}));
+    EXPECT_TRUE(desktop.customImages.Contains("text document"));
 }
 
 TEST_F(FileRowsTest, ResetLeavesOnlyTheBlankPicture) {
     AddStored("a.txt", {"Text Document", 5, 0});
     AddStored("gui.exe", {"Application", 10, kWindowsProgram});
-    ResetDesktopImages(desktop.parts);
-    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"dummy"}));
+    ResetImages(desktop.lists.desktop);
+    EXPECT_EQ(desktop.desktopImages.keys, (std::vector<std::string>{"dummy"}));
 }
 
 // The window moved to a monitor at twice the scale: every picture comes
 // again, 32 pixels across, from the shell (or, for the unavailable sign,
 // drawn anew), and the rows keep their keys.
 TEST_F(FileRowsTest, PicturesAreDrawnAgainAtTheNewSide) {
-    ResetDesktopImages(desktop.parts);
+    ResetImages(desktop.lists.desktop);
     AddStored("a.txt", {"Text Document", 5, 0});
     AddStored("b.txt", {"Text Document", 5, 0});
     AddStored("gui.exe", {"Application", 10, kWindowsProgram});
-    AddUnavailableRow(RowTarget{desktop.listView1, desktop.imageList1}, "far.txt", "\\\\gone\\share\\");
+    AddUnavailableRow(RowTarget{desktop.desktopList, desktop.desktopImages}, "far.txt", "\\\\gone\\share\\");
     desktop.shell.files.erase("C:\\D\\gui.exe");
-    const std::vector<ListRow> rows = desktop.listView1.rows;
+    const std::vector<ListRow> rows = desktop.desktopList.rows;
     const int describesBefore = desktop.shell.describes;
 
-    desktop.imageList1.side = 32;
-    RedrawRowPictures(desktop.shell, RowTarget{desktop.listView1, desktop.imageList1});
+    desktop.desktopImages.side = 32;
+    RedrawRowPictures(desktop.shell, RowTarget{desktop.desktopList, desktop.desktopImages});
 
-    EXPECT_EQ(desktop.listView1.rows, rows);
-    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"dummy", "text document", "<unavailable>"}))
+    EXPECT_EQ(desktop.desktopList.rows, rows);
+    EXPECT_EQ(desktop.desktopImages.keys, (std::vector<std::string>{"dummy", "text document", "<unavailable>"}))
         << "one look per key; a program the shell has forgotten keeps no picture";
     EXPECT_EQ(desktop.shell.describes - describesBefore, 2);
-    EXPECT_EQ(desktop.imageList1.pictures.at("text document"), IconImage::Filled(32, 5));
-    EXPECT_EQ(desktop.imageList1.pictures.at("dummy"), IconImage::Filled(32, 0xFFFFFF));
-    const IconImage& sign = desktop.imageList1.pictures.at("<unavailable>");
+    EXPECT_EQ(desktop.desktopImages.pictures.at("text document"), IconImage::Filled(32, 5));
+    EXPECT_EQ(desktop.desktopImages.pictures.at("dummy"), IconImage::Filled(32, 0xFFFFFF));
+    const IconImage& sign = desktop.desktopImages.pictures.at("<unavailable>");
     EXPECT_EQ(sign.At(16, 1), 0xD01010u) << "the ring reaches the top at every scale";
     EXPECT_EQ(sign.At(0, 0), 0xFFFFFFu);
-    EXPECT_EQ(desktop.log.back(), "listView1.AttachImages") << "the view maps its rows to the new pictures";
+    EXPECT_EQ(desktop.log.back(), "desktopList.AttachImages") << "the view maps its rows to the new pictures";
 }
 
 class DesktopScanTest : public ::testing::Test {
 protected:
     void SetUp() override {
         desktop.folders.desktop = "C:\\Users\\me\\Desktop";
-        desktop.listView1.Append(ListRow{"old.txt", "C:\\old\\", ""});
+        desktop.desktopList.Append(ListRow{"old.txt", "C:\\old\\", ""});
     }
     void Scan(std::vector<std::string> names) {
         desktop.folders.contents[desktop.folders.desktop] = std::move(names);
-        LoadDeskTop(desktop.parts, state);
+        LoadDeskTop(desktop.sources, desktop.lists, desktop.pump, state);
     }
 
     FakeDesktop desktop;
-    DesktopState state;
+    ListsState state;
 };
 
 TEST_F(DesktopScanTest, OnlyDotEntriesGiveAnEmptyList) {
     Scan({".", ".."});
-    EXPECT_TRUE(desktop.listView1.rows.empty());
-    EXPECT_EQ(desktop.imageList1.keys, (std::vector<std::string>{"dummy"}));
+    EXPECT_TRUE(desktop.desktopList.rows.empty());
+    EXPECT_EQ(desktop.desktopImages.keys, (std::vector<std::string>{"dummy"}));
 }
 
 // The fake folders lower-case ASCII letters only: "RÉSUMÉ.TXT" shows that
@@ -170,29 +170,29 @@ TEST_F(DesktopScanTest, NamesAreLowerCasedByThePlatformWithTheDesktopAsLocation)
     desktop.shell.Add("C:\\Users\\me\\Desktop\\README.TXT", {"Text Document", 5, 0});
     Scan({".", "..", "README.TXT", "Hidden.ini", "Projects", "R\xC3\x89SUM\xC3\x89.TXT"});
     const std::string location = "C:\\Users\\me\\Desktop\\";
-    ASSERT_EQ(desktop.listView1.rows.size(), 4u);
-    EXPECT_EQ(desktop.listView1.rows[0], (ListRow{"readme.txt", location, "text document"}));
-    EXPECT_EQ(desktop.listView1.rows[1].text, "hidden.ini");
-    EXPECT_EQ(desktop.listView1.rows[2].text, "projects");
-    EXPECT_EQ(desktop.listView1.rows[3].text, "r\xC3\x89sum\xC3\x89.txt");
+    ASSERT_EQ(desktop.desktopList.rows.size(), 4u);
+    EXPECT_EQ(desktop.desktopList.rows[0], (ListRow{"readme.txt", location, "text document"}));
+    EXPECT_EQ(desktop.desktopList.rows[1].text, "hidden.ini");
+    EXPECT_EQ(desktop.desktopList.rows[2].text, "projects");
+    EXPECT_EQ(desktop.desktopList.rows[3].text, "r\xC3\x89sum\xC3\x89.txt");
     EXPECT_EQ(state.desktopPath, location);
-    EXPECT_EQ(desktop.listView1.repaints, 3);
+    EXPECT_EQ(desktop.desktopList.repaints, 3);
 }
 
 TEST_F(DesktopScanTest, ProgramImagesKeyOnTheNameAsFound) {
     desktop.shell.Add("C:\\Users\\me\\Desktop\\Tool.EXE", {"Application", 10, kWindowsProgram});
     Scan({"Tool.EXE"});
-    EXPECT_EQ(desktop.listView1.rows[0].text, "tool.exe");
-    EXPECT_EQ(desktop.listView1.rows[0].iconKey, "Tool.EXE");
+    EXPECT_EQ(desktop.desktopList.rows[0].text, "tool.exe");
+    EXPECT_EQ(desktop.desktopList.rows[0].iconKey, "Tool.EXE");
 }
 
 TEST_F(DesktopScanTest, NoDesktopFolderAddsNothingAndRestoresThePointer) {
     desktop.folders.desktop.clear();
     Scan({"a.txt"});
-    EXPECT_TRUE(desktop.listView1.rows.empty());
+    EXPECT_TRUE(desktop.desktopList.rows.empty());
     EXPECT_FALSE(desktop.pointer.busy);
-    EXPECT_EQ(desktop.log, (CallLog{"listView1.Insert old.txt", "listView1.Clear", "listView1.DetachImages",
-                                    "imageList1.Clear", "imageList1.Add dummy", "listView1.AttachImages",
+    EXPECT_EQ(desktop.log, (CallLog{"desktopList.Insert old.txt", "desktopList.Clear", "desktopList.DetachImages",
+                                    "desktopImages.Clear", "desktopImages.Add dummy", "desktopList.AttachImages",
                                     "pointer.Busy", "pump.RunPending", "pointer.Idle"}));
 }
 
@@ -211,19 +211,19 @@ TEST_P(DesktopMergeTest, SharedEntriesFollowTheUsersOwnWithTheirFolderAsLocation
     const std::string own = "C:\\Users\\me\\Desktop";
     const std::string shared = "C:\\Users\\Public\\Desktop";
     FakeDesktop desktop;
-    DesktopState state;
+    ListsState state;
     desktop.folders.desktop = own;
     desktop.folders.contents[own] = c.own;
     if (c.shared) {
         desktop.folders.publicDesktop = shared;
         desktop.folders.contents[shared] = *c.shared;
     }
-    LoadDeskTop(desktop.parts, state);
+    LoadDeskTop(desktop.sources, desktop.lists, desktop.pump, state);
 
     std::vector<ListRow> expected;
     for (const auto& [text, where] : c.rows) expected.push_back(ListRow{text, (where == 'o' ? own : shared) + "\\", ""});
-    for (ListRow& row : desktop.listView1.rows) row.iconKey.clear();
-    EXPECT_EQ(desktop.listView1.rows, expected);
+    for (ListRow& row : desktop.desktopList.rows) row.iconKey.clear();
+    EXPECT_EQ(desktop.desktopList.rows, expected);
     EXPECT_EQ(state.desktopPath, own + "\\");
     EXPECT_FALSE(desktop.pointer.busy);
     EXPECT_TRUE(desktop.messages.shown.empty());
@@ -249,8 +249,8 @@ TEST_F(DesktopScanTest, NoOwnDesktopStillListsTheSharedOne) {
     desktop.folders.desktop.clear();
     desktop.folders.publicDesktop = "C:\\Users\\Public\\Desktop";
     desktop.folders.contents[desktop.folders.publicDesktop] = {"Office.lnk"};
-    LoadDeskTop(desktop.parts, state);
-    EXPECT_EQ(desktop.listView1.rows, (std::vector<ListRow>{{"office.lnk", "C:\\Users\\Public\\Desktop\\", ""}}));
+    LoadDeskTop(desktop.sources, desktop.lists, desktop.pump, state);
+    EXPECT_EQ(desktop.desktopList.rows, (std::vector<ListRow>{{"office.lnk", "C:\\Users\\Public\\Desktop\\", ""}}));
 }
 
 }  // namespace

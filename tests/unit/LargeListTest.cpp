@@ -30,40 +30,40 @@ protected:
 TEST_F(LargeListTest, ReadsBuildsOpensAndWritesEveryEntry) {
     EXPECT_EQ(ReadList(desktop.store, kCustomSection).count, kEntries);
 
-    Application app(desktop.parts);
+    Application app(desktop.tray, desktop.sources, desktop);
     ASSERT_TRUE(app.StartUp());
-    EXPECT_EQ(app.State().customCount, kEntries);
-    EXPECT_EQ(app.State().desktopCount, kEntries);
+    EXPECT_EQ(app.Lists().customCount, kEntries);
+    EXPECT_EQ(app.Lists().desktopCount, kEntries);
     EXPECT_EQ(app.Popup().Count(), kEntries + 5);
     EXPECT_EQ(app.Popup().At(kEntries).id, kCustomIdBase + kEntries);
     const MenuLevel* desk = app.Popup().SubMenu(kEntries + 2);
     ASSERT_NE(desk, nullptr);
     EXPECT_EQ(desk->Count(), kEntries + 1);
-    EXPECT_EQ(desktop.listView1.Count(), 0) << "filled by Properties, not at start-up";
+    EXPECT_EQ(desktop.desktopList.Count(), 0) << "filled by Properties, not at start-up";
     app.OnMenuCommand(kPropertiesId);
-    EXPECT_EQ(desktop.listView1.Count(), kEntries);
-    EXPECT_EQ(desktop.listView2.Count(), kEntries);
+    EXPECT_EQ(desktop.desktopList.Count(), kEntries);
+    EXPECT_EQ(desktop.customList.Count(), kEntries);
 
     app.OnMenuCommand(kCustomIdBase + kEntries);
     app.OnMenuCommand(kDesktopIdBase + 32768);
     EXPECT_EQ(desktop.launcher.opened,
               (std::vector<std::string>{"C:\\Custom\\Custom40000.txt", "C:\\Desktop\\Desktop32768.txt"}));
 
-    desktop.listView2.Remove(1);
-    SaveCustomChoices(desktop.store, desktop.listView2);
+    desktop.customList.Remove(1);
+    SaveCustomChoices(desktop.store, desktop.customList);
     EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice39999"), "Custom40000.txt%C:\\Custom\\%1");
     EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice40000"), "Done");
     EXPECT_EQ(desktop.store.Value(kCustomSection, "MenuChoice40001"), "Done");
 
     app.OnSettingsCommand(SettingsCommand::OK);
-    EXPECT_EQ(app.State().customCount, kEntries - 1);
+    EXPECT_EQ(app.Lists().customCount, kEntries - 1);
     EXPECT_EQ(app.Popup().Count(), kEntries + 4);
 }
 
 TEST_F(LargeListTest, ShownLevelsHoldWhatTheScreenHoldsAndReachEveryEntry) {
     desktop.popup.room = PopupRoom{40, 1200, 96};
     desktop.popup.rowWidth = 150;  // 8 columns of 25 rows a level
-    Application app(desktop.parts);
+    Application app(desktop.tray, desktop.sources, desktop);
     ASSERT_TRUE(app.StartUp());
     app.OnTrayMessage(kRightButtonUp);
     app.OnTrayMessage(kRightButtonUp);

@@ -50,7 +50,7 @@ protected:
     }
 
     FakeDesktop desktop;
-    Application app{desktop.parts};
+    Application app{desktop.tray, desktop.sources, desktop};
 };
 
 TEST_F(ListEditingTest, SelectionEnablesTheButtonsThatMakeSense) {
@@ -62,12 +62,12 @@ TEST_F(ListEditingTest, SelectionEnablesTheButtonsThatMakeSense) {
     for (const Case& c : {Case{1, 1, "--R"}, Case{4, 1, "-DR"}, Case{4, 2, "UDR"}, Case{4, 4, "U-R"},
                           Case{4, 0, "---"}, Case{0, 0, "---"}}) {
         FakeDesktop fresh;
-        Application tray(fresh.parts);
+        Application tray(fresh.tray, fresh.sources, fresh);
         SeedList(fresh.store, kCustomSection, NumberedEntries(c.rows, "c", "Custom"));
         for (const ListEntry& entry : NumberedEntries(c.rows, "c", "Custom")) fresh.files.Add(entry.fullPath);
         ASSERT_TRUE(tray.StartUp());
         tray.OnMenuCommand(kPropertiesId);
-        fresh.listView2.Select(c.selected);
+        fresh.customList.Select(c.selected);
         tray.OnListSelectionChanged(2);
         EXPECT_EQ(States(fresh.customMoveUp, fresh.customMoveDown, fresh.customRemoveItem), c.states)
             << c.selected << " of " << c.rows;
@@ -77,40 +77,40 @@ TEST_F(ListEditingTest, SelectionEnablesTheButtonsThatMakeSense) {
 
 TEST_F(ListEditingTest, UpAndDownMoveTheRowWithItsFieldsAndKeepItSelected) {
     Open(4);
-    const std::vector<ListRow> before = desktop.listView1.rows;
-    Select(desktop.listView1, 2, 1);
+    const std::vector<ListRow> before = desktop.desktopList.rows;
+    Select(desktop.desktopList, 2, 1);
     app.OnSettingsCommand(SettingsCommand::DesktopMoveUp);
-    EXPECT_EQ(desktop.listView1.rows, (std::vector<ListRow>{before[1], before[0], before[2], before[3]}));
-    EXPECT_EQ(desktop.listView1.selected, 1);
+    EXPECT_EQ(desktop.desktopList.rows, (std::vector<ListRow>{before[1], before[0], before[2], before[3]}));
+    EXPECT_EQ(desktop.desktopList.selected, 1);
     EXPECT_EQ(DesktopStates(), "-DR");
 
-    Select(desktop.listView1, 3, 1);
+    Select(desktop.desktopList, 3, 1);
     app.OnSettingsCommand(SettingsCommand::DesktopMoveDown);
-    EXPECT_EQ(desktop.listView1.rows, (std::vector<ListRow>{before[1], before[0], before[3], before[2]}));
-    EXPECT_EQ(desktop.listView1.selected, 4);
+    EXPECT_EQ(desktop.desktopList.rows, (std::vector<ListRow>{before[1], before[0], before[3], before[2]}));
+    EXPECT_EQ(desktop.desktopList.selected, 4);
     EXPECT_EQ(DesktopStates(), "U-R");
     EXPECT_NE(before[2].iconKey, before[3].iconKey) << "the fixture must tell the icons apart";
 }
 
 TEST_F(ListEditingTest, EachListIsEditedByItsOwnButtons) {
     Open(3);
-    Select(desktop.listView2, 3, 2);
+    Select(desktop.customList, 3, 2);
     app.OnSettingsCommand(SettingsCommand::CustomMoveUp);
     app.OnSettingsCommand(SettingsCommand::CustomMoveUp);
-    EXPECT_EQ(Texts(desktop.listView2), (std::vector<std::string>{"c3.txt", "c1.txt", "c2.txt"}));
-    EXPECT_EQ(Texts(desktop.listView1), (std::vector<std::string>{"d1.txt", "d2.txt", "d3.txt"}));
+    EXPECT_EQ(Texts(desktop.customList), (std::vector<std::string>{"c3.txt", "c1.txt", "c2.txt"}));
+    EXPECT_EQ(Texts(desktop.desktopList), (std::vector<std::string>{"d1.txt", "d2.txt", "d3.txt"}));
     app.OnSettingsCommand(SettingsCommand::CustomMoveDown);
-    EXPECT_EQ(Texts(desktop.listView2), (std::vector<std::string>{"c1.txt", "c3.txt", "c2.txt"}));
+    EXPECT_EQ(Texts(desktop.customList), (std::vector<std::string>{"c1.txt", "c3.txt", "c2.txt"}));
     EXPECT_EQ(States(desktop.customMoveUp, desktop.customMoveDown, desktop.customRemoveItem), "UDR");
 }
 
 TEST_F(ListEditingTest, RemoveTakesTheRowOutLowersTheCounterAndDisablesTheButtons) {
     Open(3);
-    Select(desktop.listView2, 2, 2);
+    Select(desktop.customList, 2, 2);
     app.OnSettingsCommand(SettingsCommand::CustomRemoveItem);
-    EXPECT_EQ(Texts(desktop.listView2), (std::vector<std::string>{"c1.txt", "c3.txt"}));
-    EXPECT_EQ(app.State().customCount, 2);
-    EXPECT_EQ(app.State().desktopCount, 3);
+    EXPECT_EQ(Texts(desktop.customList), (std::vector<std::string>{"c1.txt", "c3.txt"}));
+    EXPECT_EQ(app.Lists().customCount, 2);
+    EXPECT_EQ(app.Lists().desktopCount, 3);
     EXPECT_EQ(States(desktop.customMoveUp, desktop.customMoveDown, desktop.customRemoveItem), "---");
 }
 
@@ -119,7 +119,7 @@ TEST_F(ListEditingTest, RemoveTakesTheRowOutLowersTheCounterAndDisablesTheButton
 // left behind.
 TEST_F(ListEditingTest, StalePressesChangeNothing) {
     Open(3);
-    const std::vector<ListRow> rows = desktop.listView1.rows;
+    const std::vector<ListRow> rows = desktop.desktopList.rows;
     for (FakeButton* button : {&desktop.desktopMoveUp, &desktop.desktopMoveDown, &desktop.desktopRemoveItem})
         button->enabled = true;
     struct Case {
@@ -130,17 +130,17 @@ TEST_F(ListEditingTest, StalePressesChangeNothing) {
                           Case{0, SettingsCommand::DesktopRemoveItem}, Case{1, SettingsCommand::DesktopMoveUp},
                           Case{3, SettingsCommand::DesktopMoveDown}, Case{9, SettingsCommand::DesktopRemoveItem},
                           Case{9, SettingsCommand::DesktopMoveUp}}) {
-        desktop.listView1.selected = c.selected;
+        desktop.desktopList.selected = c.selected;
         app.OnSettingsCommand(c.command);
-        EXPECT_EQ(desktop.listView1.rows, rows) << c.selected;
-        EXPECT_EQ(app.State().desktopCount, 3) << c.selected;
+        EXPECT_EQ(desktop.desktopList.rows, rows) << c.selected;
+        EXPECT_EQ(app.Lists().desktopCount, 3) << c.selected;
     }
 }
 
 TEST_F(ListEditingTest, RefillsLeaveNoButtonActingOnAnOldSelection) {
     Open(3);
-    Select(desktop.listView1, 2, 1);
-    Select(desktop.listView2, 2, 2);
+    Select(desktop.desktopList, 2, 1);
+    Select(desktop.customList, 2, 2);
     desktop.folders.desktop = "C:\\Desk";
     app.OnSettingsCommand(SettingsCommand::LoadDeskTop);
     EXPECT_EQ(DesktopStates(), "---");
@@ -151,9 +151,9 @@ TEST_F(ListEditingTest, RefillsLeaveNoButtonActingOnAnOldSelection) {
 
 TEST_F(ListEditingTest, OkStoresTheNewOrderAndCancelForgetsIt) {
     Open(3);
-    Select(desktop.listView1, 3, 1);
+    Select(desktop.desktopList, 3, 1);
     app.OnSettingsCommand(SettingsCommand::DesktopMoveUp);
-    Select(desktop.listView1, 1, 1);
+    Select(desktop.desktopList, 1, 1);
     app.OnSettingsCommand(SettingsCommand::DesktopRemoveItem);
     app.OnSettingsCommand(SettingsCommand::OK);
     const std::vector<std::string> rows = MenuRows(app.Popup());
@@ -165,11 +165,11 @@ TEST_F(ListEditingTest, OkStoresTheNewOrderAndCancelForgetsIt) {
                                                       MakeEntry("d2.txt", "C:\\Desktop\\")}));
 
     app.OnMenuCommand(kPropertiesId);
-    Select(desktop.listView1, 2, 1);
+    Select(desktop.desktopList, 2, 1);
     app.OnSettingsCommand(SettingsCommand::DesktopMoveUp);
     app.OnSettingsCommand(SettingsCommand::Cancel);
     EXPECT_EQ(ReadList(desktop.store, kDesktopSection).entries, stored.entries);
-    EXPECT_EQ(app.State().desktopCount, 2);
+    EXPECT_EQ(app.Lists().desktopCount, 2);
 }
 
 }  // namespace

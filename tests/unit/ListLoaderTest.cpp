@@ -46,43 +46,43 @@ protected:
     }
 
     FakeDesktop desktop;
-    DesktopState state;
+    ListsState state;
 };
 
 TEST_F(ListLoaderTest, MissingFileIsSkippedButCounted) {
     Store(kDesktopSection, NumberedEntries(4, "d", "Desk"), "d2.txt");
-    LoadDesktopView(desktop.parts, state);
-    EXPECT_EQ(Names(desktop.listView1), (std::vector<std::string>{"d1.txt", "d3.txt", "d4.txt"}));
-    EXPECT_EQ(desktop.listView1.rows[1], (ListRow{"d3.txt", "C:\\Desk\\", ""}));
+    LoadDesktopView(desktop.sources, desktop.lists, state);
+    EXPECT_EQ(Names(desktop.desktopList), (std::vector<std::string>{"d1.txt", "d3.txt", "d4.txt"}));
+    EXPECT_EQ(desktop.desktopList.rows[1], (ListRow{"d3.txt", "C:\\Desk\\", ""}));
     EXPECT_EQ(state.desktopCount, 4);
-    EXPECT_EQ(desktop.listView1.repaints, 3);
-    EXPECT_TRUE(desktop.listView2.rows.empty());
+    EXPECT_EQ(desktop.desktopList.repaints, 3);
+    EXPECT_TRUE(desktop.customList.rows.empty());
 }
 
 TEST_F(ListLoaderTest, CustomListFillsListViewTwo) {
     Store(kCustomSection, NumberedEntries(3, "c", "Custom"), "c3.txt");
-    LoadCustomView(desktop.parts, state);
-    EXPECT_EQ(Names(desktop.listView2), (std::vector<std::string>{"c1.txt", "c2.txt"}));
+    LoadCustomView(desktop.sources, desktop.lists, state);
+    EXPECT_EQ(Names(desktop.customList), (std::vector<std::string>{"c1.txt", "c2.txt"}));
     EXPECT_EQ(state.customCount, 3);
     EXPECT_EQ(state.desktopCount, 0);
-    EXPECT_TRUE(desktop.listView1.rows.empty());
+    EXPECT_TRUE(desktop.desktopList.rows.empty());
 }
 
 TEST_F(ListLoaderTest, LocationWithoutTrailingBackslashReadsAsMissing) {
     desktop.store.Seed("Custom", "MenuChoice1", "a.txt%C:\\X%1");
     desktop.store.Seed("Custom", "MenuChoice2", "Done");
     desktop.files.Add("C:\\X\\a.txt");
-    LoadCustomView(desktop.parts, state);
-    EXPECT_TRUE(desktop.listView2.rows.empty());
+    LoadCustomView(desktop.sources, desktop.lists, state);
+    EXPECT_TRUE(desktop.customList.rows.empty());
     EXPECT_EQ(state.customCount, 1);
 }
 
 TEST_F(ListLoaderTest, EachAddedRowIsPaintedAtOnce) {
     Store(kCustomSection, NumberedEntries(2, "c", "Custom"), "");
-    LoadCustomView(desktop.parts, state);
-    auto first = std::find(desktop.log.begin(), desktop.log.end(), "listView2.Insert c1.txt");
+    LoadCustomView(desktop.sources, desktop.lists, state);
+    auto first = std::find(desktop.log.begin(), desktop.log.end(), "customList.Insert c1.txt");
     ASSERT_NE(first, desktop.log.end());
-    EXPECT_EQ(*(first + 1), "listView2.Repaint");
+    EXPECT_EQ(*(first + 1), "customList.Repaint");
 }
 
 TEST(PathRoot, IsTheDriveOrTheShare) {
@@ -107,15 +107,15 @@ TEST_F(ListLoaderTest, EntriesOnAnUnreachableDriveAreKeptAfterOneQuestion) {
     const StoredList before = ReadList(desktop.store, kDesktopSection);
     desktop.files.unreachableRoots = {"E:\\"};
 
-    LoadDesktopView(desktop.parts, state);
+    LoadDesktopView(desktop.sources, desktop.lists, state);
 
     EXPECT_EQ(desktop.files.rootQueries, 1);
-    EXPECT_EQ(desktop.listView1.rows, UnavailableRows(entries));
+    EXPECT_EQ(desktop.desktopList.rows, UnavailableRows(entries));
     EXPECT_EQ(state.desktopCount, 100);
     EXPECT_EQ(desktop.shell.describes, 0);  // the shell would wait on the dead drive too
-    EXPECT_EQ(desktop.imageList1.keys, std::vector<std::string>{kUnavailableIconKey});
+    EXPECT_EQ(desktop.desktopImages.keys, std::vector<std::string>{kUnavailableIconKey});
 
-    ASSERT_TRUE(SaveDesktopChoices(desktop.store, desktop.listView1));
+    ASSERT_TRUE(SaveDesktopChoices(desktop.store, desktop.desktopList));
     EXPECT_EQ(ReadList(desktop.store, kDesktopSection), before);
 }
 
@@ -131,12 +131,12 @@ TEST_F(ListLoaderTest, MixedListKeepsItsOrderAndAsksEachRootOnce) {
     desktop.files.Add(here.fullPath);
     desktop.files.unreachableRoots = {"E:\\", "e:\\", "\\\\vpn\\docs\\", "\\\\VPN\\Docs\\"};
 
-    LoadCustomView(desktop.parts, state);
+    LoadCustomView(desktop.sources, desktop.lists, state);
 
     std::vector<ListRow> expected = UnavailableRows({stick});
     expected.push_back(ListRow{"here.txt", "C:\\Desk\\", ""});
     for (const ListRow& row : UnavailableRows({share, stickLower, shareAgain})) expected.push_back(row);
-    EXPECT_EQ(desktop.listView2.rows, expected);
+    EXPECT_EQ(desktop.customList.rows, expected);
     EXPECT_EQ(state.customCount, 7);
     EXPECT_EQ(desktop.files.rootQueries, 4);  // E:, C:, \\vpn\docs, \\nas\music
     EXPECT_EQ(desktop.shell.describes, 1);
@@ -164,19 +164,19 @@ TEST_F(ListLoaderTest, EachWayALookAtAFileFailsKeepsOrDropsItsEntry) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FakeDesktop fresh;
-        DesktopState freshState;
+        ListsState freshState;
         SeedList(fresh.store, kCustomSection, {looked, here});
         fresh.files.Add(here.fullPath);
         fresh.files.failures[looked.fullPath] = c.lookup;
         const StoredList before = ReadList(fresh.store, kCustomSection);
 
-        LoadCustomView(fresh.parts, freshState);
+        LoadCustomView(fresh.sources, fresh.lists, freshState);
 
         std::vector<ListRow> expected;
         if (c.stays) expected = UnavailableRows({looked});
         expected.push_back(ListRow{"here.txt", "C:\\Desk\\", ""});
-        EXPECT_EQ(fresh.listView2.rows, expected);
-        ASSERT_TRUE(SaveCustomChoices(fresh.store, fresh.listView2));
+        EXPECT_EQ(fresh.customList.rows, expected);
+        ASSERT_TRUE(SaveCustomChoices(fresh.store, fresh.customList));
         EXPECT_EQ(ReadList(fresh.store, kCustomSection) == before, c.stays);
     }
 }
@@ -184,9 +184,9 @@ TEST_F(ListLoaderTest, EachWayALookAtAFileFailsKeepsOrDropsItsEntry) {
 TEST_F(ListLoaderTest, PointerIsBusyAroundTheWholeFill) {
     Store(kCustomSection, NumberedEntries(2, "c", "Custom"), "");
     Store(kDesktopSection, NumberedEntries(2, "d", "Desk"), "");
-    const std::function<void()> fills[] = {[&] { LoadCustomView(desktop.parts, state); },
-                                           [&] { LoadDesktopView(desktop.parts, state); },
-                                           [&] { RefillListViews(desktop.parts, state); }};
+    const std::function<void()> fills[] = {[&] { LoadCustomView(desktop.sources, desktop.lists, state); },
+                                           [&] { LoadDesktopView(desktop.sources, desktop.lists, state); },
+                                           [&] { RefillListViews(desktop.sources, desktop.lists, state); }};
     for (const auto& fill : fills) {
         desktop.log.clear();
         fill();
@@ -206,14 +206,14 @@ TEST_F(ListLoaderTest, PropertiesAsksOnceAboutADeadDriveAndOkKeepsItsEntries) {
     const StoredList customBefore = ReadList(desktop.store, kCustomSection);
     const StoredList deskBefore = ReadList(desktop.store, kDesktopSection);
     desktop.files.unreachableRoots = {"Z:\\"};
-    Application app(desktop.parts);
+    Application app(desktop.tray, desktop.sources, desktop);
     ASSERT_TRUE(app.StartUp());
     desktop.files.rootQueries = 0;
 
     app.OnMenuCommand(kPropertiesId);
     EXPECT_EQ(desktop.files.rootQueries, 1);
-    EXPECT_EQ(desktop.listView2.rows, UnavailableRows(custom));
-    EXPECT_EQ(desktop.listView1.rows, UnavailableRows(desk));
+    EXPECT_EQ(desktop.customList.rows, UnavailableRows(custom));
+    EXPECT_EQ(desktop.desktopList.rows, UnavailableRows(desk));
 
     app.OnSettingsCommand(SettingsCommand::OK);
     EXPECT_EQ(ReadList(desktop.store, kCustomSection), customBefore);
@@ -222,24 +222,24 @@ TEST_F(ListLoaderTest, PropertiesAsksOnceAboutADeadDriveAndOkKeepsItsEntries) {
 }
 
 TEST_F(ListLoaderTest, ImageResetLeavesOnlyTheBlankPictureAndTheRows) {
-    desktop.listView1.Append(ListRow{"kept", "C:\\", "a.txt"});
-    desktop.imageList1.Add("a.txt", IconImage::Filled(kBaseIconSide, 0x123456));
+    desktop.desktopList.Append(ListRow{"kept", "C:\\", "a.txt"});
+    desktop.desktopImages.Add("a.txt", IconImage::Filled(kBaseIconSide, 0x123456));
     desktop.log.clear();
-    ResetDesktopImages(desktop.parts);
-    EXPECT_EQ(desktop.log, (CallLog{"listView1.DetachImages", "imageList1.Clear", "imageList1.Add dummy",
-                                    "listView1.AttachImages"}));
-    EXPECT_EQ(desktop.imageList1.keys, std::vector<std::string>{"dummy"});
-    EXPECT_EQ(desktop.imageList1.pictures.at("dummy"), IconImage::Filled(kBaseIconSide, 0xFFFFFF));
-    EXPECT_EQ(desktop.listView1.attached, &desktop.imageList1);
-    EXPECT_EQ(desktop.listView1.Count(), 1);
+    ResetImages(desktop.lists.desktop);
+    EXPECT_EQ(desktop.log, (CallLog{"desktopList.DetachImages", "desktopImages.Clear", "desktopImages.Add dummy",
+                                    "desktopList.AttachImages"}));
+    EXPECT_EQ(desktop.desktopImages.keys, std::vector<std::string>{"dummy"});
+    EXPECT_EQ(desktop.desktopImages.pictures.at("dummy"), IconImage::Filled(kBaseIconSide, 0xFFFFFF));
+    EXPECT_EQ(desktop.desktopList.attached, &desktop.desktopImages);
+    EXPECT_EQ(desktop.desktopList.Count(), 1);
 }
 
 TEST_F(ListLoaderTest, CustomImageResetTouchesOnlyTheCustomList) {
-    ResetCustomImages(desktop.parts);
-    EXPECT_EQ(desktop.listView2.attached, &desktop.imageList2);
-    EXPECT_EQ(desktop.imageList2.Count(), 1);
-    EXPECT_EQ(desktop.listView1.attached, nullptr);
-    EXPECT_EQ(desktop.imageList1.Count(), 0);
+    ResetImages(desktop.lists.custom);
+    EXPECT_EQ(desktop.customList.attached, &desktop.customImages);
+    EXPECT_EQ(desktop.customImages.Count(), 1);
+    EXPECT_EQ(desktop.desktopList.attached, nullptr);
+    EXPECT_EQ(desktop.desktopImages.Count(), 0);
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ protected:
     std::optional<std::string> StoredKey() const { return desktop.store.Value(kOptionsSection, kMenuKeyName); }
 
     FakeDesktop desktop;
-    Application app{desktop.parts};
+    Application app{desktop.tray, desktop.sources, desktop};
 };
 
 TEST_F(OptionsTest, StartUpRegistersTheStoredKeyAndTakesAnythingElseAsNone) {
@@ -99,7 +99,7 @@ TEST_F(OptionsTest, StartUpRegistersTheStoredKeyAndTakesAnythingElseAsNone) {
         if (c.storeFails) fresh.store.failsReads = [](const std::string& section, const std::string&) {
             return section == kOptionsSection;
         };
-        Application started(fresh.parts);
+        Application started(fresh.tray, fresh.sources, fresh);
         EXPECT_TRUE(started.StartUp()) << c.what;
         EXPECT_EQ(fresh.menuKey.registered, c.registered) << c.what;
         EXPECT_TRUE(fresh.messages.shown.empty()) << c.what;
@@ -191,7 +191,7 @@ TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
         fresh.signInStart.command = c.command;
         fresh.signInStart.switchedOff = c.switchedOff;
         if (c.storedKey) fresh.store.Seed(kOptionsSection, kMenuKeyName, *c.storedKey);
-        Application started(fresh.parts);
+        Application started(fresh.tray, fresh.sources, fresh);
         ASSERT_TRUE(started.StartUp());
         started.OnMenuCommand(kPropertiesId);
         fresh.startAtSignIn.checked = c.check;
@@ -230,7 +230,7 @@ TEST_F(OptionsTest, OkWithAKeyThatAnotherProgramHoldsSaysSoAndLeavesTheOptionOff
 TEST_F(OptionsTest, OkThatCannotWriteTheEntryOrTheKeySaysSoAndStillSavesTheLists) {
     Started();
     OpenSettings();
-    desktop.listView2.Append(ListRow{"a.txt", "C:\\", ""});
+    desktop.customList.Append(ListRow{"a.txt", "C:\\", ""});
     desktop.files.Add("C:\\a.txt");
     desktop.startAtSignIn.checked = true;
     desktop.menuKeyField.key = kCtrlAltK;

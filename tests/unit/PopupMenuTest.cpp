@@ -30,12 +30,11 @@ protected:
     }
     Rows Top() const { return MenuRows(menu.tree); }
     Rows Desk() { return MenuRows(DesktopSubmenu(menu.tree)); }
-    int Show() { return ShowTrayPopup(menu, settingsWindow, presenter); }
+    int Show() { return ShowTrayPopup(menu, presenter); }
 
     FakeSettingsStore store;
-    DesktopState state;
+    ListsState state;
     PopupMenu menu;
-    FakeWindow settingsWindow;
     FakePopupPresenter presenter;
 };
 
@@ -361,14 +360,6 @@ TEST_F(PopupMenuTest, ShowReturnsTheChosenId) {
     EXPECT_EQ(Show(), 0);
 }
 
-TEST_F(PopupMenuTest, NothingShowsWhileTheSettingsWindowIsOpen) {
-    BuildWith(1, 0);
-    settingsWindow.visible = true;
-    presenter.choices = {kExitId};
-    EXPECT_EQ(Show(), 0);
-    EXPECT_TRUE(presenter.shown.empty());
-}
-
 TEST_F(PopupMenuTest, RebuildAfterShowingReplacesEveryBuiltEntry) {
     BuildWith(30, 40);
     Show();
@@ -404,12 +395,12 @@ TEST(PopupRebuildFromSavedValues, GivesWhatReadingTheStoreBackGives) {
             store.Seed(section, ChoiceKey(count + 1), kDoneValue);
         }
         PopupMenu readBack;
-        DesktopState readState;
+        ListsState readState;
         RebuildPopupMenu(readBack, store, {}, pump, readState);
 
         FakeSettingsStore empty;
         PopupMenu fromValues;
-        DesktopState valuesState;
+        ListsState valuesState;
         RebuildPopupMenu(fromValues, empty, SavedLists{values, values}, pump, valuesState);
 
         EXPECT_EQ(MenuRows(fromValues.tree), MenuRows(readBack.tree));
@@ -427,7 +418,7 @@ TEST_F(PopupMenuTest, RebuildRemovesOnlyTheBuiltEntriesAfterTheMenuCountsWentSta
     SeedList(store, kCustomSection, {MakeEntry("a", "C:\\"), MakeEntry("b", "C:\\"), MakeEntry("a", "D:\\")});
     Build();
     // The list readers count every stored entry; the menu holds two.
-    state.customMenuCount = 3;
+    state.customCount = 3;
     FakeEventPump pump;
     RebuildPopupMenu(menu, store, {}, pump, state);
     EXPECT_EQ(Top(), (Rows{"-", "a", "b", "-", "DeskTop>", "Properties", "Exit"}));

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/TextUtils.h"
+#include "text/TextUtils.h"
 
 namespace kelvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/TextUtils.h"
+#include "text/TextUtils.h"
 
 #include <algorithm>
 

@@ -1,0 +1,25 @@
+#pragma once
+#include "platform/Controls.h"
+#include "platform/Launcher.h"
+#include "platform/Options.h"
+#include "platform/Shell.h"
+
+namespace kelvo {
+
+// The resident program as the user meets it without the settings window:
+// its icon, its popup, the key that opens the popup, what it starts, the
+// splash shown while it starts, and its messages.
+struct TrayParts {
+    Taskbar& taskbar;
+    PopupPresenter& popup;
+    MenuKey& menuKey;
+    Launcher& launcher;
+    Program& program;
+    EventPump& pump;
+    Window& splash;
+    MessageBoxes& messages;
+    // The user's entry that starts the program at sign-in.
+    SignInStart& signInStart;
+};
+
+}  // namespace kelvo
