@@ -147,19 +147,20 @@ void MeasureBare(Samples& samples) {
 }
 
 // Resident once the splash has shown, no window is shown any more and the icon is placed.
+// The tray window, which holds the icon.
 HWND AwaitResident(const Program& kelvo) {
     bool splashSeen = false;
-    HWND settings = nullptr;
+    HWND tray = nullptr;
     Await(
         [&] {
             const bool shown = AnyWindowShown(kelvo.Thread());
             splashSeen = splashSeen || shown;
             if (!splashSeen || shown) return false;
-            settings = WindowOf(e2e::kSettingsClass, kelvo.Thread());
-            return settings != nullptr && e2e::IconPlaced(settings);
+            tray = WindowOf(e2e::kTrayClass, kelvo.Thread());
+            return tray != nullptr && e2e::IconPlaced(tray);
         },
         "KelvoTop did not become resident");
-    return settings;
+    return tray;
 }
 
 // The desktop list is the one the first tab shows.
@@ -170,12 +171,14 @@ HWND DesktopList(HWND settings) {
     throw std::runtime_error("the desktop list is not shown");
 }
 
-// From "Properties" chosen in the popup to the settings window shown with both lists filled.
-double TimeProperties(HWND settings, DWORD thread, int entries) {
-    HWND menu = ShowPopup(settings, thread);
+// From "Properties" chosen in the popup to the settings window shown with both lists filled;
+// the first one makes the window.
+double TimeProperties(HWND tray, DWORD thread, int entries, HWND& settings) {
+    HWND menu = ShowPopup(tray, thread);
     const Clock::time_point start = Clock::now();
     e2e::PressKeys(menu, {VK_UP, VK_UP, VK_RETURN});
-    Await([&] { return IsWindowVisible(settings) != FALSE; }, "the settings window did not show");
+    Await([&] { return (settings = WindowOf(e2e::kSettingsClass, thread)) != nullptr && IsWindowVisible(settings); },
+          "the settings window did not show");
     SendMessageW(settings, WM_NULL, 0, 0);
     const double milliseconds = MillisecondsSince(start);
     for (HWND list : e2e::ChildrenOfClass(settings, WC_LISTVIEWW)) {
@@ -208,8 +211,9 @@ bool OkDone(DWORD thread, const std::wstring& desktop, int entries) {
            !e2e::StoredSectionExists(L"Desktop.saving") && StoresDesktopFolder(desktop, entries);
 }
 
-void TimeSettings(HWND settings, DWORD thread, const Folders& folders, int entries, Samples& samples) {
-    samples[kProperties].push_back(TimeProperties(settings, thread, entries));
+void TimeSettings(HWND tray, DWORD thread, const Folders& folders, int entries, Samples& samples) {
+    HWND settings = nullptr;
+    samples[kProperties].push_back(TimeProperties(tray, thread, entries, settings));
     HWND desktopList = DesktopList(settings);
     samples[kLoadDeskTop].push_back(
         TimeClick(settings, L"Load DeskTop ", [&] { return e2e::ListViewCount(desktopList) == entries; }));
@@ -218,11 +222,11 @@ void TimeSettings(HWND settings, DWORD thread, const Folders& folders, int entri
 
 void RunKelvo(Samples& samples, const Folders& folders, int entries) {
     Program kelvo(L"KelvoTop.exe");
-    HWND settings = AwaitResident(kelvo);
+    HWND tray = AwaitResident(kelvo);
     NoteStartUp(kelvo, samples);
-    TimePopups(settings, kelvo.Thread(), samples);
-    TimeSettings(settings, kelvo.Thread(), folders, entries, samples);
-    e2e::RemoveIconOf(settings);
+    TimePopups(tray, kelvo.Thread(), samples);
+    TimeSettings(tray, kelvo.Thread(), folders, entries, samples);
+    e2e::RemoveIconOf(tray);
     kelvo.Kill();
 }
 

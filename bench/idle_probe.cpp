@@ -28,14 +28,15 @@ int wmain(int argc, wchar_t** argv) {
     using namespace kelvo::e2e;
     const int seconds = argc > 1 ? _wtoi(argv[1]) : 60;
     KelvoProcess kelvo;
-    HWND settings = kelvo.WaitUntilResident();
-    HWND popup = settings ? ShowPopupOf(settings, kelvo.Id()) : nullptr;
+    HWND tray = kelvo.WaitUntilResident();
+    HWND popup = tray ? ShowPopupOf(tray, kelvo.Id()) : nullptr;
     if (popup == nullptr) {
         std::fprintf(stderr, "KelvoTop did not show its popup\n");
         return 1;
     }
     PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});
-    if (!WaitUntil([&] { return IsWindowVisible(settings) != FALSE; })) return 1;
+    HWND settings = WaitForSettingsWindow(kelvo.Id());
+    if (settings == nullptr) return 1;
     ClickTab(ChildrenOfClass(settings, WC_TABCONTROLW).front(), 1);
     if (!WaitUntil([&] { return (GetWindowLongPtrW(settings, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; })) return 1;
     Sleep(1000);

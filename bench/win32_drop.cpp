@@ -15,7 +15,7 @@
 #include "menus/MenuIds.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Utf8.h"
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Parts.h"
 #include "platform/win32/Win32Events.h"
 #include "platform/win32/Win32Folders.h"
 #include "settings/TabChange.h"
@@ -43,19 +43,20 @@ void TimeDrop(int n) {
     SeedList(store, kDesktopSection, dropFolder, dropped, 0);
     Win32Folders folders(dropFolder);
     Win32SignInStart signInStart;
-    Win32Desktop desktop(GetModuleHandleW(nullptr), store, folders, signInStart);
-    Application app(desktop.parts);
-    ConnectEvents(desktop, app);
+    Win32Parts parts(GetModuleHandleW(nullptr), store, folders, signInStart);
+    Application app(parts.tray.parts, parts.sources.parts, parts.settings);
+    ConnectEvents(parts, app);
     app.OnMenuCommand(kPropertiesId);
     app.OnTabChange(kCustomTab);
-    desktop.pump.RunPending();
+    parts.tray.pump.RunPending();
+    SettingsWindow& settings = parts.settings.Get().window;
     HDROP drop = MakeDropHandle(NumberedPaths(dropFolder, dropped, n));
     const std::string what = std::to_string(n) + " files onto " + std::to_string(n) + " rows";
     Time(what, [&] {
-        SendMessageW(desktop.settings.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        SendMessageW(settings.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     });
-    std::printf("%-40s %8d rows\n", "custom list after the drop", desktop.settings.ListView2().Count());
-    desktop.settings.AsWindow().Hide();
+    std::printf("%-40s %8d rows\n", "custom list after the drop", settings.CustomList().Count());
+    settings.AsWindow().Hide();
     RegDeleteTreeW(HKEY_CURRENT_USER, Widen(kBenchKey).c_str());
 }
 

@@ -65,7 +65,7 @@ int main() {
     Time("shell DrawSmallIcon", [&](int) { shell.DrawSmallIcon(icon, kelvo::kBaseIconSide); });
 
     kelvo::SettingsWindow settings(GetModuleHandleW(nullptr));
-    kelvo::ListView& view = settings.ListView1();
+    kelvo::ListView& view = settings.DesktopList();
     Time("list view Append (hidden)", [&](int i) { view.Append(kelvo::ListRow{"file" + std::to_string(i), folder, ""}); });
     view.Clear();
     settings.AsWindow().Show();

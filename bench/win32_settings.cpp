@@ -11,7 +11,7 @@
 #include "menus/MenuIds.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Utf8.h"
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Parts.h"
 #include "platform/win32/Win32Folders.h"
 #include "app/Application.h"
 #include "store/Choices.h"
@@ -38,8 +38,8 @@ int main() {
     SeedList(store, kDesktopSection, MakeFolder("desk", ".txt", kEntries), "desk", kEntries);
     Win32Folders folders(MakeFolder("desktop", ".ini", kEntries));
     Win32SignInStart signInStart;
-    Win32Desktop desktop(GetModuleHandleW(nullptr), store, folders, signInStart);
-    Application app(desktop.parts);
+    Win32Parts parts(GetModuleHandleW(nullptr), store, folders, signInStart);
+    Application app(parts.tray.parts, parts.sources.parts, parts.settings);
 
     std::printf("%d entries per list, %d files on the desktop\n", kEntries, kEntries);
     Time("start-up", [&] { app.StartUp(); });
@@ -48,7 +48,7 @@ int main() {
         Time("Load DeskTop", [&] { app.OnSettingsCommand(SettingsCommand::LoadDeskTop); });
         Time("OK", [&] { app.OnSettingsCommand(SettingsCommand::OK); });
     }
-    desktop.taskbar.RemoveIcon();
+    parts.tray.taskbar.RemoveIcon();
     RegDeleteTreeW(HKEY_CURRENT_USER, Widen(kBenchKey).c_str());
     return 0;
 }

@@ -13,12 +13,12 @@ struct Place {
     int tabPage = kNoTabPage;
 };
 constexpr Place kClient{};
-constexpr Place kPage0{"SSTab1", 0};
-constexpr Place kPage1{"SSTab1", 1};
-constexpr Place kPage2{"SSTab1", 2};
-constexpr Place kPage3{"SSTab1", 3};
-constexpr Place kAboutPanel{"SSPanel1", 2};
-constexpr Place kNoticePanel{"SSPanel1", kNoTabPage};
+constexpr Place kPage0{"tabs", 0};
+constexpr Place kPage1{"tabs", 1};
+constexpr Place kPage2{"tabs", 2};
+constexpr Place kPage3{"tabs", 3};
+constexpr Place kAboutPanel{"panel", 2};
+constexpr Place kNoticePanel{"panel", kNoTabPage};
 
 constexpr Font kLargeFont{"MS Sans Serif", 13.5, false, false};
 constexpr Font kLargeBoldFont{"MS Sans Serif", 13.5, true, false};
@@ -74,19 +74,19 @@ constexpr Colour kWindow = SystemColour(kSysWindow);
 constexpr Colour kWindowText = SystemColour(kSysWindowText);
 
 constexpr auto kDesktopControls = std::to_array<Control>({
-    Make(Kind::TabControl, "SSTab1", "", 0, 0, 6615, 3690, 3, kClient),
+    Make(Kind::TabControl, "tabs", "", 0, 0, 6615, 3690, 3, kClient),
     Button("cmdKelvoTopHelp", "Help", 75, 3750, 840, 315, 24, kClient),
     Button("cmdExit", "Exit", 2925, 3750, 1140, 315, 8, kClient),
     Button("cmdOK", "OK", 4200, 3750, 1140, 315, 7, kClient),
     Button("cmdCancel", "Cancel", 5475, 3750, 1140, 315, 5, kClient),
-    Coloured(Make(Kind::TextBox, "DeskTopHelp", "Text1", 6675, 0, 2715, 4065, 25, kClient),
+    Coloured(Make(Kind::TextBox, "helpPane", "Text1", 6675, 0, 2715, 4065, 25, kClient),
              SystemColour(kSysButtonText), Rgb(255, 255, 0)),
     Coloured(Make(Kind::PictureBox, "pixDummy", "", 5550, 6150, 240, 240, 1, kClient), kWindowText,
              kWindow),
     Coloured(Make(Kind::PictureBox, "pixSmall", "", 2100, 5475, 240, 240, 0, kClient), kWindowText,
              kWindow),
 
-    Coloured(Make(Kind::ListView, "ListView1", "", 225, 525, 5190, 2640, 4, kPage0), Rgb(0, 0, 128),
+    Coloured(Make(Kind::ListView, "desktopList", "", 225, 525, 5190, 2640, 4, kPage0), Rgb(0, 0, 128),
              Rgb(255, 255, 255)),
     Button("cmdDesktopMoveUp", "Up", 5625, 825, 765, 315, 12, kPage0),
     Label("Label1", "Move", 5625, 1200, 765, 240, 14, kPage0, Align::Centre),
@@ -94,7 +94,7 @@ constexpr auto kDesktopControls = std::to_array<Control>({
     Button("cmdDesktopRemoveItem", "Remove", 5625, 2175, 765, 315, 9, kPage0),
     Button("cmdLoadDeskTop", "Load DeskTop ", 4125, 3300, 2265, 315, 10, kPage0),
 
-    Coloured(Make(Kind::ListView, "ListView2", "", 150, 750, 5265, 2715, 11, kPage1), kWindowText,
+    Coloured(Make(Kind::ListView, "customList", "", 150, 750, 5265, 2715, 11, kPage1), kWindowText,
              kWindow),
     Button("cmdCustomMoveUp", "Up", 5625, 1125, 765, 315, 19, kPage1),
     Label("Label5", "Move", 5625, 1500, 765, 240, 21, kPage1, Align::Centre),
@@ -103,7 +103,7 @@ constexpr auto kDesktopControls = std::to_array<Control>({
     // Raised to the height of "Load DeskTop " so the tab's lower edge does not cut it off.
     Button("cmdStartExplorer", "Launch Explorer", 4125, 3300, 2265, 315, 23, kPage1),
 
-    Make(Kind::Panel, "SSPanel1", "", 1500, 600, 3690, 1440, 15, kPage2),
+    Make(Kind::Panel, "panel", "", 1500, 600, 3690, 1440, 15, kPage2),
     Label("Label7(0)", "To get more information and the latest version", 300, 2175, 6090, 390, 27,
           kPage2, Align::Centre, kLargeFont),
     Label("Label7(1)", kVisit, 300, 2550, 6090, 390, 28, kPage2, Align::Centre, kLargeFont),
@@ -123,7 +123,7 @@ constexpr auto kDesktopControls = std::to_array<Control>({
 
 constexpr auto kWaitControls = std::to_array<Control>({
     [] {
-        Control panel = Coloured(Make(Kind::Panel, "SSPanel1", "Please Wait..... Updating Your Choices  ",
+        Control panel = Coloured(Make(Kind::Panel, "panel", "Please Wait..... Updating Your Choices  ",
                                       -75, 0, 3615, 765, kNoTabOrder, kClient),
                                  Rgb(0, 0, 0), Rgb(0, 128, 128));
         // Right-aligned: the trailing blanks keep the text off the edge and clear of the icon.
@@ -135,7 +135,7 @@ constexpr auto kWaitControls = std::to_array<Control>({
 });
 
 constexpr auto kLogoControls = std::to_array<Control>({
-    Make(Kind::Panel, "SSPanel1", "", 0, 0, 3450, 1365, kNoTabOrder, kClient),
+    Make(Kind::Panel, "panel", "", 0, 0, 3450, 1365, kNoTabOrder, kClient),
     Showing(Make(Kind::Image, "Image1", "", 225, 375, 480, 480, kNoTabOrder, kNoticePanel),
             Picture::ProgramIcon),
     Label("Label3", "Kelvo Desktop", 1275, 525, 1665, 315, kNoTabOrder, kNoticePanel, Align::Left,
@@ -152,9 +152,9 @@ constexpr auto kColumns = std::to_array<Column>({
     {"Program Location", 2440, Align::Left},
 });
 
-const Form kDesktop{"desktop", "KelvoTop", 6645, 4110, kDesktopControls};
-const Form kWait{"frmWait", "", 3540, 720, kWaitControls};
-const Form kLogo{"frmLogo", "", 3450, 1365, kLogoControls};
+const Form kDesktop{"settings", "KelvoTop", 6645, 4110, kDesktopControls};
+const Form kWait{"waitNotice", "", 3540, 720, kWaitControls};
+const Form kLogo{"splash", "", 3450, 1365, kLogoControls};
 
 }  // namespace
 

@@ -80,7 +80,7 @@ const Form& Desktop();
 const Form& Wait();
 const Form& Logo();
 
-// Captions of SSTab1's pages, in order.
+// Captions of the tabs' pages, in order.
 std::span<const std::string_view> TabCaptions();
 // Columns of both list views, in order.
 std::span<const Column> ListColumns();

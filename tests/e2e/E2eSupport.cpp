@@ -199,14 +199,25 @@ std::optional<DWORD> KelvoProcess::WaitForExit() const {
 }
 
 HWND KelvoProcess::WaitUntilResident() const {
-    HWND settings = nullptr;
+    HWND tray = nullptr;
     const bool resident = Started() && WaitUntil([&] {
         if (!IsRunning()) return true;
-        const std::vector<HWND> windows = WindowsOfClass(kSettingsClass, Id());
-        settings = windows.empty() ? nullptr : windows.front();
-        return settings != nullptr && IconPlaced(settings) && !AnyWindowVisible(Id());
+        const std::vector<HWND> windows = WindowsOfClass(kTrayClass, Id());
+        tray = windows.empty() ? nullptr : windows.front();
+        return tray != nullptr && IconPlaced(tray) && !AnyWindowVisible(Id());
     });
-    return resident && IsRunning() ? settings : nullptr;
+    return resident && IsRunning() ? tray : nullptr;
+}
+
+HWND SettingsWindowOf(DWORD pid) {
+    const std::vector<HWND> windows = WindowsOfClass(kSettingsClass, pid);
+    return windows.empty() ? nullptr : windows.front();
+}
+
+HWND WaitForSettingsWindow(DWORD pid) {
+    HWND settings = nullptr;
+    WaitUntil([&] { return (settings = SettingsWindowOf(pid)) != nullptr && IsWindowVisible(settings); });
+    return settings != nullptr && IsWindowVisible(settings) ? settings : nullptr;
 }
 
 std::vector<HWND> WindowsOfClass(const wchar_t* className, DWORD pid) {
@@ -368,20 +379,20 @@ int ListViewCount(HWND list) {
     return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
 }
 
-void SendTrayMouse(HWND settings, LPARAM mouseCode) {
-    PostMessageW(settings, kTrayMessage, 0, mouseCode);
+void SendTrayMouse(HWND tray, LPARAM mouseCode) {
+    PostMessageW(tray, kTrayMessage, 0, mouseCode);
 }
 
-HWND ShowPopupOf(HWND settings, DWORD pid) {
-    SendTrayMouse(settings, kRightButtonUp);
+HWND ShowPopupOf(HWND tray, DWORD pid) {
+    SendTrayMouse(tray, kRightButtonUp);
     HWND popup = nullptr;
     WaitUntil([&] { return (popup = VisiblePopupOf(pid)) != nullptr; });
     return popup;
 }
 
-std::wstring OpenFromPopup(HWND settings, DWORD pid, const std::vector<WORD>& keys) {
+std::wstring OpenFromPopup(HWND tray, DWORD pid, const std::vector<WORD>& keys) {
     const std::size_t before = OpenedPaths().size();
-    HWND popup = ShowPopupOf(settings, pid);
+    HWND popup = ShowPopupOf(tray, pid);
     if (popup == nullptr) return L"(no popup)";
     PressKeys(popup, keys);
     if (!WaitUntil([&] { return OpenedPaths().size() > before; })) return {};
@@ -395,11 +406,11 @@ void PressKeys(HWND popup, const std::vector<WORD>& keys) {
     }
 }
 
-bool ChooseProperties(HWND settings, DWORD pid) {
-    HWND popup = ShowPopupOf(settings, pid);
-    if (popup == nullptr) return false;
+HWND ChooseProperties(HWND tray, DWORD pid) {
+    HWND popup = ShowPopupOf(tray, pid);
+    if (popup == nullptr) return nullptr;
     PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});
-    return WaitUntil([&] { return IsWindowVisible(settings) != FALSE; });
+    return WaitForSettingsWindow(pid);
 }
 
 bool IconPlaced(HWND owner) {

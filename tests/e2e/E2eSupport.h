@@ -15,6 +15,8 @@ inline constexpr UINT kTrayMessage = 0x0601;
 inline constexpr LPARAM kLeftButtonDown = 0x0201;
 inline constexpr LPARAM kRightButtonUp = 0x0205;
 inline constexpr wchar_t kSettingsClass[] = L"KelvoTopSettings";
+// The hidden window that holds the icon and gets its messages.
+inline constexpr wchar_t kTrayClass[] = L"KelvoTopTray";
 
 // Polls `condition` until it holds; false when it never did within a
 // generous limit (the answer does not depend on how fast the machine is).
@@ -43,7 +45,7 @@ public:
     // Ends the process at once, as a crash or a power cut would.
     void Kill();
     // Waits until start-up is over: the icon is placed and no window of the
-    // program is shown. The settings window, or nullptr.
+    // program is shown. The tray window, which holds the icon, or nullptr.
     HWND WaitUntilResident() const;
 
 private:
@@ -95,18 +97,23 @@ int ListViewCount(HWND list);
 std::vector<int> ListViewImages(HWND list);
 
 // Sends the notification-area icon's mouse action to the program.
-void SendTrayMouse(HWND settings, LPARAM mouseCode);
+void SendTrayMouse(HWND tray, LPARAM mouseCode);
 // A right-button release on the icon; the popup window shown for it, or
 // nullptr when none appeared.
-HWND ShowPopupOf(HWND settings, DWORD pid);
+HWND ShowPopupOf(HWND tray, DWORD pid);
 // Shows the popup and chooses a row with `keys`; the path the recorder was
 // asked to open then, empty when nothing was opened.
-std::wstring OpenFromPopup(HWND settings, DWORD pid, const std::vector<WORD>& keys);
+std::wstring OpenFromPopup(HWND tray, DWORD pid, const std::vector<WORD>& keys);
 // Keys for the popup's own menu loop, pressed and released in order.
 void PressKeys(HWND popup, const std::vector<WORD>& keys);
-// Chooses "Properties", the popup's row above "Exit"; true once the
-// settings window shows.
-bool ChooseProperties(HWND settings, DWORD pid);
+// Chooses "Properties", the popup's row above "Exit"; the settings window
+// once it shows, nullptr when it does not.
+HWND ChooseProperties(HWND tray, DWORD pid);
+// The settings window of process `pid`; nullptr while it is not made.
+HWND SettingsWindowOf(DWORD pid);
+// Waits for the settings window of process `pid` to show; nullptr when it
+// does not.
+HWND WaitForSettingsWindow(DWORD pid);
 // True while the shell holds the icon of `owner`.
 bool IconPlaced(HWND owner);
 // Takes the icon of `owner` away, as a restarting shell does.

@@ -25,15 +25,16 @@ protected:
         StoreList(L"Desktop", {folder.ChoiceFor(L"A.txt"), folder.ChoiceFor(L"B.txt"), folder.ChoiceFor(L"C.txt")});
         StoreList(L"Custom", {folder.ChoiceFor(L"Keep.txt")});
         kelvo = std::make_unique<KelvoProcess>();
-        settings = kelvo->WaitUntilResident();
-        ASSERT_NE(settings, nullptr);
+        tray = kelvo->WaitUntilResident();
+        ASSERT_NE(tray, nullptr);
     }
 
     void OpenProperties() {
-        HWND popup = ShowPopupOf(settings, kelvo->Id());
+        HWND popup = ShowPopupOf(tray, kelvo->Id());
         ASSERT_NE(popup, nullptr);
         PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings) != FALSE; }));
+        settings = WaitForSettingsWindow(kelvo->Id());
+        ASSERT_NE(settings, nullptr);
     }
     void Settle() const { SendMessageW(settings, WM_NULL, 0, 0); }
 
@@ -77,11 +78,12 @@ protected:
             keys.insert(keys.end(), static_cast<std::size_t>(row - 1), VK_DOWN);
         }
         keys.push_back(VK_RETURN);
-        return OpenFromPopup(settings, kelvo->Id(), keys);
+        return OpenFromPopup(tray, kelvo->Id(), keys);
     }
 
     FixtureFolder folder;
     std::unique_ptr<KelvoProcess> kelvo;
+    HWND tray = nullptr;
     HWND settings = nullptr;
 };
 

@@ -54,18 +54,18 @@ protected:
 TEST_F(FailuresTest, OpeningAFileDeletedAfterTheStartTellsTheSystemsReasonAndNamesIt) {
     StoreList(L"Custom", {folder.ChoiceFor(L"Gone.txt"), folder.ChoiceFor(L"A.txt")});
     KelvoProcess kelvo;
-    HWND settings = kelvo.WaitUntilResident();
-    ASSERT_NE(settings, nullptr);
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
     ASSERT_TRUE(DeleteFileW((folder.Path() + L"Gone.txt").c_str()));
 
-    HWND popup = ShowPopupOf(settings, kelvo.Id());
+    HWND popup = ShowPopupOf(tray, kelvo.Id());
     ASSERT_NE(popup, nullptr);
     PressKeys(popup, {VK_DOWN, VK_RETURN});
     EXPECT_EQ(CloseMessageBox(kelvo),
               L"Could not open " + folder.Path() + L"Gone.txt: " + SystemText(ERROR_FILE_NOT_FOUND));
 
     ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
-    EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
+    EXPECT_EQ(OpenFromPopup(tray, kelvo.Id(), {VK_DOWN, VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
 }
 
 // The program's key and sections may be read and not written, as a policy
@@ -79,18 +79,19 @@ TEST_F(FailuresTest, StoreLockedAgainstWritingStartsOpensItsEntriesAndOkTellsNot
     StoreLock lock;
     ASSERT_TRUE(lock.Holds());
     KelvoProcess kelvo;
-    HWND settings = kelvo.WaitUntilResident();
-    ASSERT_NE(settings, nullptr) << "started with its icon and no message";
-    EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr) << "started with its icon and no message";
+    EXPECT_EQ(OpenFromPopup(tray, kelvo.Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
 
-    ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
+    HWND settings = ChooseProperties(tray, kelvo.Id());
+    ASSERT_NE(settings, nullptr);
     ClickButton(ChildWithText(settings, L"OK"));
     EXPECT_EQ(CloseMessageBox(kelvo),
               L"Your custom and desktop lists could not be saved; the menu keeps the entries it had.");
     ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
     EXPECT_EQ(StoredList(L"Custom"), custom);
     EXPECT_EQ(StoredList(L"Desktop"), desktop);
-    EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}),
+    EXPECT_EQ(OpenFromPopup(tray, kelvo.Id(), {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}),
               folder.Path() + L"B.txt");
 }
 
@@ -104,17 +105,18 @@ TEST_F(FailuresTest, StoreLockedAgainstWritingTakesAnOkThatChangesNothingWithout
     StoreLock lock;
     ASSERT_TRUE(lock.Holds());
     KelvoProcess kelvo;
-    HWND settings = kelvo.WaitUntilResident();
-    ASSERT_NE(settings, nullptr);
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
 
-    ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
+    HWND settings = ChooseProperties(tray, kelvo.Id());
+    ASSERT_NE(settings, nullptr);
     ClickButton(ChildWithText(settings, L"OK"));
     // OK leaves no trace outside to wait for: a message would come within
     // milliseconds of the window going, so two seconds tell there is none.
     ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
     Sleep(2000);
     EXPECT_EQ(MessageBoxOf(kelvo.Id()), nullptr);
-    EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}),
+    EXPECT_EQ(OpenFromPopup(tray, kelvo.Id(), {VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}),
               folder.Path() + L"B.txt");
     EXPECT_EQ(StoredList(L"Custom"), custom);
     EXPECT_EQ(StoredList(L"Desktop"), desktop);
@@ -132,11 +134,12 @@ TEST_F(FailuresTest, SectionThatCannotBeReadIsNamedAndNeverWritten) {
         ASSERT_TRUE(lock.Holds());
         KelvoProcess kelvo;
         EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your desktop list could not be read in full: cannot read Desktop"));
-        HWND settings = kelvo.WaitUntilResident();
-        ASSERT_NE(settings, nullptr);
-        EXPECT_EQ(OpenFromPopup(settings, kelvo.Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
+        HWND tray = kelvo.WaitUntilResident();
+        ASSERT_NE(tray, nullptr);
+        EXPECT_EQ(OpenFromPopup(tray, kelvo.Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"A.txt");
 
-        ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
+        HWND settings = ChooseProperties(tray, kelvo.Id());
+        ASSERT_NE(settings, nullptr);
         EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your desktop list could not be read in full, so OK will not save it: "));
         ClickButton(ChildWithText(settings, L"OK"));
         EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your desktop list was not saved, as it could not be read in full."));
@@ -159,9 +162,10 @@ TEST_F(FailuresTest, SaveLeftBehindThatCannotBeFinishedIsToldAndKeptForTheNextSt
         ASSERT_TRUE(lock.Holds());
         KelvoProcess kelvo;
         EXPECT_TRUE(NextMessageStartsWith(kelvo, L"The last save of your custom list could not be finished: "));
-        HWND settings = kelvo.WaitUntilResident();
+        HWND tray = kelvo.WaitUntilResident();
+        ASSERT_NE(tray, nullptr);
+        HWND settings = ChooseProperties(tray, kelvo.Id());
         ASSERT_NE(settings, nullptr);
-        ASSERT_TRUE(ChooseProperties(settings, kelvo.Id()));
         EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your custom list could not be read in full, so OK will not save it: "));
         ClickButton(ChildWithText(settings, L"OK"));
         EXPECT_TRUE(NextMessageStartsWith(kelvo, L"Your custom list was not saved, as it could not be read in full."));

@@ -53,13 +53,14 @@ protected:
     }
     void Start() {
         kelvo = std::make_unique<KelvoProcess>();
-        settings = kelvo->WaitUntilResident();
-        ASSERT_NE(settings, nullptr);
+        tray = kelvo->WaitUntilResident();
+        ASSERT_NE(tray, nullptr);
     }
     // Opens the settings window, whose views then hold the stored files
     // that exist.
     void OpenSettings() {
-        ASSERT_TRUE(ChooseProperties(settings, kelvo->Id()));
+        settings = ChooseProperties(tray, kelvo->Id());
+        ASSERT_NE(settings, nullptr);
         ok = ChildWithText(settings, L"OK");
         ASSERT_NE(ok, nullptr);
     }
@@ -93,6 +94,8 @@ protected:
     FixtureFolder folder;
     ListCase lists[2] = {{L"Custom", {}, {}}, {L"Desktop", {}, {}}};
     std::unique_ptr<KelvoProcess> kelvo;
+    HWND tray = nullptr;
+    // Made when Properties first opens it.
     HWND settings = nullptr;
     HWND ok = nullptr;
 };

@@ -36,13 +36,14 @@ protected:
         folder.AddFile(L"A.txt");
         StoreList(L"Custom", {folder.ChoiceFor(L"A.txt")});
         kelvo.emplace();
-        settings = kelvo->WaitUntilResident();
-        ASSERT_NE(settings, nullptr);
+        tray = kelvo->WaitUntilResident();
+        ASSERT_NE(tray, nullptr);
     }
     void TearDown() override { RemoveRunValue(); }
 
     void OpenOptions() {
-        ASSERT_TRUE(ChooseProperties(settings, kelvo->Id()));
+        settings = ChooseProperties(tray, kelvo->Id());
+        ASSERT_NE(settings, nullptr);
         ClickTab(ChildrenOfClass(settings, WC_TABCONTROLW).at(0), 3);
         box = ChildWithText(settings, L"Start KelvoTop when I sign in");
         ASSERT_NE(box, nullptr);
@@ -70,6 +71,8 @@ protected:
 
     FixtureFolder folder;
     std::optional<KelvoProcess> kelvo;
+    HWND tray = nullptr;
+    // Made when Properties first opens it.
     HWND settings = nullptr;
     HWND box = nullptr;
 };

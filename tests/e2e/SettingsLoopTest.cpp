@@ -84,13 +84,16 @@ protected:
                               folder.ChoiceFor(L"Plan.txt")});
         StoreList(L"Desktop", {folder.ChoiceFor(L"Old.txt")});
         kelvo = std::make_unique<KelvoProcess>();
-        settings = kelvo->WaitUntilResident();
-        ASSERT_NE(settings, nullptr);
+        tray = kelvo->WaitUntilResident();
+        ASSERT_NE(tray, nullptr);
     }
 
-    HWND ShowPopup() { return ShowPopupOf(settings, kelvo->Id()); }
+    HWND ShowPopup() { return ShowPopupOf(tray, kelvo->Id()); }
 
-    void OpenProperties() { ASSERT_TRUE(ChooseProperties(settings, kelvo->Id())); }
+    void OpenProperties() {
+        settings = ChooseProperties(tray, kelvo->Id());
+        ASSERT_NE(settings, nullptr);
+    }
 
     HWND Control(const std::wstring& caption) const {
         HWND control = ChildWithText(settings, caption);
@@ -136,6 +139,8 @@ protected:
     DesktopFiles desktop;
     FixtureFolder folder;
     std::unique_ptr<KelvoProcess> kelvo;
+    HWND tray = nullptr;
+    // Made when Properties first opens it.
     HWND settings = nullptr;
 };
 
@@ -301,7 +306,7 @@ TEST_F(SettingsLoopTest, ExitButtonEndsTheProgramAndTakesItsIcon) {
     OpenProperties();
     Press(L"Exit");
     EXPECT_EQ(kelvo->WaitForExit(), std::optional<DWORD>(0));
-    EXPECT_FALSE(IconPlaced(settings));
+    EXPECT_FALSE(IconPlaced(tray));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,40 +18,66 @@ protected:
 TEST_F(StartUpTest, EmptyStoreStartsIntoTheNotificationAreaAndEndsBothLists) {
     KelvoProcess kelvo;
     ASSERT_TRUE(kelvo.Started());
-    HWND settings = kelvo.WaitUntilResident();
-    ASSERT_NE(settings, nullptr);
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
 
-    EXPECT_FALSE(IsWindowVisible(settings));
-    EXPECT_EQ(WindowText(settings), L"KelvoTop");
+    EXPECT_FALSE(IsWindowVisible(tray));
     EXPECT_EQ(StoredValue(L"Desktop", L"MenuChoice1"), L"Done");
     EXPECT_EQ(StoredValue(L"Custom", L"MenuChoice1"), L"Done");
 }
 
+// Most sessions never open Properties: the settings window is made when it
+// is first needed, and kept for later openings and a second start.
+TEST_F(StartUpTest, SettingsWindowIsMadeWhenFirstNeededAndKept) {
+    FixtureFolder folder;
+    folder.AddFile(L"A.txt");
+    StoreList(L"Custom", {folder.ChoiceFor(L"A.txt")});
+    KelvoProcess kelvo;
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
+    EXPECT_EQ(SettingsWindowOf(kelvo.Id()), nullptr);
+
+    HWND settings = ChooseProperties(tray, kelvo.Id());
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(WindowText(settings), L"KelvoTop");
+    std::vector<LRESULT> rows;
+    for (HWND list : ChildrenOfClass(settings, WC_LISTVIEWW)) rows.push_back(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(rows.size(), 2u);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), 1), 1) << "the custom list holds its entry";
+    ClickButton(ChildWithText(settings, L"Cancel"));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(settings); }));
+
+    KelvoProcess second;
+    EXPECT_EQ(second.WaitForExit(), 0u);
+    EXPECT_EQ(WaitForSettingsWindow(kelvo.Id()), settings);
+    EXPECT_EQ(WindowsOfClass(kSettingsClass, kelvo.Id()).size(), 1u);
+}
+
 TEST_F(StartUpTest, ExitInThePopupEndsTheProgramAndTakesTheIconAlong) {
     KelvoProcess kelvo;
-    HWND settings = kelvo.WaitUntilResident();
-    ASSERT_NE(settings, nullptr);
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
 
-    SendTrayMouse(settings, kRightButtonUp);
+    SendTrayMouse(tray, kRightButtonUp);
     HWND popup = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (popup = VisiblePopupOf(kelvo.Id())) != nullptr; }));
     PressKeys(popup, {VK_UP, VK_RETURN});  // "Exit" is the last row
 
     EXPECT_EQ(kelvo.WaitForExit(), 0u);
-    EXPECT_FALSE(IsWindow(settings));
-    EXPECT_FALSE(IconPlaced(settings));
+    EXPECT_FALSE(IsWindow(tray));
+    EXPECT_FALSE(IconPlaced(tray));
 }
 
 // A restarted shell has lost every icon and says so to every window.
 TEST_F(StartUpTest, IconIsPlacedAgainWhenTheTaskbarIsCreatedAnew) {
     KelvoProcess kelvo;
-    HWND settings = kelvo.WaitUntilResident();
-    ASSERT_NE(settings, nullptr);
-    RemoveIconOf(settings);
-    ASSERT_FALSE(IconPlaced(settings));
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
+    RemoveIconOf(tray);
+    ASSERT_FALSE(IconPlaced(tray));
 
-    PostMessageW(settings, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return IconPlaced(settings); }));
+    PostMessageW(tray, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IconPlaced(tray); }));
 }
 
 // A second start is the user's way back to a program whose icon the shell
@@ -61,10 +88,10 @@ TEST_F(StartUpTest, SecondStartPutsTheFirstsIconBackOpensItsSettingsWithFreshLis
     folder.AddFile(L"B.txt");
     StoreList(L"Desktop", {folder.ChoiceFor(L"A.txt")});
     KelvoProcess first;
-    HWND settings = first.WaitUntilResident();
-    ASSERT_NE(settings, nullptr);
-    RemoveIconOf(settings);
-    ASSERT_FALSE(IconPlaced(settings));
+    HWND tray = first.WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
+    RemoveIconOf(tray);
+    ASSERT_FALSE(IconPlaced(tray));
     // Stored since the first started.
     StoreList(L"Desktop", {folder.ChoiceFor(L"A.txt"), folder.ChoiceFor(L"B.txt")});
 
@@ -72,8 +99,9 @@ TEST_F(StartUpTest, SecondStartPutsTheFirstsIconBackOpensItsSettingsWithFreshLis
     ASSERT_TRUE(second.Started());
     EXPECT_EQ(second.WaitForExit(), 0u);
 
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings) != FALSE; }));
-    EXPECT_TRUE(IconPlaced(settings));
+    HWND settings = WaitForSettingsWindow(first.Id());
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(IconPlaced(tray));
     EXPECT_TRUE(first.IsRunning());
     EXPECT_EQ(WindowsOfClass(kSettingsClass).size(), 1u);
     std::vector<std::wstring> shown;

@@ -33,18 +33,20 @@ protected:
     // Starts the program once the store holds what the test wants.
     void Start() {
         kelvo = std::make_unique<KelvoProcess>();
-        settings = kelvo->WaitUntilResident();
-        ASSERT_NE(settings, nullptr);
+        tray = kelvo->WaitUntilResident();
+        ASSERT_NE(tray, nullptr);
     }
 
-    HWND ShowPopup() { return ShowPopupOf(settings, kelvo->Id()); }
+    HWND ShowPopup() { return ShowPopupOf(tray, kelvo->Id()); }
 
     // Chooses a row with the keyboard and returns what the shell was asked
     // to open, empty when nothing was.
-    std::wstring OpenWithKeys(const std::vector<WORD>& keys) { return OpenFromPopup(settings, kelvo->Id(), keys); }
+    std::wstring OpenWithKeys(const std::vector<WORD>& keys) { return OpenFromPopup(tray, kelvo->Id(), keys); }
 
     FixtureFolder folder;
     std::unique_ptr<KelvoProcess> kelvo;
+    HWND tray = nullptr;
+    // Made when Properties first opens it.
     HWND settings = nullptr;
 };
 
@@ -158,7 +160,8 @@ TEST_F(TrayPopupTest, PropertiesShowsTheSettingsWindowWithBothLists) {
     HWND popup = ShowPopup();
     ASSERT_NE(popup, nullptr);
     PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});  // "Properties" is above "Exit"
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings) != FALSE; }));
+    settings = WaitForSettingsWindow(kelvo->Id());
+    ASSERT_NE(settings, nullptr);
 
     std::vector<LRESULT> rows;
     for (HWND list : ChildrenOfClass(settings, WC_LISTVIEWW)) rows.push_back(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
@@ -170,7 +173,8 @@ TEST_F(TrayPopupTest, TabMovesTheFocusThroughTheSettingsWindow) {
     HWND popup = ShowPopup();
     ASSERT_NE(popup, nullptr);
     PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings) != FALSE; }));
+    settings = WaitForSettingsWindow(kelvo->Id());
+    ASSERT_NE(settings, nullptr);
 
     const DWORD thread = GetWindowThreadProcessId(settings, nullptr);
     auto focus = [thread] {
@@ -188,7 +192,7 @@ TEST_F(TrayPopupTest, TabMovesTheFocusThroughTheSettingsWindow) {
 TEST_F(TrayPopupTest, LeftButtonPressStartsTheFileManager) {
     Start();
     const std::vector<HWND> before = WindowsOfClass(L"ExplorerWClass");
-    SendTrayMouse(settings, kLeftButtonDown);
+    SendTrayMouse(tray, kLeftButtonDown);
     HWND explorer = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         for (HWND window : WindowsOfClass(L"ExplorerWClass")) {

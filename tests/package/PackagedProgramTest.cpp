@@ -24,15 +24,15 @@ TEST(PackagedProgramTest, StartsIntoTheNotificationAreaAndEndsByExit) {
 
     KelvoProcess kelvo(program);
     ASSERT_TRUE(kelvo.Started()) << "could not start the program";
-    HWND settings = kelvo.WaitUntilResident();
-    ASSERT_NE(settings, nullptr) << "no icon in the notification area";
-    EXPECT_TRUE(IconPlaced(settings));
-    HWND popup = ShowPopupOf(settings, kelvo.Id());
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr) << "no icon in the notification area";
+    EXPECT_TRUE(IconPlaced(tray));
+    HWND popup = ShowPopupOf(tray, kelvo.Id());
     ASSERT_NE(popup, nullptr) << "no popup on a right-click of the icon";
     PressKeys(popup, {VK_UP, VK_RETURN});  // "Exit" is the last row
 
     EXPECT_EQ(kelvo.WaitForExit(), 0u);
-    EXPECT_FALSE(IconPlaced(settings));
+    EXPECT_FALSE(IconPlaced(tray));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include "FixtureFiles.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/Utf8.h"
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Parts.h"
 #include "ScratchSignIn.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Folders.h"
@@ -54,16 +54,17 @@ protected:
 
     std::vector<ListRow> Rows() const {
         std::vector<ListRow> rows;
-        for (int k = 1; k <= parts.listView1.Count(); ++k) rows.push_back(parts.listView1.Row(k));
+        for (int k = 1; k <= lists.desktop.view.Count(); ++k) rows.push_back(lists.desktop.view.Row(k));
         return rows;
     }
 
     ScratchStore store{"Scan"};
     Win32Folders folders;
-    ScratchSignIn signIn;
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
-    DesktopParts& parts = desktop.parts;
-    DesktopState state;
+    Win32Sources sources{store.Store(), folders};
+    Win32Settings settings{GetModuleHandleW(nullptr)};
+    Win32EventPump pump;
+    const EntryLists& lists = settings.parts.lists;
+    ListsState state;
 };
 
 // A fixture desktop folder in the temp folder: documents (one named outside
@@ -108,7 +109,7 @@ protected:
         LVITEMW item{};
         item.mask = LVIF_IMAGE;
         item.iItem = k - 1;
-        SendMessageW(desktop.settings.ControlHandle("ListView1"), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(settings.window.ControlHandle("desktopList"), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         return item.iImage;
     }
     void StoreDesktopList(const std::vector<std::string>& names) {
@@ -127,10 +128,10 @@ protected:
 
 TEST_F(DesktopScanTest, LoadDeskTopListsEveryEntryOfTheDesktopFolderLowerCased) {
     StoreDesktopList({"Notes.txt"});
-    LoadDesktopView(parts, state);
-    ASSERT_EQ(parts.listView1.Count(), 1);
+    LoadDesktopView(sources.parts, lists, state);
+    ASSERT_EQ(lists.desktop.view.Count(), 1);
 
-    LoadDeskTop(parts, state);
+    LoadDeskTop(sources.parts, lists, pump, state);
 
     const std::string location = root + "\\";
     EXPECT_EQ(state.desktopPath, location);
@@ -155,9 +156,9 @@ TEST_F(DesktopScanTest, LoadDeskTopListsEveryEntryOfTheDesktopFolderLowerCased) 
 }
 
 TEST_F(DesktopScanTest, ScannedRowsShowPicturesKeyedByKindOfFile) {
-    LoadDeskTop(parts, state);
+    LoadDeskTop(sources.parts, lists, pump, state);
     const std::vector<ListRow> rows = Rows();
-    auto& images = dynamic_cast<Win32ImageList&>(desktop.settings.ImageList1());
+    auto& images = dynamic_cast<Win32ImageList&>(settings.window.DesktopImages());
 
     std::set<std::string> keys;
     for (std::size_t k = 1; k <= rows.size(); ++k) {
@@ -181,7 +182,7 @@ TEST_F(DesktopScanTest, ScannedRowsShowPicturesKeyedByKindOfFile) {
 TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
     StoreDesktopList({"README.TXT", "gone.txt", "Sub Folder", "hidden.dat"});
 
-    LoadDesktopView(parts, state);
+    LoadDesktopView(sources.parts, lists, state);
 
     const std::string location = root + "\\";
     const std::vector<ListRow> rows = Rows();
@@ -191,7 +192,7 @@ TEST_F(DesktopScanTest, StoredListSkipsAFileThatIsGone) {
     EXPECT_EQ(rows[2].text, "hidden.dat");
     for (const ListRow& row : rows) {
         EXPECT_EQ(row.subItem, location);
-        EXPECT_TRUE(desktop.settings.ImageList1().Contains(row.iconKey)) << row.text;
+        EXPECT_TRUE(settings.window.DesktopImages().Contains(row.iconKey)) << row.text;
     }
     EXPECT_EQ(state.desktopCount, 4);  // the missing one is still counted
 }
@@ -231,7 +232,7 @@ protected:
 };
 
 TEST_F(SharedDesktopScanTest, SharedEntriesFollowTheOwnWithTheirFolderPictureAndStoredValue) {
-    LoadDeskTop(parts, state);
+    LoadDeskTop(sources.parts, lists, pump, state);
 
     std::vector<ListRow> expected;
     for (const std::string& name : Listed(own, {})) expected.push_back(ListRow{name, own + "\\", ""});
@@ -239,7 +240,7 @@ TEST_F(SharedDesktopScanTest, SharedEntriesFollowTheOwnWithTheirFolderPictureAnd
     std::vector<ListRow> rows = Rows();
     ASSERT_EQ(rows.size(), 4u);
     for (ListRow& row : rows) {
-        EXPECT_TRUE(parts.imageList1.Contains(row.iconKey)) << row.text;
+        EXPECT_TRUE(lists.desktop.images.Contains(row.iconKey)) << row.text;
         if (row.text == "browser.exe") {
             EXPECT_EQ(row.iconKey, "Browser.exe");
         }
@@ -248,7 +249,7 @@ TEST_F(SharedDesktopScanTest, SharedEntriesFollowTheOwnWithTheirFolderPictureAnd
     EXPECT_EQ(rows, expected);
     EXPECT_EQ(state.desktopPath, own + "\\");
 
-    ASSERT_TRUE(SaveDesktopChoices(store.Store(), parts.listView1));
+    ASSERT_TRUE(SaveDesktopChoices(store.Store(), lists.desktop.view));
     for (std::size_t k = 1; k <= expected.size(); ++k) {
         const std::string value = expected[k - 1].text + "%" + expected[k - 1].subItem + "%1";
         EXPECT_EQ(store.Store().Get("Desktop", "MenuChoice" + std::to_string(k)), StoredValue::Text(value));
@@ -257,7 +258,7 @@ TEST_F(SharedDesktopScanTest, SharedEntriesFollowTheOwnWithTheirFolderPictureAnd
 
 TEST_F(SharedDesktopScanTest, ASharedDesktopThatCannotBeReadLeavesTheOwnList) {
     folders = Win32Folders(own, shared + "\\missing");
-    LoadDeskTop(parts, state);
+    LoadDeskTop(sources.parts, lists, pump, state);
     std::vector<std::string> shown;
     for (const ListRow& row : Rows()) shown.push_back(row.text);
     EXPECT_EQ(shown, Listed(own, {}));
@@ -280,12 +281,9 @@ public:
     std::map<std::string, int> rootQueries;
 };
 
-// The same parts, with `files` standing in for their file system.
-DesktopParts WithFiles(const DesktopParts& p, FileSystem& files) {
-    return DesktopParts{p.store, files, p.listView1, p.listView2, p.imageList1, p.imageList2, p.settingsWindow,
-                        p.splash, p.waitNotice, p.tabs, p.buttons, p.taskbar, p.popup, p.pump, p.program,
-                        p.launcher, p.shell, p.folders, p.pointer, p.helpText, p.dropTarget, p.messages,
-                        p.options};
+// The same sources, with `files` standing in for their file system.
+EntrySources WithFiles(const EntrySources& s, FileSystem& files) {
+    return EntrySources{s.store, files, s.shell, s.folders};
 }
 
 TEST_F(DesktopScanTest, EntriesOnADriveThatIsNotThereStayAfterOneQuestionAndAGoneFileGoes) {
@@ -300,16 +298,16 @@ TEST_F(DesktopScanTest, EntriesOnADriveThatIsNotThereStayAfterOneQuestionAndAGon
     StoreDesktopValues(stored);
     CountingFileSystem files;
 
-    DesktopParts counted = WithFiles(parts, files);
-    ResetDesktopImages(counted);
-    LoadDesktopView(counted, state);
+    const EntrySources counted = WithFiles(sources.parts, files);
+    ResetImages(lists.desktop);
+    LoadDesktopView(counted, lists, state);
 
     EXPECT_EQ(files.rootQueries[absent], 1);
     for (const std::string& path : files.looksAsked) EXPECT_FALSE(path.starts_with(absent)) << path;
     const std::vector<ListRow> rows = Rows();
     ASSERT_EQ(rows.size(), 101u);
     EXPECT_EQ(rows[0].text, "README.TXT");
-    const int unavailable = dynamic_cast<Win32ImageList&>(desktop.settings.ImageList1()).IndexOf(kUnavailableIconKey);
+    const int unavailable = dynamic_cast<Win32ImageList&>(settings.window.DesktopImages()).IndexOf(kUnavailableIconKey);
     EXPECT_GE(unavailable, 0);
     for (int k = 2; k <= 101; ++k) {
         const std::string name = "stick" + std::to_string(k - 1) + ".txt";
@@ -317,7 +315,7 @@ TEST_F(DesktopScanTest, EntriesOnADriveThatIsNotThereStayAfterOneQuestionAndAGon
         EXPECT_EQ(ShownImage(k), unavailable) << name;
     }
 
-    ASSERT_TRUE(SaveDesktopChoices(store.Store(), parts.listView1));
+    ASSERT_TRUE(SaveDesktopChoices(store.Store(), lists.desktop.view));
     std::vector<std::string> expected = {kept};
     expected.insert(expected.end(), onStick.begin(), onStick.end());
     expected.push_back("Done");
@@ -355,7 +353,7 @@ protected:
 };
 
 TEST_F(CaseSensitiveScanTest, ScannedNamesStillNameTheirFilesAfterOk) {
-    LoadDeskTop(parts, state);
+    LoadDeskTop(sources.parts, lists, pump, state);
 
     const std::vector<std::string> scanned = ShownNames();
     ASSERT_EQ(scanned.size(), 3u);
@@ -364,9 +362,9 @@ TEST_F(CaseSensitiveScanTest, ScannedNamesStillNameTheirFilesAfterOk) {
     EXPECT_NE(std::find(scanned.begin(), scanned.end(), "\xC3\xA4rger.txt"), scanned.end());
 
     // OK stores the rows as shown; the next Properties finds every file.
-    SaveDesktopChoices(store.Store(), parts.listView1);
-    parts.listView1.Clear();
-    LoadDesktopView(parts, state);
+    SaveDesktopChoices(store.Store(), lists.desktop.view);
+    lists.desktop.view.Clear();
+    LoadDesktopView(sources.parts, lists, state);
     EXPECT_EQ(ShownNames(), scanned);
 }
 

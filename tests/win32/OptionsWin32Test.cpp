@@ -12,7 +12,7 @@
 #include "ScratchSignIn.h"
 #include "app/Application.h"
 #include "platform/win32/Utf8.h"
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Parts.h"
 #include "platform/win32/Win32Events.h"
 #include "platform/win32/Win32Folders.h"
 #include "settings/OptionsTab.h"
@@ -163,7 +163,7 @@ class MenuKeyPopupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         store.Store().Put(kOptionsSection, kMenuKeyName, HotKeyText(kTestKey));
-        ConnectEvents(desktop, app);
+        ConnectEvents(parts, app);
         app.StartUp();
     }
 
@@ -177,9 +177,9 @@ protected:
     // While the popup shows: notes its selected row and dismisses it.
     static void CALLBACK LookAtPopup(HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
-        HMENU menu = current->desktop.popup.Menu();
+        HMENU menu = current->parts.tray.popup.Menu();
         seen = menu ? SelectedRow(menu) : -2;
-        PostMessageW(current->desktop.settings.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+        PostMessageW(current->parts.tray.window.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
     }
 
     // Delivers the key as the system does (a display under test may not
@@ -189,7 +189,7 @@ protected:
         current = this;
         seen = -2;
         SetTimer(nullptr, 0, 50, LookAtPopup);
-        PostMessageW(desktop.settings.Handle(), WM_HOTKEY, 1, MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F11));
+        PostMessageW(parts.tray.window.Handle(), WM_HOTKEY, 1, MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F11));
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
         return seen;
@@ -200,8 +200,8 @@ protected:
     ScratchStore store{"MenuKey"};
     Win32Folders folders{TempFolder()};
     ScratchSignIn signIn;
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
-    Application app{desktop.parts};
+    Win32Parts parts{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
+    Application app{parts.tray.parts, parts.sources.parts, parts.settings};
 };
 
 TEST_F(MenuKeyPopupTest, TheStoredKeyIsTheProgramsAndShowsThePopupWithItsFirstEntrySelected) {
@@ -211,7 +211,7 @@ TEST_F(MenuKeyPopupTest, TheStoredKeyIsTheProgramsAndShowsThePopupWithItsFirstEn
     // that can be chosen.
     const int selected = PressMenuKey();
     ASSERT_GE(selected, 0) << "no popup, or nothing selected";
-    HMENU menu = desktop.popup.Menu();
+    HMENU menu = parts.tray.popup.Menu();
     for (int row = 0; row < selected; ++row)
         EXPECT_TRUE(GetMenuState(menu, static_cast<UINT>(row), MF_BYPOSITION) & MF_SEPARATOR) << row;
     app.OnMenuCommand(0);

@@ -15,7 +15,7 @@
 #include "menus/MenuIds.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/Utf8.h"
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Parts.h"
 #include "ScratchSignIn.h"
 #include "platform/win32/Win32Events.h"
 #include "platform/win32/Win32Folders.h"
@@ -51,31 +51,34 @@ protected:
         CoUninitialize();
     }
     void SetUp() override {
-        ConnectEvents(desktop, app);
+        ConnectEvents(parts, app);
         // Properties, as chosen from the popup: fresh lists, window shown.
         app.OnMenuCommand(kPropertiesId);
     }
-    void TearDown() override { desktop.settings.AsWindow().Hide(); }
+    void TearDown() override { Settings().AsWindow().Hide(); }
 
-    HWND Control(const char* name) const { return desktop.settings.ControlHandle(name); }
+    // Made by the Properties of SetUp.
+    SettingsWindow& Settings() const { return parts.settings.IfMade()->window; }
+
+    HWND Control(const char* name) const { return Settings().ControlHandle(name); }
     void SelectTab(int tab) {
-        HWND tabs = Control("SSTab1");
+        HWND tabs = Control("tabs");
         SendMessageW(tabs, TCM_SETCURSEL, tab, 0);
         NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
-        SendMessageW(desktop.settings.Handle(), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+        SendMessageW(Settings().Handle(), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
     }
     // Drops `paths` as the shell does; the drop handle, freed by now.
     HDROP Drop(const std::vector<std::string>& paths) {
         HDROP drop = MakeDropHandle(paths);
-        PostMessageW(desktop.settings.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-        desktop.pump.RunPending();
+        PostMessageW(Settings().Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        parts.tray.pump.RunPending();
         return drop;
     }
     bool AcceptsDrops() const {
-        return (GetWindowLongPtrW(desktop.settings.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+        return (GetWindowLongPtrW(Settings().Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
     }
     void AddDesktopRows(const std::vector<std::string>& names) {
-        ListView& view = desktop.settings.ListView1();
+        ListView& view = Settings().DesktopList();
         for (const std::string& name : names) view.Append(ListRow{name, root + "\\", ""});
     }
 
@@ -84,28 +87,28 @@ protected:
     ScratchStore store{"Events"};
     Win32Folders folders{root};
     ScratchSignIn signIn;
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
-    Application app{desktop.parts};
+    Win32Parts parts{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
+    Application app{parts.tray.parts, parts.sources.parts, parts.settings};
 };
 
 TEST_F(SettingsEventsTest, DropsAreTakenOnlyOnceTheCustomTabWasSelected) {
     EXPECT_FALSE(AcceptsDrops());
     HDROP early = Drop({root + "\\Folder"});
-    EXPECT_EQ(desktop.settings.ListView2().Count(), 0);
+    EXPECT_EQ(Settings().CustomList().Count(), 0);
     EXPECT_EQ(GlobalFlags(early), static_cast<UINT>(GMEM_INVALID_HANDLE)) << "every drop is finished";
 
     SelectTab(1);
     EXPECT_TRUE(AcceptsDrops());
     SelectTab(0);
     Drop({root + "\\Folder"});
-    EXPECT_EQ(desktop.settings.ListView2().Count(), 1);
-    EXPECT_EQ(desktop.settings.ListView1().Count(), 0);
+    EXPECT_EQ(Settings().CustomList().Count(), 1);
+    EXPECT_EQ(Settings().DesktopList().Count(), 0);
 }
 
 TEST_F(SettingsEventsTest, DroppedPathsArriveWholeWithTheirPictures) {
     SelectTab(1);
     Drop({root + "\\" + kUnicodeName, root + "\\Folder", longPath});
-    ListView& custom = desktop.settings.ListView2();
+    ListView& custom = Settings().CustomList();
     ASSERT_EQ(custom.Count(), 3);
     EXPECT_EQ(custom.Row(1).text, kUnicodeName);
     EXPECT_EQ(custom.Row(1).subItem, root + "\\");
@@ -113,10 +116,10 @@ TEST_F(SettingsEventsTest, DroppedPathsArriveWholeWithTheirPictures) {
     EXPECT_EQ(custom.Row(3).subItem + custom.Row(3).text, longPath);
     EXPECT_EQ(longPath.size(), 300u);
 
-    ImageList& images = desktop.settings.ImageList2();
+    ImageList& images = Settings().CustomImages();
     for (int row = 1; row <= 3; ++row) EXPECT_TRUE(images.Contains(custom.Row(row).iconKey)) << row;
     EXPECT_NE(custom.Row(2).iconKey, custom.Row(1).iconKey) << "a folder has the folder picture";
-    EXPECT_EQ(app.State().customCount, 3);
+    EXPECT_EQ(app.Lists().customCount, 3);
 }
 
 // The window moves to a monitor at 200 % and back, as the system tells it:
@@ -126,29 +129,29 @@ TEST_F(SettingsEventsTest, PicturesFollowTheWindowToAnotherScale) {
     SelectTab(1);
     Drop({root + "\\" + kUnicodeName, root + "\\Folder"});
     AddDesktopRows({"Folder"});
-    const int dpi = WindowDpi(desktop.settings.Handle());
+    const int dpi = WindowDpi(Settings().Handle());
     for (const int newDpi : {192, dpi}) {
         SCOPED_TRACE(newDpi);
         RECT where{};
-        GetWindowRect(desktop.settings.Handle(), &where);
-        SendMessageW(desktop.settings.Handle(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&where));
+        GetWindowRect(Settings().Handle(), &where);
+        SendMessageW(Settings().Handle(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&where));
         const int side = MetricForDpi(SM_CXSMICON, newDpi);
-        for (const char* name : {"ListView1", "ListView2"}) {
+        for (const char* name : {"desktopList", "customList"}) {
             auto shown = reinterpret_cast<HIMAGELIST>(SendMessageW(Control(name), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
             int width = 0, height = 0;
             ASSERT_TRUE(ImageList_GetIconSize(shown, &width, &height)) << name;
             EXPECT_EQ(width, side) << name;
             EXPECT_EQ(height, side) << name;
         }
-        ListView& custom = desktop.settings.ListView2();
-        auto& images = dynamic_cast<Win32ImageList&>(desktop.settings.ImageList2());
+        ListView& custom = Settings().CustomList();
+        auto& images = dynamic_cast<Win32ImageList&>(Settings().CustomImages());
         ASSERT_EQ(custom.Count(), 2);
         for (int k = 1; k <= 2; ++k) {
             EXPECT_GE(images.IndexOf(custom.Row(k).iconKey), 1) << custom.Row(k).text;
             LVITEMW item{};
             item.mask = LVIF_IMAGE;
             item.iItem = k - 1;
-            SendMessageW(Control("ListView2"), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            SendMessageW(Control("customList"), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
             EXPECT_EQ(item.iImage, images.IndexOf(custom.Row(k).iconKey)) << "the view shows the new picture";
         }
     }
@@ -160,36 +163,36 @@ TEST_F(SettingsEventsTest, EnterPressesTheFocusedButtonOrOk) {
         const char* focus;
         const char* pressed;
     };
-    for (const Case& c : {Case{"cmdKelvoTopHelp", "help"}, Case{"ListView1", "OK"}}) {
+    for (const Case& c : {Case{"cmdKelvoTopHelp", "help"}, Case{"desktopList", "OK"}}) {
         SCOPED_TRACE(c.focus);
         app.OnMenuCommand(kPropertiesId);
         SetFocus(Control(c.focus));
         ASSERT_EQ(GetFocus(), Control(c.focus));
         MSG enter{GetFocus(), WM_KEYDOWN, VK_RETURN, 1, 0, {}};
-        EXPECT_TRUE(desktop.settings.TakeDialogKey(enter));
-        desktop.pump.RunPending();
-        const bool okPressed = !IsWindowVisible(desktop.settings.Handle());
+        EXPECT_TRUE(Settings().TakeDialogKey(enter));
+        parts.tray.pump.RunPending();
+        const bool okPressed = !IsWindowVisible(Settings().Handle());
         EXPECT_EQ(okPressed, std::string(c.pressed) == "OK");
-        EXPECT_EQ(app.State().helpShown, std::string(c.pressed) == "help");
+        EXPECT_EQ(app.SettingsWindowState().helpShown, std::string(c.pressed) == "help");
         app.OnSettingsCommand(SettingsCommand::Cancel);
     }
 }
 
 TEST_F(SettingsEventsTest, ButtonsFollowTheSelectionAndDeleteRemoves) {
     AddDesktopRows({"a.txt", "b.txt", "c.txt"});
-    desktop.settings.ListView1().Select(3);
+    Settings().DesktopList().Select(3);
     EXPECT_TRUE(IsWindowEnabled(Control("cmdDesktopMoveUp")));
     EXPECT_FALSE(IsWindowEnabled(Control("cmdDesktopMoveDown")));
     EXPECT_TRUE(IsWindowEnabled(Control("cmdDesktopRemoveItem")));
 
     SendMessageW(Control("cmdDesktopMoveUp"), BM_CLICK, 0, 0);
-    ListView& view = desktop.settings.ListView1();
+    ListView& view = Settings().DesktopList();
     EXPECT_EQ(view.Row(2).text, "c.txt");
     EXPECT_EQ(view.Row(3).text, "b.txt");
     EXPECT_EQ(view.Selected(), 2);
     EXPECT_TRUE(IsWindowEnabled(Control("cmdDesktopMoveDown")));
 
-    SendMessageW(Control("ListView1"), WM_KEYDOWN, VK_DELETE, 0);
+    SendMessageW(Control("desktopList"), WM_KEYDOWN, VK_DELETE, 0);
     ASSERT_EQ(view.Count(), 2);
     EXPECT_EQ(view.Row(2).text, "b.txt");
     EXPECT_FALSE(IsWindowEnabled(Control("cmdDesktopRemoveItem")));

@@ -6,7 +6,7 @@
 #include "FixtureFiles.h"
 #include "app/Application.h"
 #include "platform/win32/SingleInstance.h"
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Parts.h"
 #include "ScratchSignIn.h"
 #include "platform/win32/Win32Events.h"
 #include "platform/win32/Win32Folders.h"
@@ -63,49 +63,52 @@ private:
     Taskbar& shell_;
 };
 
-DesktopParts WithTaskbar(const DesktopParts& p, Taskbar& taskbar) {
-    return DesktopParts{p.store, p.files, p.listView1, p.listView2, p.imageList1, p.imageList2,
-                        p.settingsWindow, p.splash, p.waitNotice, p.tabs, p.buttons, taskbar, p.popup,
-                        p.pump, p.program, p.launcher, p.shell, p.folders, p.pointer, p.helpText,
-                        p.dropTarget, p.messages, p.options};
+TrayParts WithTaskbar(const TrayParts& p, Taskbar& taskbar) {
+    return TrayParts{taskbar, p.popup, p.menuKey, p.launcher, p.program, p.pump, p.splash, p.messages, p.signInStart};
 }
 
 // The program's real windows wired to the application as in KelvoTop.exe,
 // over a store of its own, started while the shell has no taskbar.
 class ResidentTest : public ::testing::Test {
 protected:
-    void SetUp() override { ConnectEvents(desktop, app); }
+    void SetUp() override { ConnectEvents(parts, app); }
     void TearDown() override {
-        desktop.taskbar.RemoveIcon();
-        desktop.settings.AsWindow().Hide();
+        parts.tray.taskbar.RemoveIcon();
+        if (Win32Settings* settings = parts.settings.IfMade()) settings->window.AsWindow().Hide();
     }
-    HWND Settings() const { return desktop.settings.Handle(); }
+    HWND Tray() const { return parts.tray.window.Handle(); }
+    // The settings window, or nullptr while it is not made.
+    HWND Settings() const {
+        const Win32Settings* settings = parts.settings.IfMade();
+        return settings ? settings->window.Handle() : nullptr;
+    }
 
     ScratchStore store{"Resident"};
     Win32Folders folders{TempFolder()};
     ScratchSignIn signIn;
-    Win32Desktop desktop{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
-    LateTaskbar taskbar{desktop.taskbar};
-    DesktopParts parts = WithTaskbar(desktop.parts, taskbar);
-    Application app{parts};
+    Win32Parts parts{GetModuleHandleW(nullptr), store.Store(), folders, signIn.Start()};
+    LateTaskbar taskbar{parts.tray.taskbar};
+    TrayParts tray = WithTaskbar(parts.tray.parts, taskbar);
+    Application app{tray, parts.sources.parts, parts.settings};
 };
 
 TEST_F(ResidentTest, WithoutATaskbarTheSplashGoesAndTheIconComesWithTheTaskbar) {
     EXPECT_FALSE(app.StartUp());
-    EXPECT_FALSE(IsWindowVisible(desktop.splash.Handle()));
-    EXPECT_FALSE(IsWindowVisible(Settings()));
-    EXPECT_FALSE(IconIsPlaced(Settings()));
+    EXPECT_FALSE(IsWindowVisible(parts.tray.splash.Handle()));
+    EXPECT_EQ(Settings(), nullptr) << "no settings window until it is needed";
+    EXPECT_FALSE(IconIsPlaced(Tray()));
 
-    SendMessageW(Settings(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(IconIsPlaced(Settings()));
+    SendMessageW(Tray(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(IconIsPlaced(Tray()));
 }
 
 TEST_F(ResidentTest, ASecondCopyFindsTheWindowWhichPutsItsIconBackAndOpensItsSettings) {
     app.StartUp();
-    ASSERT_FALSE(IconIsPlaced(Settings()));
+    ASSERT_FALSE(IconIsPlaced(Tray()));
     ASSERT_TRUE(AskFirstCopyToShow());
-    desktop.pump.RunPending();
-    EXPECT_TRUE(IconIsPlaced(Settings()));
+    parts.tray.pump.RunPending();
+    EXPECT_TRUE(IconIsPlaced(Tray()));
+    ASSERT_NE(Settings(), nullptr);
     EXPECT_TRUE(IsWindowVisible(Settings()));
 }
 

@@ -47,17 +47,17 @@ TEST(DesktopLayoutTest, OnlyTheHelpPaneAndPictureBoxesLieOutsideTheClientArea) {
     const Form& form = Desktop();
     for (const Control& control : form.controls) {
         if (!control.parent.empty()) continue;
-        const bool hidden = control.name == "DeskTopHelp" || control.kind == Kind::PictureBox;
+        const bool hidden = control.name == "helpPane" || control.kind == Kind::PictureBox;
         EXPECT_EQ(Inside(control, form.clientWidth, form.clientHeight), !hidden) << control.name;
     }
-    const Control& help = Find(form, "DeskTopHelp");
+    const Control& help = Find(form, "helpPane");
     EXPECT_TRUE(Inside(help, form.clientWidth + 2800, form.clientHeight))
         << "widening by 2800 twips brings the whole help pane into view";
 }
 
 TEST(DesktopLayoutTest, UnknownNamesThrow) {
     EXPECT_THROW(Find(Desktop(), "cmdNothing"), std::out_of_range);
-    EXPECT_THROW(Find(Wait(), "ListView1"), std::out_of_range);
+    EXPECT_THROW(Find(Wait(), "desktopList"), std::out_of_range);
 }
 
 struct TwipsCase {

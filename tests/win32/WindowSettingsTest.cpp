@@ -48,7 +48,7 @@ protected:
     }
     // Clicks the tab's caption as the user would.
     void ClickTab(int tab) {
-        HWND tabs = Control("SSTab1");
+        HWND tabs = Control("tabs");
         RECT item;
         SendMessageW(tabs, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(&item));
         const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
@@ -89,16 +89,16 @@ struct PlacedControl {
 // Page controls are measured from the tab control at (0, 0); the About
 // panel's contents from the panel.
 const PlacedControl kPlacedControls[] = {
-    {"SSTab1", {0, 0, 441, 246}},
+    {"tabs", {0, 0, 441, 246}},
     {"cmdKelvoTopHelp", {5, 250, 61, 271}},
     {"cmdOK", {280, 250, 356, 271}},
-    {"DeskTopHelp", {445, 0, 626, 271}},
-    {"ListView1", {15, 35, 361, 211}},
+    {"helpPane", {445, 0, 626, 271}},
+    {"desktopList", {15, 35, 361, 211}},
     {"Label1", {375, 80, 426, 96}},
     {"cmdLoadDeskTop", {275, 220, 426, 241}},
-    {"ListView2", {10, 50, 361, 231}},
+    {"customList", {10, 50, 361, 231}},
     {"cmdStartExplorer", {275, 220, 426, 241}},
-    {"SSPanel1", {100, 40, 346, 136}},
+    {"panel", {100, 40, 346, 136}},
     {"Label6(0)", {30, 195, 426, 226}},
     {"Image1", {15, 25, 47, 57}},
     {"Label3", {85, 35, 196, 56}},
@@ -117,7 +117,7 @@ TEST_F(SettingsWindowTest, ControlsStandWhereTheirTwipsSay) {
 }
 
 TEST_F(SettingsWindowTest, AboutPanelHoldsItsContents) {
-    HWND panel = Control("SSPanel1");
+    HWND panel = Control("panel");
     for (const char* name : {"Image1", "Label3", "Label4", "Label2", "Label10(0)"})
         EXPECT_EQ(GetParent(Control(name)), panel) << name;
 }
@@ -128,7 +128,7 @@ TEST_F(SettingsWindowTest, CaptionsAndTabs) {
     EXPECT_EQ(TextOf(Control("Label3")), L"Kelvo Desktop");
     EXPECT_EQ(TextOf(Control("chkStartAtSignIn")), L"Start KelvoTop when I sign in");
     EXPECT_EQ(TextOf(Control("lblMenuKey")), L"Key to open the menu");
-    HWND tabs = Control("SSTab1");
+    HWND tabs = Control("tabs");
     ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 4);
     const wchar_t* captions[] = {L"Desktop KelvoMenu", L"Custom KelvoMenu", L"About", L"Options"};
     for (int tab = 0; tab < 4; ++tab) {
@@ -144,15 +144,15 @@ TEST_F(SettingsWindowTest, CaptionsAndTabs) {
 
 // Which controls show on each tab; the rest of the window always shows.
 const std::vector<std::vector<const char*>> kPages = {
-    {"ListView1", "cmdDesktopMoveUp", "Label1", "cmdDesktopMoveDown", "cmdDesktopRemoveItem",
+    {"desktopList", "cmdDesktopMoveUp", "Label1", "cmdDesktopMoveDown", "cmdDesktopRemoveItem",
      "cmdLoadDeskTop"},
-    {"ListView2", "cmdCustomMoveUp", "Label5", "cmdCustomMoveDown", "cmdCustomRemoveItem",
+    {"customList", "cmdCustomMoveUp", "Label5", "cmdCustomMoveDown", "cmdCustomRemoveItem",
      "cmdStartExplorer"},
-    {"SSPanel1", "Label7(0)", "Label7(1)", "Label6(0)", "Image1", "Label3", "Label4", "Label2",
+    {"panel", "Label7(0)", "Label7(1)", "Label6(0)", "Image1", "Label3", "Label4", "Label2",
      "Label10(0)"},
 };
-const char* const kAlwaysShown[] = {"SSTab1", "cmdKelvoTopHelp", "cmdExit", "cmdOK", "cmdCancel",
-                                    "DeskTopHelp"};
+const char* const kAlwaysShown[] = {"tabs", "cmdKelvoTopHelp", "cmdExit", "cmdOK", "cmdCancel",
+                                    "helpPane"};
 
 class SettingsTabsTest : public SettingsWindowTest {
 protected:
@@ -207,10 +207,10 @@ TEST_F(SettingsWindowTest, KeyboardOrderFollowsTheTabOrder) {
             if (settings.ControlHandle(control.name) == child) order.emplace_back(control.name);
     }
     const std::vector<std::string> expected = {
-        "ListView1", "cmdCancel", "cmdOK", "cmdExit", "cmdDesktopRemoveItem", "cmdLoadDeskTop",
-        "cmdStartExplorer", "ListView2", "cmdDesktopMoveUp", "cmdDesktopMoveDown",
+        "desktopList", "cmdCancel", "cmdOK", "cmdExit", "cmdDesktopRemoveItem", "cmdLoadDeskTop",
+        "cmdStartExplorer", "customList", "cmdDesktopMoveUp", "cmdDesktopMoveDown",
         "cmdCustomMoveUp", "cmdCustomMoveDown", "cmdCustomRemoveItem", "cmdKelvoTopHelp",
-        "DeskTopHelp", "chkStartAtSignIn", "hkyMenuKey", "SSTab1"};
+        "helpPane", "chkStartAtSignIn", "hkyMenuKey", "tabs"};
     EXPECT_EQ(order, expected);
 }
 
@@ -259,7 +259,7 @@ TEST_F(SettingsWindowTest, ButtonsEnableAndDisable) {
 TEST_F(SettingsWindowTest, ListClicksNameTheirList) {
     std::vector<int> lists;
     settings.onListSelection = [&lists](int list) { lists.push_back(list); };
-    for (const char* name : {"ListView2", "ListView1"}) {
+    for (const char* name : {"customList", "desktopList"}) {
         NMHDR click{Control(name), static_cast<UINT_PTR>(GetDlgCtrlID(Control(name))),
                     static_cast<UINT>(NM_CLICK)};
         SendMessageW(settings.Handle(), WM_NOTIFY, click.idFrom, reinterpret_cast<LPARAM>(&click));
@@ -283,14 +283,14 @@ TEST_F(SettingsWindowTest, EveryMessageIsOfferedFirst) {
 }
 
 TEST_F(SettingsWindowTest, ListViewsKeepTheirColours) {
-    EXPECT_EQ(ColourOf("ListView1", LVM_GETTEXTCOLOR), RGB(0, 0, 128));
-    EXPECT_EQ(ColourOf("ListView1", LVM_GETBKCOLOR), RGB(255, 255, 255));
-    EXPECT_EQ(ColourOf("ListView2", LVM_GETTEXTCOLOR), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(ColourOf("ListView2", LVM_GETBKCOLOR), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(ColourOf("desktopList", LVM_GETTEXTCOLOR), RGB(0, 0, 128));
+    EXPECT_EQ(ColourOf("desktopList", LVM_GETBKCOLOR), RGB(255, 255, 255));
+    EXPECT_EQ(ColourOf("customList", LVM_GETTEXTCOLOR), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(ColourOf("customList", LVM_GETBKCOLOR), GetSysColor(COLOR_WINDOW));
 }
 
 TEST_F(SettingsWindowTest, HelpPaneIsPaintedYellow) {
-    HWND help = Control("DeskTopHelp");
+    HWND help = Control("helpPane");
     HDC dc = GetDC(help);
     const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
         settings.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(help)));
@@ -303,9 +303,9 @@ TEST_F(SettingsWindowTest, HelpPaneIsPaintedYellow) {
 }
 
 TEST_F(SettingsWindowTest, HelpTextIsSet) {
-    Win32TextBox help(Control("DeskTopHelp"));
+    Win32TextBox help(Control("helpPane"));
     help.SetText("Press <OK> \xE2\x80\x93 or <Cancel> ");
-    EXPECT_EQ(TextOf(Control("DeskTopHelp")), L"Press <OK> \x2013 or <Cancel> ");
+    EXPECT_EQ(TextOf(Control("helpPane")), L"Press <OK> \x2013 or <Cancel> ");
     EXPECT_EQ(help.Text(), "Press <OK> \xE2\x80\x93 or <Cancel> ");
 }
 
@@ -319,8 +319,8 @@ struct FontCase {
 
 const FontCase kFonts[] = {
     {"cmdOK", L"MS Sans Serif", -11, false, false},
-    {"ListView1", L"MS Sans Serif", -11, false, false},
-    {"SSTab1", L"MS Sans Serif", -11, false, false},
+    {"desktopList", L"MS Sans Serif", -11, false, false},
+    {"tabs", L"MS Sans Serif", -11, false, false},
     {"Label3", L"Arial", -13, true, true},
     {"Label7(0)", L"MS Sans Serif", -18, false, false},
     {"Label6(0)", L"MS Sans Serif", -18, true, false},
@@ -346,7 +346,7 @@ TEST_F(SettingsWindowTest, WideningShowsTheHelpPaneAndNarrowingHidesIt) {
     auto helpInView = [&] {
         RECT client;
         GetClientRect(window, &client);
-        const RECT help = RectInParent(Control("DeskTopHelp"));
+        const RECT help = RectInParent(Control("helpPane"));
         return help.left >= client.left && help.right <= client.right;
     };
     EXPECT_FALSE(helpInView());

@@ -69,10 +69,10 @@ struct SettingsHost {
     std::unique_ptr<LaidOutControls> controls;
     std::unique_ptr<FormWindow> form;
     std::unique_ptr<Win32TabControl> tabs;
-    std::unique_ptr<Win32ListView> list1;
-    std::unique_ptr<Win32ListView> list2;
-    Win32ImageList images1;
-    Win32ImageList images2;
+    std::unique_ptr<Win32ListView> desktopList;
+    std::unique_ptr<Win32ListView> customList;
+    Win32ImageList desktopImages;
+    Win32ImageList customImages;
     std::array<std::unique_ptr<Win32Button>, kButtonNames.size()> buttons;
 };
 
@@ -88,9 +88,9 @@ SettingsHost::SettingsHost(SettingsWindow& settings, HINSTANCE instance)
     controls = std::make_unique<LaidOutControls>(window, layout::Desktop(), dpi);
     form = std::make_unique<FormWindow>(window, layout::Desktop().clientWidth,
                                         layout::Desktop().clientHeight, false);
-    tabs = std::make_unique<Win32TabControl>(controls->Get("SSTab1"), controls->PageControls());
-    list1 = std::make_unique<Win32ListView>(controls->Get("ListView1"));
-    list2 = std::make_unique<Win32ListView>(controls->Get("ListView2"));
+    tabs = std::make_unique<Win32TabControl>(controls->Get("tabs"), controls->PageControls());
+    desktopList = std::make_unique<Win32ListView>(controls->Get("desktopList"));
+    customList = std::make_unique<Win32ListView>(controls->Get("customList"));
     for (std::size_t index = 0; index < kButtonNames.size(); ++index)
         buttons[index] = std::make_unique<Win32Button>(controls->Get(kButtonNames[index].second));
     SizeImages(dpi);
@@ -106,8 +106,8 @@ void SettingsHost::SizeImages(int dpi) {
     if (oldBig) DestroyIcon(oldBig);
     if (oldSmall) DestroyIcon(oldSmall);
     const int side = MetricForDpi(SM_CXSMICON, dpi);
-    images1.SetSide(side);
-    images2.SetSide(side);
+    desktopImages.SetSide(side);
+    customImages.SetSide(side);
 }
 
 SettingsHost::~SettingsHost() {
@@ -158,9 +158,9 @@ void SettingsHost::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == tabs->Handle() && header.code == TCN_SELCHANGE) {
         const int tab = tabs->OnSelectionChanged();
         if (owner.onTabChange) owner.onTabChange(tab);
-    } else if (header.hwndFrom == list1->Handle()) {
+    } else if (header.hwndFrom == desktopList->Handle()) {
         OnListNotify(header, 1);
-    } else if (header.hwndFrom == list2->Handle()) {
+    } else if (header.hwndFrom == customList->Handle()) {
         OnListNotify(header, 2);
     }
 }
@@ -222,10 +222,10 @@ HICON SettingsWindow::ProgramIcon(bool small) const {
 
 Window& SettingsWindow::AsWindow() { return *impl_->form; }
 TabControl& SettingsWindow::Tabs() { return *impl_->tabs; }
-ListView& SettingsWindow::ListView1() { return *impl_->list1; }
-ListView& SettingsWindow::ListView2() { return *impl_->list2; }
-ImageList& SettingsWindow::ImageList1() { return impl_->images1; }
-ImageList& SettingsWindow::ImageList2() { return impl_->images2; }
+ListView& SettingsWindow::DesktopList() { return *impl_->desktopList; }
+ListView& SettingsWindow::CustomList() { return *impl_->customList; }
+ImageList& SettingsWindow::DesktopImages() { return impl_->desktopImages; }
+ImageList& SettingsWindow::CustomImages() { return impl_->customImages; }
 
 Button& SettingsWindow::ButtonOf(SettingsCommand which) {
     for (std::size_t index = 0; index < kButtonNames.size(); ++index)

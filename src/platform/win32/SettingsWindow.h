@@ -14,12 +14,11 @@
 
 namespace kelvo {
 
-// The window class of the settings window, by which a second copy of the
-// program finds the first.
+// The window class of the settings window, which tools and tests look for.
 inline constexpr wchar_t kSettingsClassName[] = L"KelvoTopSettings";
 
 // The settings window "KelvoTop", created hidden with all its controls laid
-// out from the layout tables. It also owns the icon's callback messages.
+// out from the layout tables.
 class SettingsWindow {
 public:
     explicit SettingsWindow(HINSTANCE instance);
@@ -32,10 +31,10 @@ public:
 
     Window& AsWindow();
     TabControl& Tabs();
-    ListView& ListView1();
-    ListView& ListView2();
-    ImageList& ImageList1();
-    ImageList& ImageList2();
+    ListView& DesktopList();
+    ListView& CustomList();
+    ImageList& DesktopImages();
+    ImageList& CustomImages();
     Button& ButtonOf(SettingsCommand which);
     // The window of a control of the layout by its name, nullptr when none.
     HWND ControlHandle(std::string_view name) const;
@@ -45,7 +44,7 @@ public:
     // A button was pressed, or its key: Enter for OK (unless another button
     // has the focus), Esc for Cancel, Delete in a list for its Remove.
     std::function<void(SettingsCommand)> onClick;
-    // The selected row of a list may have changed: 1 = ListView1, 2 = ListView2.
+    // The selected row of a list may have changed: 1 = the desktop list, 2 = the custom list.
     std::function<void(int list)> onListSelection;
     std::function<void(int newTab)> onTabChange;
     // The paths of files dropped onto the window; the drop is finished.
@@ -64,7 +63,7 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// The borderless notice frmWait and splash frmLogo.
+// The borderless notices: the one shown while OK saves, and the splash.
 enum class NoticeKind { Wait, Logo };
 
 class NoticeWindow {

@@ -1,6 +1,6 @@
 #include "platform/win32/SingleInstance.h"
 
-#include "platform/win32/SettingsWindow.h"
+#include "platform/win32/TrayWindow.h"
 
 namespace kelvo {
 
@@ -26,7 +26,7 @@ UINT SecondStartMessage() {
 }
 
 bool AskFirstCopyToShow() {
-    HWND first = FindWindowW(kSettingsClassName, nullptr);
+    HWND first = FindWindowW(kTrayClassName, nullptr);
     if (first == nullptr) return false;
     DWORD process = 0;
     GetWindowThreadProcessId(first, &process);

@@ -8,21 +8,17 @@
 namespace kelvo {
 namespace {
 
-void OnSecondStart(Win32Desktop& desktop, Application& app) {
+void OnSecondStart(const Win32SettingsMaker& settings, Application& app) {
     Guarded([&] { app.OnSecondStart(); });
     // The second copy let this one take the front.
-    HWND settings = desktop.settings.Handle();
-    if (IsWindowVisible(settings)) SetForegroundWindow(settings);
+    const Win32Settings* made = settings.IfMade();
+    if (made != nullptr && IsWindowVisible(made->window.Handle())) SetForegroundWindow(made->window.Handle());
 }
 
 // The icon's mouse messages, the key that opens the menu, the taskbar's
-// restart, a second start and the busy pointer.
-void ConnectWindowMessages(Win32Desktop& desktop, Application& app) {
-    desktop.settings.onMessage = [&app, &desktop](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-        if (message == WM_SETCURSOR && desktop.pointer.OnSetCursor()) {
-            result = TRUE;
-            return true;
-        }
+// restart and a second start.
+void ConnectTrayMessages(Win32Parts& parts, Application& app) {
+    parts.tray.window.onMessage = [&app, &parts](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
         if (message == kTrayCallbackMessage) {
             Guarded([&] { app.OnTrayMessage(static_cast<long>(lParam)); });
         } else if (message == TaskbarCreatedMessage()) {
@@ -30,13 +26,27 @@ void ConnectWindowMessages(Win32Desktop& desktop, Application& app) {
         } else if (message == WM_HOTKEY) {
             Guarded([&] { app.OnMenuKey(); });
         } else if (message == SecondStartMessage()) {
-            OnSecondStart(desktop, app);
+            OnSecondStart(parts.settings, app);
         } else {
             return false;
         }
         result = 0;
         return true;
     };
+}
+
+void ConnectSettingsEvents(Win32Settings& settings, Application& app) {
+    SettingsWindow& window = settings.window;
+    window.onMessage = [&settings](UINT message, WPARAM, LPARAM, LRESULT& result) {
+        if (message != WM_SETCURSOR || !settings.pointer.OnSetCursor()) return false;
+        result = TRUE;
+        return true;
+    };
+    window.onClick = [&app](SettingsCommand command) { Guarded([&] { app.OnSettingsCommand(command); }); };
+    window.onListSelection = [&app](int list) { Guarded([&] { app.OnListSelectionChanged(list); }); };
+    window.onTabChange = [&app](int tab) { Guarded([&] { app.OnTabChange(tab); }); };
+    window.onDrop = [&app](const std::vector<std::string>& paths) { Guarded([&] { app.OnFilesDropped(paths); }); };
+    window.onScaleChanged = [&app] { Guarded([&] { app.OnScaleChanged(); }); };
 }
 
 }  // namespace
@@ -46,16 +56,9 @@ void ShowError(const std::string& text) {
                 MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
-void ConnectEvents(Win32Desktop& desktop, Application& app) {
-    ConnectWindowMessages(desktop, app);
-    SettingsWindow& settings = desktop.settings;
-    settings.onClick = [&app](SettingsCommand command) { Guarded([&] { app.OnSettingsCommand(command); }); };
-    settings.onListSelection = [&app](int list) { Guarded([&] { app.OnListSelectionChanged(list); }); };
-    settings.onTabChange = [&app](int tab) { Guarded([&] { app.OnTabChange(tab); }); };
-    settings.onDrop = [&app](const std::vector<std::string>& paths) {
-        Guarded([&] { app.OnFilesDropped(paths); });
-    };
-    settings.onScaleChanged = [&app] { Guarded([&] { app.OnScaleChanged(); }); };
+void ConnectEvents(Win32Parts& parts, Application& app) {
+    ConnectTrayMessages(parts, app);
+    parts.settings.onMade = [&app](Win32Settings& settings) { ConnectSettingsEvents(settings, app); };
 }
 
 }  // namespace kelvo

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/Application.h"
-#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Parts.h"
 
 namespace kelvo {
 
@@ -26,8 +26,8 @@ void Guarded(Event&& event) {
     }
 }
 
-// Routes the settings window's messages, buttons, lists, tabs and drops to
-// the application.
-void ConnectEvents(Win32Desktop& desktop, Application& app);
+// Routes the tray window's messages to the application, and the settings
+// window's buttons, lists, tabs and drops once it is made.
+void ConnectEvents(Win32Parts& parts, Application& app);
 
 }  // namespace kelvo

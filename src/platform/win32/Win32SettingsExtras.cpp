@@ -45,7 +45,7 @@ std::vector<std::string> TakeDroppedPaths(HDROP drop) {
 }
 
 void Win32MessageBoxes::Inform(const std::string& text) {
-    MessageBoxW(owner_, Widen(text).c_str(), Widen(layout::Desktop().caption).c_str(), MB_OK);
+    MessageBoxW(owner_(), Widen(text).c_str(), Widen(layout::Desktop().caption).c_str(), MB_OK);
 }
 
 }  // namespace kelvo

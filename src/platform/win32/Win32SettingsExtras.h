@@ -2,7 +2,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Controls.h"
@@ -45,14 +47,16 @@ private:
 // Every path of a drop, whole and in drop order; the drop is finished.
 std::vector<std::string> TakeDroppedPaths(HDROP drop);
 
-// Message boxes owned by the settings window, under the program's title.
+// Message boxes under the program's title, owned by the window that
+// `owner` names when one is shown: the settings window while it shows, so
+// that it waits for the box.
 class Win32MessageBoxes final : public MessageBoxes {
 public:
-    explicit Win32MessageBoxes(HWND owner) : owner_(owner) {}
+    explicit Win32MessageBoxes(std::function<HWND()> owner) : owner_(std::move(owner)) {}
     void Inform(const std::string& text) override;
 
 private:
-    HWND owner_;
+    std::function<HWND()> owner_;
 };
 
 }  // namespace kelvo

@@ -7,8 +7,8 @@
 
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/SingleInstance.h"
-#include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Events.h"
+#include "platform/win32/Win32Parts.h"
 #include "platform/win32/Win32Folders.h"
 #include "app/Application.h"
 
@@ -21,10 +21,11 @@ struct IconRemoval {
     ~IconRemoval() { taskbar.RemoveIcon(); }
 };
 
-int RunMessageLoop(SettingsWindow& settings) {
+int RunMessageLoop(const Win32SettingsMaker& settings) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (settings.TakeDialogKey(message)) continue;
+        Win32Settings* made = settings.IfMade();
+        if (made != nullptr && made->window.TakeDialogKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -35,14 +36,14 @@ int Run(HINSTANCE instance) {
     RegistryStore store;
     Win32Folders folders;
     Win32SignInStart signInStart;
-    Win32Desktop desktop(instance, store, folders, signInStart);
-    Application app(desktop.parts);
+    Win32Parts parts(instance, store, folders, signInStart);
+    Application app(parts.tray.parts, parts.sources.parts, parts.settings);
 
-    ConnectEvents(desktop, app);
+    ConnectEvents(parts, app);
 
-    IconRemoval removal{desktop.taskbar};
+    IconRemoval removal{parts.tray.taskbar};
     Guarded([&] { app.StartUp(); });
-    return RunMessageLoop(desktop.settings);
+    return RunMessageLoop(parts.settings);
 }
 
 }  // namespace
