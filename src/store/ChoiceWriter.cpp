@@ -22,12 +22,12 @@ SavedList SaveList(SettingsStore& store, const std::string& section, const ListV
     return values;
 }
 
-SavedList SaveDesktopChoices(SettingsStore& store, const ListView& listView1) {
-    return SaveList(store, kDesktopSection, listView1);
+SavedList SaveDesktopChoices(SettingsStore& store, const ListView& desktopList) {
+    return SaveList(store, kDesktopSection, desktopList);
 }
 
-SavedList SaveCustomChoices(SettingsStore& store, const ListView& listView2) {
-    return SaveList(store, kCustomSection, listView2);
+SavedList SaveCustomChoices(SettingsStore& store, const ListView& customList) {
+    return SaveList(store, kCustomSection, customList);
 }
 
 }  // namespace kelvo

@@ -23,7 +23,7 @@ struct SavedLists {
 // when the store or a row could not be read or written: the old list stands.
 SavedList SaveList(SettingsStore& store, const std::string& section, const ListView& view);
 
-SavedList SaveDesktopChoices(SettingsStore& store, const ListView& listView1);
-SavedList SaveCustomChoices(SettingsStore& store, const ListView& listView2);
+SavedList SaveDesktopChoices(SettingsStore& store, const ListView& desktopList);
+SavedList SaveCustomChoices(SettingsStore& store, const ListView& customList);
 
 }  // namespace kelvo

@@ -2,6 +2,14 @@
 
 namespace kelvo {
 
+FakeListParts::FakeListParts() {
+    for (LogTarget* target : {&store.logTarget, &desktopList.logTarget, &customList.logTarget,
+                              &desktopImages.logTarget, &customImages.logTarget, &pointer.logTarget,
+                              &pump.logTarget, &messages.logTarget}) {
+        target->log = &log;
+    }
+}
+
 FakeDesktop::FakeDesktop() {
     for (LogTarget* target : {&store.logTarget, &desktopList.logTarget, &customList.logTarget,
                               &desktopImages.logTarget, &customImages.logTarget, &settingsWindow.logTarget,

@@ -77,6 +77,18 @@ struct FakeTray {
     TrayParts tray{taskbar, popup, menuKey, launcher, program, pump, splash, messages, signInStart};
 };
 
+// What the code that fills and edits the lists uses, as fakes reporting to
+// one call log: tests of the lists build nothing else.
+struct FakeListParts : FakeSources, FakeEntryLists {
+    FakeListParts();
+    FakeListParts(const FakeListParts&) = delete;
+    FakeListParts& operator=(const FakeListParts&) = delete;
+
+    FakeEventPump pump;
+    FakeMessageBoxes messages;
+    CallLog log;
+};
+
 // Every part of the platform as a fake, all reporting to one call log.
 struct FakeDesktop : FakeSources, FakeSettingsWindow, FakeTray {
     FakeDesktop();

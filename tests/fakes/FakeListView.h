@@ -9,7 +9,7 @@ namespace kelvo {
 
 class FakeListView : public ListView {
 public:
-    explicit FakeListView(std::string name = "listView") : logTarget{nullptr, std::move(name)} {}
+    explicit FakeListView(std::string name = "list") : logTarget{nullptr, std::move(name)} {}
 
     int Count() const override { return static_cast<int>(rows.size()); }
     ListRow Row(int k) const override;

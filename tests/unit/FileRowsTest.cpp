@@ -64,7 +64,7 @@ protected:
         AddEntryRow(desktop.shell, desktop.lists.desktop, MakeEntry(name, "C:\\D\\"));
     }
 
-    FakeDesktop desktop;
+    FakeListParts desktop;
 };
 
 TEST_F(FileRowsTest, DocumentsOfOneTypeShareOneImage) {
@@ -154,7 +154,7 @@ protected:
         LoadDeskTop(desktop.sources, desktop.lists, desktop.pump, state);
     }
 
-    FakeDesktop desktop;
+    FakeListParts desktop;
     ListsState state;
 };
 
@@ -210,7 +210,7 @@ TEST_P(DesktopMergeTest, SharedEntriesFollowTheUsersOwnWithTheirFolderAsLocation
     const MergeCase& c = GetParam();
     const std::string own = "C:\\Users\\me\\Desktop";
     const std::string shared = "C:\\Users\\Public\\Desktop";
-    FakeDesktop desktop;
+    FakeListParts desktop;
     ListsState state;
     desktop.folders.desktop = own;
     desktop.folders.contents[own] = c.own;

@@ -45,7 +45,7 @@ protected:
         return rows;
     }
 
-    FakeDesktop desktop;
+    FakeListParts desktop;
     ListsState state;
 };
 
@@ -163,7 +163,7 @@ TEST_F(ListLoaderTest, EachWayALookAtAFileFailsKeepsOrDropsItsEntry) {
     const ListEntry looked = MakeEntry("looked.txt", "\\\\nas\\docs\\Plans\\");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        FakeDesktop fresh;
+        FakeListParts fresh;
         ListsState freshState;
         SeedList(fresh.store, kCustomSection, {looked, here});
         fresh.files.Add(here.fullPath);
@@ -198,26 +198,32 @@ TEST_F(ListLoaderTest, PointerIsBusyAroundTheWholeFill) {
     }
 }
 
-TEST_F(ListLoaderTest, PropertiesAsksOnceAboutADeadDriveAndOkKeepsItsEntries) {
+// The same fill, as Properties runs it.
+class ListLoaderThroughTheProgramTest : public ListLoaderTest {
+protected:
+    FakeDesktop program;
+};
+
+TEST_F(ListLoaderThroughTheProgramTest, PropertiesAsksOnceAboutADeadDriveAndOkKeepsItsEntries) {
     const std::vector<ListEntry> custom = EntriesIn(60, "Z:\\Work\\");
     const std::vector<ListEntry> desk = EntriesIn(40, "Z:\\");
-    SeedList(desktop.store, kCustomSection, custom);
-    SeedList(desktop.store, kDesktopSection, desk);
-    const StoredList customBefore = ReadList(desktop.store, kCustomSection);
-    const StoredList deskBefore = ReadList(desktop.store, kDesktopSection);
-    desktop.files.unreachableRoots = {"Z:\\"};
-    Application app(desktop.tray, desktop.sources, desktop);
+    SeedList(program.store, kCustomSection, custom);
+    SeedList(program.store, kDesktopSection, desk);
+    const StoredList customBefore = ReadList(program.store, kCustomSection);
+    const StoredList deskBefore = ReadList(program.store, kDesktopSection);
+    program.files.unreachableRoots = {"Z:\\"};
+    Application app(program.tray, program.sources, program);
     ASSERT_TRUE(app.StartUp());
-    desktop.files.rootQueries = 0;
+    program.files.rootQueries = 0;
 
     app.OnMenuCommand(kPropertiesId);
-    EXPECT_EQ(desktop.files.rootQueries, 1);
-    EXPECT_EQ(desktop.customList.rows, UnavailableRows(custom));
-    EXPECT_EQ(desktop.desktopList.rows, UnavailableRows(desk));
+    EXPECT_EQ(program.files.rootQueries, 1);
+    EXPECT_EQ(program.customList.rows, UnavailableRows(custom));
+    EXPECT_EQ(program.desktopList.rows, UnavailableRows(desk));
 
     app.OnSettingsCommand(SettingsCommand::OK);
-    EXPECT_EQ(ReadList(desktop.store, kCustomSection), customBefore);
-    EXPECT_EQ(ReadList(desktop.store, kDesktopSection), deskBefore);
+    EXPECT_EQ(ReadList(program.store, kCustomSection), customBefore);
+    EXPECT_EQ(ReadList(program.store, kDesktopSection), deskBefore);
     EXPECT_EQ(app.Popup().Count(), 60 + 5);
 }
 
