@@ -32,6 +32,18 @@ void AddLines(std::string& text, const ListFailures& failures, Say say) {
     }
 }
 
+// Raises a flag for as long as it lives, even when what it guards throws.
+class RaisedWhile {
+public:
+    explicit RaisedWhile(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RaisedWhile() { flag_ = false; }
+    RaisedWhile(const RaisedWhile&) = delete;
+    RaisedWhile& operator=(const RaisedWhile&) = delete;
+
+private:
+    bool& flag_;
+};
+
 void DisableEditing(const EditingButtons& buttons) {
     for (Button* button : {&buttons.customMoveDown, &buttons.customMoveUp, &buttons.customRemoveItem,
                            &buttons.desktopMoveDown, &buttons.desktopMoveUp, &buttons.desktopRemoveItem}) {
@@ -66,7 +78,7 @@ std::string Application::LoadLists() {
         AddLines(failures, CreatePopupMenus(popup_, sources_.store, lists_), ListNotReadMessage);
         PreparePopup(popup_, tray_.popup);
     } catch (const std::exception& error) {
-        failures = kListsNotLoadedMessage + std::string(error.what());
+        AppendLine(failures, kListsNotLoadedMessage + std::string(error.what()));
     }
     return failures;
 }
@@ -102,10 +114,16 @@ void Application::OnMenuKey() {
 }
 
 // Nothing shows while the settings are being edited, nor while OK rebuilds
-// the menu.
+// the menu. The key or a click that arrives while the popup shows leaves it
+// as it is: showing it again would lay out, and free, the menus on screen.
 void Application::ShowPopup(PopupOpening opening) {
-    if (SettingsBusy()) return;
-    if (int id = ShowTrayPopup(popup_, tray_.popup, opening)) OnMenuCommand(id);
+    if (SettingsBusy() || popupShown_) return;
+    int id = 0;
+    {
+        const RaisedWhile shown(popupShown_);
+        id = ShowTrayPopup(popup_, tray_.popup, opening);
+    }
+    if (id) OnMenuCommand(id);
 }
 
 void Application::OnTaskbarCreated() {
@@ -196,10 +214,13 @@ void Application::OnScaleChanged() {
     RedrawRowPictures(sources_.shell, lists.custom);
 }
 
-// The buttons follow the new rows, which have no selection yet.
+// The buttons follow the new rows, which have no selection yet. The rows
+// replace the whole desktop list, so OK may save it even when it could not
+// be read in full.
 void Application::LoadDeskTopRows() {
     const SettingsParts& settings = Settings();
     LoadDeskTop(sources_, settings.lists, tray_.pump, lists_);
+    lists_.desktopUnread = false;
     UpdateEditingButtons(DesktopTab(settings.lists, settings.buttons));
 }
 
@@ -224,7 +245,8 @@ void Application::CommitSettings() {
     settings.waitNotice.Hide();
     std::string message = NotSavedMessage(saved, lists_).value_or("");
     AddLines(message, unread, ListNotReadMessage);
-    const std::string options = CommitOptions(OptionsOf(settings), sources_.store, options_);
+    const bool onOptionsTab = settings.tabs.Selected() == kOptionsTab;
+    const std::string options = CommitOptions(OptionsOf(settings), sources_.store, options_, onOptionsTab);
     if (!options.empty()) AppendLine(message, options);
     if (!message.empty()) tray_.messages.Inform(message);
 }

@@ -103,6 +103,9 @@ private:
     EntrySources sources_;
     SettingsWindowMaker& settingsMaker_;
     SettingsParts* settings_ = nullptr;
+    // True while the popup shows: what arrives in its menu loop may not show
+    // it again.
+    bool popupShown_ = false;
     ListsState lists_;
     SettingsState settingsState_;
     OptionsState options_;

@@ -36,24 +36,38 @@ void CommitStart(const OptionsParts& parts, const OptionsState& state, std::stri
     }
 }
 
-// The key the program holds becomes `wanted`; nullopt when taken, which is told.
-std::optional<HotKey> HoldKey(const OptionsParts& parts, OptionsState& state, std::optional<HotKey> wanted,
-                              std::string& failures) {
-    if (wanted == state.registeredKey) return wanted;
-    ReleaseMenuKey(parts.menuKey, state);
-    if (wanted && !parts.menuKey.Register(*wanted)) {
-        AppendLine(failures, KeyTakenMessage(*wanted));
-        return std::nullopt;
+// The program holds `wanted` from now on; false when another program holds
+// it, and then the key held before is held again.
+bool SwitchKey(MenuKey& menuKey, OptionsState& state, const HotKey& wanted) {
+    if (state.registeredKey == wanted) return true;
+    const std::optional<HotKey> before = state.registeredKey;
+    ReleaseMenuKey(menuKey, state);
+    if (menuKey.Register(wanted)) {
+        state.registeredKey = wanted;
+        return true;
     }
-    state.registeredKey = wanted;
-    return wanted;
+    if (before && menuKey.Register(*before)) state.registeredKey = before;
+    return false;
 }
 
-void CommitMenuKey(const OptionsParts& parts, SettingsStore& store, OptionsState& state, std::string& failures) {
-    const std::optional<HotKey> held = HoldKey(parts, state, parts.controls.menuKeyField.Key(), failures);
-    if (held == state.keyShown) return;
+// Only the user's change of the field changes the stored key. A stored key
+// that could not be taken is tried again, and said again on the Options tab.
+void CommitMenuKey(const OptionsParts& parts, SettingsStore& store, OptionsState& state, bool onOptionsTab,
+                   std::string& failures) {
+    const std::optional<HotKey> wanted = parts.controls.menuKeyField.Key();
+    if (wanted == state.keyShown) {
+        if (wanted && !SwitchKey(parts.menuKey, state, *wanted) && onOptionsTab)
+            AppendLine(failures, KeyTakenMessage(*wanted));
+        return;
+    }
+    if (!wanted) {
+        ReleaseMenuKey(parts.menuKey, state);
+    } else if (!SwitchKey(parts.menuKey, state, *wanted)) {
+        AppendLine(failures, KeyTakenMessage(*wanted));
+        return;
+    }
     try {
-        WriteMenuKey(store, held);
+        WriteMenuKey(store, wanted);
     } catch (const std::exception& error) {
         AppendLine(failures, std::string("The key to open the menu could not be saved: ") + error.what());
     }
@@ -93,10 +107,10 @@ void FillOptionsTab(const OptionsParts& parts, SettingsStore& store, OptionsStat
     parts.controls.menuKeyField.SetKey(state.keyShown);
 }
 
-std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state) {
+std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state, bool onOptionsTab) {
     std::string failures;
     CommitStart(parts, state, failures);
-    CommitMenuKey(parts, store, state, failures);
+    CommitMenuKey(parts, store, state, onOptionsTab, failures);
     return failures;
 }
 

@@ -40,8 +40,12 @@ std::optional<std::string> RegisterStoredMenuKey(MenuKey& menuKey, SettingsStore
 void FillOptionsTab(const OptionsParts& parts, SettingsStore& store, OptionsState& state);
 
 // OK: does what the tab shows where it differs from what it showed when
-// opened. Returns what could not be done, one line each; empty when all was.
-std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state);
+// opened. A key changed to one that another program holds leaves the key
+// before held and stored; a stored key left as it was is never written, and
+// is taken now if it could not be before (when it still cannot, that is
+// said when OK was pressed on the Options tab). Returns what could not be
+// done, one line each; empty when all was.
+std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state, bool onOptionsTab);
 
 // Exit: the key is given back to the system.
 void ReleaseMenuKey(MenuKey& menuKey, OptionsState& state);

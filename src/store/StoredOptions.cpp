@@ -72,7 +72,11 @@ std::optional<HotKey> ReadMenuKey(SettingsStore& store) {
     try {
         const StoredValue value = store.Get(kOptionsSection, kMenuKeyName);
         if (value.kind != StoredValue::Kind::Text) return std::nullopt;
-        return ParseHotKey(value.text);
+        const std::optional<HotKey> key = ParseHotKey(value.text);
+        // A key without them would be taken from every program: each K typed
+        // anywhere would open the menu.
+        if (!key || (key->modifiers & (HotKey::kCtrl | HotKey::kAlt)) == 0) return std::nullopt;
+        return key;
     } catch (const std::exception&) {
         return std::nullopt;
     }

@@ -17,8 +17,8 @@ std::string HotKeyText(const HotKey& key);
 // The key of a text that HotKeyText gives; nullopt for any other text.
 std::optional<HotKey> ParseHotKey(const std::string& text);
 
-// The stored key; nullopt when it is missing, not text, not a key, or the
-// store cannot be read. Nothing is written.
+// The stored key; nullopt when it is missing, not text, not a key, a key
+// with neither Ctrl nor Alt, or the store cannot be read. Nothing is written.
 std::optional<HotKey> ReadMenuKey(SettingsStore& store);
 // Throws when the store refuses.
 void WriteMenuKey(SettingsStore& store, const std::optional<HotKey>& key);

@@ -1,5 +1,7 @@
 #include "fakes/FakeShell.h"
 
+#include <stdexcept>
+
 namespace kelvo {
 
 MenuLevel CopyMenu(const MenuLevel& menu) {
@@ -20,6 +22,7 @@ MenuLevel CopyMenu(const MenuLevel& menu) {
 
 void FakePopupPresenter::Prepare(const MenuLevel& menu) {
     logTarget.Note("Prepare");
+    if (failsPrepare) throw std::runtime_error("the menu cannot be made");
     prepared = CopyMenu(menu);
     ++preparations;
 }
@@ -28,6 +31,7 @@ int FakePopupPresenter::Track(PopupOpening opening) {
     logTarget.Note(opening == PopupOpening::Keyboard ? "TrackFromKeyboard" : "Track");
     openings.push_back(opening);
     shown.push_back(CopyMenu(prepared));
+    if (whileShown) whileShown();
     if (choices.empty()) return 0;
     int id = choices.front();
     choices.pop_front();

@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,8 +48,12 @@ public:
 
     PopupRoom room{50, 100000, 96};
     int rowWidth = 100;
+    // Prepare throws, as a menu that cannot be made does.
+    bool failsPrepare = false;
 
     std::deque<int> choices;
+    // Runs while the menu shows, as events that arrive in its menu loop do.
+    std::function<void()> whileShown;
     MenuLevel prepared;
     int preparations = 0;
     std::vector<MenuLevel> shown;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <stdexcept>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -294,6 +295,52 @@ TEST(ApplicationFailures, ListThatCannotBeReadAtSomePositionIsNeverWrittenAndIsN
             EXPECT_EQ(ReadList(store, section).entries, std::vector<ListEntry>(stored.begin() + 1, stored.end()));
         }
     }
+}
+
+// "Load DeskTop " replaces the whole desktop list, so the list that could
+// not be read in full no longer stands in the way of OK.
+TEST(ApplicationFailures, LoadDeskTopOverAListNotReadInFullLetsOkSaveIt) {
+    Session program;
+    FakeDesktop& desktop = program.desktop;
+    desktop.folders.desktop = "C:\\Users\\me\\Desktop";
+    desktop.folders.contents[desktop.folders.desktop] = {"Tool.lnk", "notes.txt"};
+    const std::string failing = ChoiceKey(2);
+    desktop.store.failsReads = [&](const std::string& section, const std::string& key) {
+        return section == kDesktopSection && key == failing;
+    };
+    ASSERT_TRUE(program.app.StartUp());
+    program.app.OnMenuCommand(kPropertiesId);
+    desktop.store.failsReads = nullptr;
+    desktop.messages.shown.clear();
+    program.app.OnSettingsCommand(SettingsCommand::LoadDeskTop);
+    program.app.OnSettingsCommand(SettingsCommand::OK);
+    EXPECT_TRUE(desktop.messages.shown.empty()) << desktop.messages.shown.front();
+    EXPECT_EQ(ReadList(desktop.store, kDesktopSection).entries,
+              (std::vector<ListEntry>{MakeEntry("tool.lnk", "C:\\Users\\me\\Desktop\\"),
+                                      MakeEntry("notes.txt", "C:\\Users\\me\\Desktop\\")}));
+}
+
+// Every failure met at start-up is told, in the order met, whatever its kind.
+TEST(ApplicationFailures, StartUpTellsEveryFailureInOrder) {
+    Session program;
+    FakeDesktop& desktop = program.desktop;
+    desktop.store.Seed(StagingSection(kCustomSection), "MenuChoice1", ChoiceValue("c3.txt", "C:\\Custom\\"));
+    desktop.store.Seed(StagingSection(kCustomSection), "MenuChoice2", kDoneValue);
+    desktop.store.Seed(StagingSection(kCustomSection), "Complete", "1");
+    desktop.store.refuses = [](int) { return true; };
+    desktop.store.failsReads = [](const std::string& section, const std::string&) {
+        return section == kDesktopSection;
+    };
+    desktop.popup.failsPrepare = true;
+    ASSERT_TRUE(program.app.StartUp());
+    ASSERT_EQ(desktop.messages.shown.size(), 1u);
+    std::vector<std::string> lines;
+    std::istringstream told(desktop.messages.shown.front());
+    for (std::string line; std::getline(told, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 3u) << desktop.messages.shown.front();
+    EXPECT_TRUE(lines[0].starts_with("The last save of your custom list could not be finished: ")) << lines[0];
+    EXPECT_EQ(lines[1], ListNotReadMessage("desktop", "store cannot read Desktop"));
+    EXPECT_EQ(lines[2], kListsNotLoadedMessage + std::string("the menu cannot be made"));
 }
 
 // The store takes the staging of OK's custom list and then refuses every

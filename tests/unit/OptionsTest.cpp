@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "fakes/FakeDesktop.h"
 #include "fakes/TestData.h"
 #include "menus/MenuIds.h"
+#include "settings/TabChange.h"
 #include "store/Choices.h"
 #include "store/StoredOptions.h"
 
@@ -16,6 +18,7 @@ namespace {
 
 constexpr HotKey kCtrlAltK{HotKey::kCtrl | HotKey::kAlt, 'K'};
 constexpr HotKey kShiftF12{HotKey::kShift, 0x7B};
+constexpr HotKey kCtrlF5{HotKey::kCtrl, 0x74};
 const std::string kProgram = "C:\\Program Files\\KelvoTop\\KelvoTop.exe";
 const std::string kQuotedProgram = "\"" + kProgram + "\"";
 
@@ -91,6 +94,12 @@ TEST_F(OptionsTest, StartUpRegistersTheStoredKeyAndTakesAnythingElseAsNone) {
         {"store cannot be read", "Ctrl+Alt+K", false, true, std::nullopt},
         {"not a key", "Ctrl+Alt+", false, false, std::nullopt},
         {"set", "Ctrl+Alt+K", false, false, kCtrlAltK},
+        {"set with Ctrl alone", "Ctrl+F5", false, false, kCtrlF5},
+        // Without Ctrl or Alt the key would be taken from every program.
+        {"a letter alone", "K", false, false, std::nullopt},
+        {"Space alone", "Space", false, false, std::nullopt},
+        {"Shift and a letter", "Shift+K", false, false, std::nullopt},
+        {"a keypad digit alone", "Num5", false, false, std::nullopt},
     };
     for (const auto& c : cases) {
         FakeDesktop fresh;
@@ -103,6 +112,9 @@ TEST_F(OptionsTest, StartUpRegistersTheStoredKeyAndTakesAnythingElseAsNone) {
         EXPECT_TRUE(started.StartUp()) << c.what;
         EXPECT_EQ(fresh.menuKey.registered, c.registered) << c.what;
         EXPECT_TRUE(fresh.messages.shown.empty()) << c.what;
+        started.OnMenuCommand(kPropertiesId);
+        EXPECT_EQ(fresh.menuKeyField.key, c.registered) << c.what << ": the Options tab shows the key held";
+        started.OnSettingsCommand(SettingsCommand::OK);
         for (const std::string& call : fresh.log) EXPECT_FALSE(call.starts_with("store.Put Options")) << c.what;
     }
 }
@@ -157,6 +169,9 @@ struct CommitCase {
     std::optional<std::string> storedKeyAfter;
     std::optional<HotKey> registeredAfter;
     std::vector<std::string> signInCalls;
+    // Keys that another program holds, and what the user is told.
+    std::set<std::string> taken = {};
+    std::vector<std::string> messages = {};
 };
 
 TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
@@ -170,8 +185,8 @@ TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
          kQuotedProgram, false, "Ctrl+Alt+K", kCtrlAltK, {}},
         {"both left off", std::nullopt, false, std::nullopt, false, std::nullopt, SettingsCommand::OK,
          std::nullopt, false, std::nullopt, std::nullopt, {}},
-        {"another key", kQuotedProgram, false, "Ctrl+Alt+K", true, kShiftF12, SettingsCommand::OK,
-         kQuotedProgram, false, "Shift+F12", kShiftF12, {}},
+        {"another key", kQuotedProgram, false, "Ctrl+Alt+K", true, kCtrlF5, SettingsCommand::OK,
+         kQuotedProgram, false, "Ctrl+F5", kCtrlF5, {}},
         {"switched off by the user, checked again", kQuotedProgram, true, std::nullopt, true, std::nullopt,
          SettingsCommand::OK, kQuotedProgram, false, std::nullopt, std::nullopt, {put}},
         {"switched off by the user, left unchecked", kQuotedProgram, true, std::nullopt, false, std::nullopt,
@@ -184,6 +199,13 @@ TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
          std::nullopt, false, std::nullopt, std::nullopt, {}},
         {"Cancel after turning off", kQuotedProgram, false, "Ctrl+Alt+K", false, std::nullopt,
          SettingsCommand::Cancel, kQuotedProgram, false, "Ctrl+Alt+K", kCtrlAltK, {}},
+        {"stored key held by another program, field untouched", std::nullopt, false, "Ctrl+Alt+K", false, kCtrlAltK,
+         SettingsCommand::OK, std::nullopt, false, "Ctrl+Alt+K", std::nullopt, {}, {"Ctrl+Alt+K"}},
+        {"changed to a key another program holds", std::nullopt, false, "Ctrl+F5", false, kCtrlAltK,
+         SettingsCommand::OK, std::nullopt, false, "Ctrl+F5", kCtrlF5, {}, {"Ctrl+Alt+K"},
+         {KeyTakenMessage(kCtrlAltK)}},
+        {"stored key without Ctrl or Alt, field untouched", std::nullopt, false, "Shift+K", false, std::nullopt,
+         SettingsCommand::OK, std::nullopt, false, "Shift+K", std::nullopt, {}},
     };
     for (const CommitCase& c : cases) {
         FakeDesktop fresh;
@@ -191,8 +213,10 @@ TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
         fresh.signInStart.command = c.command;
         fresh.signInStart.switchedOff = c.switchedOff;
         if (c.storedKey) fresh.store.Seed(kOptionsSection, kMenuKeyName, *c.storedKey);
+        fresh.menuKey.taken = c.taken;
         Application started(fresh.tray, fresh.sources, fresh);
         ASSERT_TRUE(started.StartUp());
+        fresh.messages.shown.clear();
         started.OnMenuCommand(kPropertiesId);
         fresh.startAtSignIn.checked = c.check;
         fresh.menuKeyField.key = c.key;
@@ -207,23 +231,46 @@ TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
         for (const std::string& call : fresh.log)
             if (call.starts_with("signInStart.")) signInCalls.push_back(call);
         EXPECT_EQ(signInCalls, c.signInCalls) << c.what;
-        EXPECT_TRUE(fresh.messages.shown.empty()) << c.what;
+        EXPECT_EQ(fresh.messages.shown, c.messages) << c.what;
         EXPECT_FALSE(fresh.settingsWindow.visible) << c.what;
     }
 }
 
-TEST_F(OptionsTest, OkWithAKeyThatAnotherProgramHoldsSaysSoAndLeavesTheOptionOff) {
-    desktop.store.Seed(kOptionsSection, kMenuKeyName, "Shift+F12");
+TEST_F(OptionsTest, OkWithAKeyThatAnotherProgramHoldsSaysSoAndKeepsTheKeyBefore) {
+    desktop.store.Seed(kOptionsSection, kMenuKeyName, "Ctrl+F5");
     desktop.menuKey.taken = {"Ctrl+Alt+K"};
     Started();
     OpenSettings();
     desktop.menuKeyField.key = kCtrlAltK;
     app.OnSettingsCommand(SettingsCommand::OK);
     EXPECT_EQ(desktop.messages.shown, std::vector<std::string>{KeyTakenMessage(kCtrlAltK)});
-    EXPECT_EQ(desktop.menuKey.registered, std::nullopt);
-    EXPECT_EQ(StoredKey(), "");
+    EXPECT_EQ(desktop.menuKey.registered, kCtrlF5);
+    EXPECT_EQ(StoredKey(), "Ctrl+F5");
     OpenSettings();
-    EXPECT_EQ(desktop.menuKeyField.key, std::nullopt);
+    EXPECT_EQ(desktop.menuKeyField.key, kCtrlF5);
+}
+
+// A stored key that was taken at start-up stays the user's choice: it is
+// tried again at each OK, and said again when OK is pressed on the Options
+// tab, which is where the user looks at it.
+TEST_F(OptionsTest, StoredKeyTakenAtStartUpIsTriedAgainAtOkAndNeverErased) {
+    desktop.store.Seed(kOptionsSection, kMenuKeyName, "Ctrl+Alt+K");
+    desktop.menuKey.taken = {"Ctrl+Alt+K"};
+    Started();
+    for (int tab : {kDesktopTab, kOptionsTab}) {
+        desktop.messages.shown.clear();
+        OpenSettings();
+        desktop.tabs.selected = tab;
+        app.OnSettingsCommand(SettingsCommand::OK);
+        EXPECT_EQ(StoredKey(), "Ctrl+Alt+K") << tab;
+        EXPECT_EQ(desktop.menuKey.registered, std::nullopt) << tab;
+        EXPECT_EQ(desktop.messages.shown.size(), tab == kOptionsTab ? 1u : 0u) << tab;
+    }
+    desktop.menuKey.taken.clear();  // the other program let it go
+    OpenSettings();
+    app.OnSettingsCommand(SettingsCommand::OK);
+    EXPECT_EQ(desktop.menuKey.registered, kCtrlAltK);
+    EXPECT_EQ(StoredKey(), "Ctrl+Alt+K");
 }
 
 // The lists are written before the options, whatever becomes of these.
@@ -273,6 +320,24 @@ TEST_F(OptionsTest, TheKeyShowsThePopupReadyForTheKeyboardExceptWhileTheSettings
     desktop.settingsWindow.visible = false;
     app.OnMenuKey();
     EXPECT_EQ(desktop.popup.openings.size(), 1u);
+}
+
+// The key, or a click, that arrives in the popup's own menu loop must not
+// show the popup again from inside it.
+TEST_F(OptionsTest, TheKeyPressedWhileThePopupShowsLeavesItAsItIs) {
+    Started();
+    desktop.popup.whileShown = [this] {
+        app.OnMenuKey();
+        app.OnTrayMessage(kRightButtonUp);
+    };
+    desktop.popup.choices = {kPropertiesId};
+    app.OnMenuKey();
+    EXPECT_EQ(desktop.popup.openings.size(), 1u);
+    EXPECT_TRUE(desktop.settingsWindow.visible) << "the choice made in the popup is acted on";
+    desktop.settingsWindow.visible = false;
+    desktop.popup.whileShown = nullptr;
+    app.OnMenuKey();
+    EXPECT_EQ(desktop.popup.openings.size(), 2u) << "the popup shows again once it is closed";
 }
 
 TEST_F(OptionsTest, ExitReleasesTheKey) {
