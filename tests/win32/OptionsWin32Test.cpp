@@ -174,22 +174,40 @@ protected:
         return -1;
     }
 
-    // While the popup shows: notes its selected row and dismisses it.
+    // While the popup shows: notes its selected row and how many menu
+    // windows show, and dismisses it.
     static void CALLBACK LookAtPopup(HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
         HMENU menu = current->parts.tray.popup.Menu();
         seen = menu ? SelectedRow(menu) : -2;
+        menuWindows = 0;
+        EnumThreadWindows(GetCurrentThreadId(), CountMenuWindow, 0);
         PostMessageW(current->parts.tray.window.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    }
+    static BOOL CALLBACK CountMenuWindow(HWND window, LPARAM) {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (lstrcmpW(name, L"#32768") == 0 && IsWindowVisible(window)) ++menuWindows;
+        return TRUE;
+    }
+    // While the popup shows: the key again, then a look once it is handled.
+    static void CALLBACK PressAgain(HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        PostKey();
+        SetTimer(nullptr, 0, 50, LookAtPopup);
+    }
+    static void PostKey() {
+        PostMessageW(current->parts.tray.window.Handle(), WM_HOTKEY, 1, MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F11));
     }
 
     // Delivers the key as the system does (a display under test may not
     // pass the real key on), and returns the popup's selected row while it
     // showed; -2 when no popup showed.
-    int PressMenuKey() {
+    int PressMenuKey(TIMERPROC whileShown = LookAtPopup) {
         current = this;
         seen = -2;
-        SetTimer(nullptr, 0, 50, LookAtPopup);
-        PostMessageW(parts.tray.window.Handle(), WM_HOTKEY, 1, MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F11));
+        SetTimer(nullptr, 0, 50, whileShown);
+        PostKey();
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
         return seen;
@@ -197,6 +215,7 @@ protected:
 
     static inline MenuKeyPopupTest* current = nullptr;
     static inline int seen = -2;
+    static inline int menuWindows = 0;
     ScratchStore store{"MenuKey"};
     Win32Folders folders{TempFolder()};
     ScratchSignIn signIn;
@@ -215,6 +234,15 @@ TEST_F(MenuKeyPopupTest, TheStoredKeyIsTheProgramsAndShowsThePopupWithItsFirstEn
     for (int row = 0; row < selected; ++row)
         EXPECT_TRUE(GetMenuState(menu, static_cast<UINT>(row), MF_BYPOSITION) & MF_SEPARATOR) << row;
     app.OnMenuCommand(0);
+}
+
+// The key pressed again while the popup shows arrives inside the popup's own
+// menu loop; it must leave that popup as it is.
+TEST_F(MenuKeyPopupTest, TheKeyPressedAgainWhileThePopupShowsLeavesIt) {
+    const int selected = PressMenuKey(PressAgain);
+    EXPECT_GE(selected, 0) << "the popup was closed or replaced";
+    EXPECT_EQ(menuWindows, 1);
+    EXPECT_EQ(PressMenuKey(), selected) << "the popup shows again afterwards";
 }
 
 }  // namespace
