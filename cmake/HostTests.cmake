@@ -19,3 +19,10 @@ if(benchmark_FOUND AND KELVO_BENCH_SOURCES)
   add_executable(logic_bench ${KELVO_BENCH_SOURCES})
   target_link_libraries(logic_bench PRIVATE kelvo_fakes benchmark::benchmark benchmark::benchmark_main)
 endif()
+
+# The fuzz target, built with the ordinary compiler and replayed over its
+# corpus, so that it keeps building and every input that once failed stays
+# tested.
+add_executable(stored_lists_replay fuzz/StoredListsFuzz.cpp fuzz/ReplayCorpus.cpp)
+target_link_libraries(stored_lists_replay PRIVATE kelvo_fakes kelvo_warnings)
+add_test(NAME fuzz_corpus_replay COMMAND stored_lists_replay ${PROJECT_SOURCE_DIR}/fuzz/corpus)

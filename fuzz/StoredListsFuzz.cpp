@@ -1,17 +1,21 @@
-// libFuzzer target: whatever the store holds, reading, listing, building the
-// popup and writing back never crash and keep the lists' invariants.
+// Fuzz target: whatever the store holds, reading, listing, building and
+// laying out the popup and writing back never crash and keep the lists'
+// invariants. Built for libFuzzer, and for the tests with a driver that
+// replays the corpus.
 //
-// Input: byte 0 chooses which paths exist and which roots are unreachable;
-// the rest, split at '\n', are the stored values of the custom list and then,
-// after a line "\x1e", of the desktop list, from MenuChoice1 on. A line
-// "\x7f" stores a value that is not text there, a line "\x1d" leaves the key
-// out.
+// Input: byte 0 chooses which paths exist and which roots are unreachable,
+// the popup's room, and which stored key, if any, cannot be read; the rest,
+// split at '\n', are the stored values of the custom list and then, after a
+// line "\x1e", of the desktop list, from MenuChoice1 on. A line "\x7f"
+// stores a value that is not text there, a line "\x1d" leaves the key out.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <optional>
 #include <set>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +28,9 @@
 #include "lists/ReachableRoots.h"
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
+#include "menus/PopupLayout.h"
 #include "menus/PopupMenu.h"
+#include "settings/SettingsCommands.h"
 #include "store/ChoiceReader.h"
 #include "store/ChoiceWriter.h"
 #include "store/Choices.h"
@@ -127,7 +133,7 @@ bool NameCanExist(const std::string& name) {
 
 // Some files exist, some roots are away, chosen by the seed; the shell knows
 // the files that exist, as documents, programs or shortcuts.
-void FurnishFiles(FakeDesktop& desktop, unsigned seed, const std::vector<ListEntry>& entries) {
+void FurnishFiles(FakeListParts& desktop, unsigned seed, const std::vector<ListEntry>& entries) {
     static const char* const kTypes[] = {"Text Document", "Application", "Shortcut", "File Folder"};
     for (const ListEntry& entry : entries) {
         const std::string root = PathRoot(entry.fullPath);
@@ -141,7 +147,7 @@ void FurnishFiles(FakeDesktop& desktop, unsigned seed, const std::vector<ListEnt
     }
 }
 
-bool RootAway(const FakeDesktop& desktop, const std::string& path) {
+bool RootAway(const FakeListParts& desktop, const std::string& path) {
     const std::string root = AsciiLowerCase(PathRoot(path));
     for (const std::string& away : desktop.files.unreachableRoots) {
         if (AsciiLowerCase(away) == root) return true;
@@ -151,7 +157,7 @@ bool RootAway(const FakeDesktop& desktop, const std::string& path) {
 
 // Rows are the stored entries that exist or whose root is away, in order,
 // the latter shown as unavailable; every row's picture is in its image list.
-void CheckRows(const FakeDesktop& desktop, const FakeListView& view, const FakeImageList& images,
+void CheckRows(const FakeListParts& desktop, const FakeListView& view, const FakeImageList& images,
                const std::vector<ListEntry>& entries) {
     std::size_t row = 0;
     for (const ListEntry& entry : entries) {
@@ -176,11 +182,77 @@ std::set<std::string> RootsOf(const std::vector<ListEntry>& entries) {
     return roots;
 }
 
-void CheckPopup(SettingsStore& store, const StoredList& custom, const StoredList& desk) {
+// The popup built by start-up, which reads the desktop list on a second
+// thread where the store offers a store of its own for it.
+PopupMenu BuiltPopup(FakeSettingsStore& store, bool sideBySide, ListsState& state) {
+    store.offersOtherThread = sideBySide;
     PopupMenu menu;
-    DesktopState state;
-    CreateCustomPopupMenu(menu, store, state);
-    CreateDesktopPopupMenu(menu, store, state);
+    CreatePopupMenus(menu, store, state);
+    return menu;
+}
+
+// Every built entry's command id, at any depth of `level`.
+void CollectEntryIds(const MenuLevel& level, std::multiset<int>& ids) {
+    for (int pos = 0; pos < level.Count(); ++pos) {
+        const MenuItem& row = level.At(pos);
+        if (row.kind == MenuItemKind::Command && row.id > kCustomIdBase) ids.insert(row.id);
+        if (const MenuLevel* submenu = level.SubMenu(pos)) CollectEntryIds(*submenu, ids);
+    }
+}
+
+// The room and the rows' widths of one showing, chosen by the seed. A
+// column holds at least the top level's fixed rows and a "More" row.
+PopupRoom RoomOf(unsigned seed) {
+    return PopupRoom{6 + static_cast<int>(seed % 29), 150 + static_cast<int>(seed % 7) * 250, 96};
+}
+int RowWidth(const MenuItem& row) {
+    return 20 + 7 * static_cast<int>(std::min<std::size_t>(row.text.size(), 60));
+}
+
+// Each level's columns hold no more rows than the room has, and stand side
+// by side within its width, except a single column or a level at the
+// deepest nesting the menu manager takes.
+void CheckLevelInRoom(const MenuLevel& level, const PopupRoom& room, int depth) {
+    constexpr int kDeepestLevel = 28;
+    int rows = 0;
+    int column = 0;
+    int used = 0;
+    int columns = 1;
+    for (int pos = 0; pos < level.Count(); ++pos) {
+        const MenuItem& row = level.At(pos);
+        if (row.kind == MenuItemKind::ColumnBreak) {
+            used += column;
+            column = 0;
+            rows = 0;
+            ++columns;
+            continue;
+        }
+        FUZZ_CHECK(++rows <= RowsPerColumn(room));
+        column = std::max(column, RowWidth(row));
+        if (const MenuLevel* submenu = level.SubMenu(pos)) CheckLevelInRoom(*submenu, room, depth + 1);
+    }
+    FUZZ_CHECK(columns == 1 || depth >= kDeepestLevel || used + column <= room.width);
+}
+
+void CheckLayout(const PopupMenu& menu, unsigned seed) {
+    const PopupRoom room = RoomOf(seed);
+    const MenuLevel shown = LayOutPopup(menu.tree, room, RowWidth);
+    std::multiset<int> before;
+    std::multiset<int> after;
+    CollectEntryIds(menu.tree, before);
+    CollectEntryIds(shown, after);
+    FUZZ_CHECK(before == after);
+    FUZZ_CHECK(std::set<int>(after.begin(), after.end()).size() == after.size());
+    CheckLevelInRoom(shown, room, 0);
+}
+
+void CheckPopup(FakeSettingsStore& store, const StoredList& custom, const StoredList& desk, unsigned seed) {
+    ListsState state;
+    PopupMenu menu = BuiltPopup(store, true, state);
+    ListsState inTurnState;
+    const PopupMenu inTurn = BuiltPopup(store, false, inTurnState);
+    FUZZ_CHECK(menu.custom == inTurn.custom && menu.desktop == inTurn.desktop);
+    FUZZ_CHECK(state.customCount == inTurnState.customCount && state.desktopCount == inTurnState.desktopCount);
     std::set<std::string> names;
     std::size_t built = 0;
     while (built < custom.entries.size() && names.insert(custom.entries[built].name).second) ++built;
@@ -195,10 +267,11 @@ void CheckPopup(SettingsStore& store, const StoredList& custom, const StoredList
         FUZZ_CHECK(entry != nullptr && *entry == custom.entries[k - 1]);
         FUZZ_CHECK(menu.tree.At(static_cast<int>(k)).text == entry->name);
     }
+    CheckLayout(menu, seed);
 }
 
 // OK stores the rows; reading back gives exactly the rows.
-void CheckWrittenBack(FakeDesktop& desktop, const std::string& section, const FakeListView& view) {
+void CheckWrittenBack(FakeListParts& desktop, const std::string& section, const FakeListView& view) {
     FUZZ_CHECK(SaveList(desktop.store, section, view));
     const StoredList back = ReadList(desktop.store, section);
     FUZZ_CHECK(back.count == view.Count());
@@ -208,9 +281,45 @@ void CheckWrittenBack(FakeDesktop& desktop, const std::string& section, const Fa
     }
 }
 
+// The stored key that cannot be read, when the seed picks one: a key of
+// the first few of either list.
+std::optional<std::pair<std::string, std::string>> FailingKey(unsigned seed) {
+    if (seed % 5 != 0) return std::nullopt;
+    return std::pair{std::string(seed & 8 ? kDesktopSection : kCustomSection), ChoiceKey(1 + static_cast<int>(seed / 16 % 4))};
+}
+
+// Every key of a section with its text, as the store holds them.
+std::vector<std::pair<std::string, std::optional<std::string>>> Snapshot(const FakeSettingsStore& store,
+                                                                         const std::string& section) {
+    std::vector<std::pair<std::string, std::optional<std::string>>> held;
+    for (const std::string& key : store.Keys(section)) held.emplace_back(key, store.Value(section, key));
+    return held;
+}
+
+// Properties and OK over a store where one key cannot be read: the list that
+// could not be read in full is never written.
+void CheckUnreadListIsNotWritten(const StoredLists& lists, const std::pair<std::string, std::string>& failing) {
+    FakeListParts desktop;
+    Seed(desktop.store, kCustomSection, lists.custom);
+    Seed(desktop.store, kDesktopSection, lists.desktop);
+    desktop.store.failsReads = [&failing](const std::string& section, const std::string& key) {
+        return section == failing.first && key == failing.second;
+    };
+    ListsState state;
+    const ListFailures failures = RefillListViews(desktop.sources, desktop.lists, state);
+    FUZZ_CHECK(state.customUnread == failures.custom.has_value());
+    FUZZ_CHECK(state.desktopUnread == failures.desktop.has_value());
+    for (const auto& [section, unread] : {std::pair{kCustomSection, state.customUnread},
+                                          std::pair{kDesktopSection, state.desktopUnread}}) {
+        if (!unread) continue;
+        const auto before = Snapshot(desktop.store, section);
+        WriteChoices(desktop.store, desktop.desktopList, desktop.customList, state);
+        FUZZ_CHECK(Snapshot(desktop.store, section) == before);
+    }
+}
+
 void Run(const StoredLists& lists) {
-    FakeDesktop desktop;
-    desktop.log.clear();
+    FakeListParts desktop;
     for (const std::vector<Slot>* slots : {&lists.custom, &lists.desktop}) {
         for (const Slot& slot : *slots) {
             if (slot && slot->kind == StoredValue::Kind::Text) {
@@ -226,22 +335,23 @@ void Run(const StoredLists& lists) {
     // A second read finds the same: reading writes nothing but a missing terminator.
     FUZZ_CHECK(ReadList(desktop.store, kCustomSection) == custom);
     FUZZ_CHECK(ReadList(desktop.store, kDesktopSection) == desk);
-    CheckPopup(desktop.store, custom, desk);
+    CheckPopup(desktop.store, custom, desk, lists.seed);
 
     std::vector<ListEntry> all = custom.entries;
     all.insert(all.end(), desk.entries.begin(), desk.entries.end());
     FurnishFiles(desktop, lists.seed, all);
-    DesktopState state;
-    RefillListViews(desktop.parts, state);
+    ListsState state;
+    RefillListViews(desktop.sources, desktop.lists, state);
     FUZZ_CHECK(state.customCount == custom.count);
     FUZZ_CHECK(state.desktopCount == desk.count);
     FUZZ_CHECK(!desktop.pointer.busy);
     FUZZ_CHECK(desktop.files.rootQueries == static_cast<int>(RootsOf(all).size()));
-    CheckRows(desktop, desktop.listView2, desktop.imageList2, custom.entries);
-    CheckRows(desktop, desktop.listView1, desktop.imageList1, desk.entries);
+    CheckRows(desktop, desktop.customList, desktop.customImages, custom.entries);
+    CheckRows(desktop, desktop.desktopList, desktop.desktopImages, desk.entries);
 
-    CheckWrittenBack(desktop, kCustomSection, desktop.listView2);
-    CheckWrittenBack(desktop, kDesktopSection, desktop.listView1);
+    CheckWrittenBack(desktop, kCustomSection, desktop.customList);
+    CheckWrittenBack(desktop, kDesktopSection, desktop.desktopList);
+    if (const auto failing = FailingKey(lists.seed)) CheckUnreadListIsNotWritten(lists, *failing);
 }
 
 }  // namespace

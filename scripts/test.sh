@@ -32,7 +32,7 @@ trap stop EXIT
 # The names of the tests of a preset, on one line.
 tests_of() { ctest --preset "$1" -N | sed -n 's/^ *Test *#[0-9]*: //p' | paste -sd, | sed 's/,/, /g'; }
 
-summary=("host: $(ctest --preset host -N | grep -c 'Test *#') tests of the logic, native")
+summary=("host: $(ctest --preset host -N | grep -c 'Test *#') tests of the logic, native, the fuzz target's corpus replayed among them ($(ls fuzz/corpus | wc -l) inputs)")
 if [ "$KELVO_WINE_BUILD" = i686 ]; then
   ctest --preset i686
   summary+=("i686: $(tests_of i686) under 32-bit Wine ($KELVO_WINE_LOADER)")
