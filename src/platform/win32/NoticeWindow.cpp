@@ -27,7 +27,7 @@ struct NoticeHost {
                                  instance, this);
         if (window == nullptr) throw std::runtime_error("cannot create a notice window");
         const layout::Form& form = LayoutOf(kind);
-        controls = std::make_unique<LaidOutControls>(window, form, WindowDpi(window));
+        controls = std::make_unique<LaidOutControls>(window, form, WindowDpi(window), LaidOutControls::Statics::Drawn);
         frame = std::make_unique<FormWindow>(window, form.clientWidth, form.clientHeight, true);
     }
     ~NoticeHost() {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/win32/LateLibraries.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Controls.h"
@@ -39,13 +40,6 @@ constexpr auto kButtonNames = std::to_array<std::pair<SettingsCommand, std::stri
     {SettingsCommand::StartExplorer, "cmdStartExplorer"},
 });
 
-void InitCommonControlClasses() {
-    INITCOMMONCONTROLSEX classes{};
-    classes.dwSize = sizeof(classes);
-    classes.dwICC = ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS;
-    InitCommonControlsEx(&classes);
-}
-
 // Everything behind the settings window; its window procedure reaches it
 // through the window's user data.
 struct SettingsHost {
@@ -78,7 +72,7 @@ struct SettingsHost {
 
 SettingsHost::SettingsHost(SettingsWindow& settings, HINSTANCE instance)
     : owner(settings) {
-    InitCommonControlClasses();
+    LoadCommonControls();
     RegisterFormClass(instance, kSettingsClassName, HostedWindowProc<SettingsHost>);
     const std::wstring caption = Widen(layout::Desktop().caption);
     window = CreateWindowExW(kExStyle, kSettingsClassName, caption.c_str(), kStyle, CW_USEDEFAULT,

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/Win32ControlsLook.h"
 
 namespace kelvo {
@@ -80,19 +82,82 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
+constexpr wchar_t kDrawnStaticClass[] = L"KelvoStatic";
+// Window bytes of a drawn static: its font, then its icon.
+constexpr int kFontSlot = 0;
+constexpr int kIconSlot = sizeof(LONG_PTR);
+
+UINT TextAlign(HWND label) {
+    const LONG_PTR style = GetWindowLongPtrW(label, GWL_STYLE) & SS_TYPEMASK;
+    if (style == SS_CENTER) return DT_CENTER;
+    if (style == SS_RIGHT) return DT_RIGHT;
+    return DT_LEFT;
+}
+
+// Its icon centred, or its text wrapped at words, on its look's background.
+void PaintDrawnStatic(HWND label) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(label, &paint);
+    RECT area;
+    GetClientRect(label, &area);
+    const ControlLook* look = LookOf(label);
+    FillRect(dc, &area, look != nullptr ? look->brush : GetSysColorBrush(COLOR_BTNFACE));
+    if (auto icon = reinterpret_cast<HICON>(GetWindowLongPtrW(label, kIconSlot))) {
+        const int side = std::min(area.right, area.bottom);
+        DrawIconEx(dc, (area.right - side) / 2, (area.bottom - side) / 2, icon, side, side, 0, nullptr, DI_NORMAL);
+    } else {
+        wchar_t text[256];
+        const int length = GetWindowTextW(label, text, 256);
+        auto font = reinterpret_cast<HFONT>(GetWindowLongPtrW(label, kFontSlot));
+        HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, look != nullptr ? look->text : GetSysColor(COLOR_BTNTEXT));
+        DrawTextW(dc, text, length, &area, DT_WORDBREAK | DT_NOPREFIX | TextAlign(label));
+        if (oldFont != nullptr) SelectObject(dc, oldFont);
+    }
+    EndPaint(label, &paint);
+}
+
+LRESULT SetSlot(HWND label, int slot, WPARAM value, bool redraw) {
+    const LONG_PTR old = SetWindowLongPtrW(label, slot, static_cast<LONG_PTR>(value));
+    if (redraw) InvalidateRect(label, nullptr, TRUE);
+    return old;
+}
+
+LRESULT CALLBACK DrawnStaticProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: PaintDrawnStatic(label); return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_SETFONT: SetSlot(label, kFontSlot, wParam, LOWORD(lParam) != 0); return 0;
+        case WM_GETFONT: return GetWindowLongPtrW(label, kFontSlot);
+        case STM_SETICON: return SetSlot(label, kIconSlot, wParam, true);
+        case STM_GETICON: return GetWindowLongPtrW(label, kIconSlot);
+        case WM_NCHITTEST: return HTTRANSPARENT;
+        default: return DefWindowProcW(label, message, wParam, lParam);
+    }
+}
+
+ATOM RegisterChildClass(const wchar_t* name, WNDPROC procedure, int extraBytes) {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof(type);
+    type.lpfnWndProc = procedure;
+    type.cbWndExtra = extraBytes;
+    type.hInstance = GetModuleHandleW(nullptr);
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.lpszClassName = name;
+    return RegisterClassExW(&type);
+}
+
 }  // namespace
 
+const wchar_t* DrawnStaticClass() {
+    static const ATOM registered = RegisterChildClass(kDrawnStaticClass, DrawnStaticProc, 2 * sizeof(LONG_PTR));
+    static_cast<void>(registered);
+    return kDrawnStaticClass;
+}
+
 const wchar_t* PanelClass() {
-    static const ATOM registered = [] {
-        WNDCLASSEXW type{};
-        type.cbSize = sizeof(type);
-        type.lpfnWndProc = PanelProc;
-        type.cbWndExtra = sizeof(LONG_PTR);
-        type.hInstance = GetModuleHandleW(nullptr);
-        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        type.lpszClassName = kPanelClass;
-        return RegisterClassExW(&type);
-    }();
+    static const ATOM registered = RegisterChildClass(kPanelClass, PanelProc, sizeof(LONG_PTR));
     static_cast<void>(registered);
     return kPanelClass;
 }

@@ -45,4 +45,11 @@ private:
 // an optional caption; it colours its child controls like their form does.
 const wchar_t* PanelClass();
 
+// Window class of text and pictures drawn by the program, for the notices:
+// under the program's manifest the system's static class comes from the
+// common controls, whose first use loads them whole, and a session that
+// never opens the settings window has no other use for them. It takes the
+// static control's alignment styles, WM_SETFONT and STM_SETICON.
+const wchar_t* DrawnStaticClass();
+
 }  // namespace kelvo

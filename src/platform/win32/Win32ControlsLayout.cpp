@@ -52,18 +52,19 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-WindowKind KindOf(const layout::Control& control) {
+WindowKind KindOf(const layout::Control& control, LaidOutControls::Statics statics) {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+    const wchar_t* staticClass = statics == LaidOutControls::Statics::Drawn ? DrawnStaticClass() : L"STATIC";
     switch (control.kind) {
         case Kind::TabControl:
             return {WC_TABCONTROLW, kChild | WS_CLIPSIBLINGS | WS_TABSTOP, 0};
         case Kind::PushButton: return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
-        case Kind::Label: return {L"STATIC", kChild | SS_NOPREFIX | StaticAlign(control.align), 0};
+        case Kind::Label: return {staticClass, kChild | SS_NOPREFIX | StaticAlign(control.align), 0};
         case Kind::TextBox:
             return {L"EDIT", kChild | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL,
                     WS_EX_CLIENTEDGE};
         case Kind::Panel: return {PanelClass(), kChild | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-        case Kind::Image: return {L"STATIC", kChild | SS_ICON | SS_CENTERIMAGE, 0};
+        case Kind::Image: return {staticClass, kChild | SS_ICON | SS_CENTERIMAGE, 0};
         case Kind::CheckBox: return {L"BUTTON", kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
         case Kind::HotKey: return {HOTKEY_CLASSW, kChild | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case Kind::ListView:
@@ -116,10 +117,10 @@ HICON LoadIconResource(int resourceId, int side) {
         CopyImage(LoadIconW(nullptr, IDI_APPLICATION), IMAGE_ICON, side, side, 0));
 }
 
-LaidOutControls::LaidOutControls(HWND form, const layout::Form& layout, int dpi)
+LaidOutControls::LaidOutControls(HWND form, const layout::Form& layout, int dpi, Statics statics)
     : form_(form), layout_(layout), windows_(layout.controls.size(), nullptr) {
     for (int index : BuildOrder(layout_))
-        Build(layout_.controls[static_cast<std::size_t>(index)], index);
+        Build(layout_.controls[static_cast<std::size_t>(index)], index, statics);
     for (std::size_t index = 0; index < windows_.size(); ++index)
         if (layout_.controls[index].kind == Kind::TabControl)
             SetWindowPos(windows_[index], HWND_BOTTOM, 0, 0, 0, 0,
@@ -151,7 +152,7 @@ LaidOutControls::~LaidOutControls() {
     ReleaseIcons();
 }
 
-void LaidOutControls::Build(const layout::Control& control, int index) {
+void LaidOutControls::Build(const layout::Control& control, int index, Statics statics) {
     if (control.kind == Kind::PictureBox) return;
     const int id = kFirstId + index;
     HWND window = nullptr;
@@ -159,7 +160,7 @@ void LaidOutControls::Build(const layout::Control& control, int index) {
         window = CreateReportView(ParentOf(control), id, RECT{}, ColourRef(control.fore),
                                   ColourRef(control.back), WindowDpi(form_));
     } else {
-        const WindowKind kind = KindOf(control);
+        const WindowKind kind = KindOf(control, statics);
         const std::wstring text = Widen(control.text);
         window = CreateWindowExW(kind.exStyle, kind.className, text.c_str(), kind.style, 0, 0, 0, 0,
                                  ParentOf(control),

@@ -18,7 +18,11 @@ namespace kelvo {
 // not built: they lie outside the client area.
 class LaidOutControls {
 public:
-    LaidOutControls(HWND form, const layout::Form& layout, int dpi);
+    // What shows a form's labels and pictures: the system's static
+    // controls, or the program's drawn ones (DrawnStaticClass).
+    enum class Statics { System, Drawn };
+
+    LaidOutControls(HWND form, const layout::Form& layout, int dpi, Statics statics = Statics::System);
     ~LaidOutControls();
     LaidOutControls(const LaidOutControls&) = delete;
     LaidOutControls& operator=(const LaidOutControls&) = delete;
@@ -33,7 +37,7 @@ public:
     void Place(int dpi);
 
 private:
-    void Build(const layout::Control& control, int index);
+    void Build(const layout::Control& control, int index, Statics statics);
     void RaiseButtonsOverLists();
     HWND ParentOf(const layout::Control& control) const;
     POINT OriginOf(const layout::Control& control) const;

@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include "platform/win32/FileNameCase.h"
+#include "platform/win32/LateLibraries.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 
@@ -28,7 +29,8 @@ std::string KnownFolder(REFKNOWNFOLDERID which) {
     if (SUCCEEDED(SHGetKnownFolderPath(which, 0, nullptr, &path))) {
         folder = WithoutTrailingSeparators(Narrow(path));
     }
-    CoTaskMemFree(path);  // the shell allocates it even when the call fails
+    // The shell allocates it even when the call fails.
+    LateCall<decltype(&CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree")(path);
     return folder;
 }
 

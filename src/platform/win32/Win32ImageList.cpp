@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/win32/LateLibraries.h"
+
 namespace kelvo {
 namespace {
 
@@ -36,7 +38,7 @@ HBITMAP OpaqueMask(int side) {
 }
 
 HIMAGELIST CreateList(int side) {
-    HIMAGELIST list = ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 4, 4);
+    HIMAGELIST list = CommonControlsCall<decltype(&ImageList_Create)>("ImageList_Create")(side, side, ILC_COLOR32 | ILC_MASK, 4, 4);
     if (list == nullptr) throw std::runtime_error("ImageList_Create failed");
     return list;
 }
@@ -45,15 +47,15 @@ HIMAGELIST CreateList(int side) {
 
 Win32ImageList::Win32ImageList(int side) : side_(side), list_(CreateList(side)) {}
 
-Win32ImageList::~Win32ImageList() { ImageList_Destroy(list_); }
+Win32ImageList::~Win32ImageList() { CommonControlsCall<decltype(&ImageList_Destroy)>("ImageList_Destroy")(list_); }
 
 void Win32ImageList::Clear() {
-    ImageList_RemoveAll(list_);
+    CommonControlsCall<decltype(&ImageList_Remove)>("ImageList_Remove")(list_, -1);  // every picture
     indices_.clear();
 }
 
 void Win32ImageList::SetSide(int side) {
-    if (!ImageList_SetIconSize(list_, side, side)) throw std::runtime_error("ImageList_SetIconSize failed");
+    if (!CommonControlsCall<decltype(&ImageList_SetIconSize)>("ImageList_SetIconSize")(list_, side, side)) throw std::runtime_error("ImageList_SetIconSize failed");
     side_ = side;
     indices_.clear();
 }
@@ -64,7 +66,8 @@ void Win32ImageList::Add(const std::string& key, const IconImage& picture) {
         throw std::invalid_argument("a picture of another size than the image list's");
     HBITMAP bitmap = PictureBitmap(picture);
     HBITMAP mask = OpaqueMask(side_);
-    const int index = ImageList_Add(list_, bitmap, mask);
+    static const auto addPicture = CommonControlsCall<decltype(&ImageList_Add)>("ImageList_Add");
+    const int index = addPicture(list_, bitmap, mask);
     DeleteObject(mask);
     DeleteObject(bitmap);
     if (index < 0) throw std::runtime_error("ImageList_Add failed");
@@ -73,7 +76,7 @@ void Win32ImageList::Add(const std::string& key, const IconImage& picture) {
 
 bool Win32ImageList::Contains(const std::string& key) const { return indices_.contains(key); }
 
-int Win32ImageList::Count() const { return ImageList_GetImageCount(list_); }
+int Win32ImageList::Count() const { return CommonControlsCall<decltype(&ImageList_GetImageCount)>("ImageList_GetImageCount")(list_); }
 
 int Win32ImageList::IndexOf(const std::string& key) const {
     const auto found = indices_.find(key);

@@ -4,6 +4,7 @@
 
 #include <cwctype>
 
+#include "platform/win32/LateLibraries.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32ShellInfo.h"
 
@@ -38,6 +39,8 @@ std::optional<std::string> Win32Launcher::OpenFile(const std::string& path) {
     open.hwnd = owner_;
     open.lpFile = shellPath.c_str();
     open.nShow = SW_SHOWNORMAL;
+    // The open verb may hand the file to a COM handler.
+    EnterComApartment();
     if (ShellExecuteExW(&open)) return std::nullopt;
     return SystemErrorText(OpenError(open), path);
 }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/win32/LateLibraries.h"
 #include "platform/win32/resources/ResourceIds.h"
 
 namespace kelvo {
@@ -41,6 +42,8 @@ Win32Settings::Win32Settings(HINSTANCE instance)
 
 Win32Settings& Win32SettingsMaker::Get() {
     if (made_ == nullptr) {
+        // The shell's file information, for the lists, may use COM.
+        EnterComApartment();
         made_ = std::make_unique<Win32Settings>(instance_);
         if (onMade) onMade(*made_);
     }

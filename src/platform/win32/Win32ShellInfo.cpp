@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <iterator>
 
+#include "platform/win32/LateLibraries.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 
@@ -150,7 +151,8 @@ private:
 int ListSide(HIMAGELIST list) {
     int width = 0;
     int height = 0;
-    ImageList_GetIconSize(list, &width, &height);
+    static const auto iconSize = CommonControlsCall<decltype(&ImageList_GetIconSize)>("ImageList_GetIconSize");
+    iconSize(list, &width, &height);
     return width;
 }
 
@@ -187,8 +189,10 @@ private:
 // Draws icon `index` of `list` filling the surface, scaled when the list's
 // pictures have another size.
 bool DrawIcon(HIMAGELIST list, int index, SmallSurface& surface, int side) {
-    if (ListSide(list) == side) return ImageList_Draw(list, index, surface.Dc(), 0, 0, ILD_TRANSPARENT);
-    HICON icon = ImageList_GetIcon(list, index, ILD_TRANSPARENT);
+    static const auto draw = CommonControlsCall<decltype(&ImageList_Draw)>("ImageList_Draw");
+    static const auto iconOf = CommonControlsCall<decltype(&ImageList_GetIcon)>("ImageList_GetIcon");
+    if (ListSide(list) == side) return draw(list, index, surface.Dc(), 0, 0, ILD_TRANSPARENT);
+    HICON icon = iconOf(list, index, ILD_TRANSPARENT);
     if (icon == nullptr) return false;
     const bool drawn = DrawIconEx(surface.Dc(), 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
     DestroyIcon(icon);

@@ -1,10 +1,9 @@
 #include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
 
 #include <exception>
 #include <string>
 
+#include "platform/win32/LateLibraries.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Events.h"
@@ -57,11 +56,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 0;
     }
 
-    INITCOMMONCONTROLSEX controls{sizeof controls,
-                                  ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS};
-    InitCommonControlsEx(&controls);
-    // The shell's open call may hand the file to a COM handler.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     int exitCode = 1;
     try {
         exitCode = kelvo::Run(instance);
@@ -69,6 +63,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         // A window that could not be made.
         kelvo::ShowError(std::string("KelvoTop could not start: ") + error.what());
     }
-    if (SUCCEEDED(com)) CoUninitialize();
+    kelvo::LeaveComApartment();
     return exitCode;
 }

@@ -1,0 +1,54 @@
+#include "platform/win32/LateLibraries.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/win32/Utf8.h"
+
+namespace kelvo {
+namespace {
+
+bool comEntered = false;
+
+HMODULE Library(const wchar_t* name) {
+    if (HMODULE loaded = GetModuleHandleW(name)) return loaded;
+    HMODULE loaded = LoadLibraryW(name);
+    if (loaded == nullptr) throw std::runtime_error("cannot load " + Narrow(name));
+    return loaded;
+}
+
+bool RegisterCommonControlClasses() {
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS};
+    return LateCall<decltype(&InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx")(&classes) != FALSE;
+}
+
+}  // namespace
+
+void* LateCall(const wchar_t* library, const char* name) {
+    void* call = reinterpret_cast<void*>(GetProcAddress(Library(library), name));
+    if (call == nullptr) throw std::runtime_error(std::string("the system has no ") + name);
+    return call;
+}
+
+void LoadCommonControls() {
+    static const bool registered = RegisterCommonControlClasses();
+    if (!registered) throw std::runtime_error("the common controls cannot be registered");
+}
+
+void EnterComApartment() {
+    if (comEntered) return;
+    const auto initialize = LateCall<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    comEntered = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+
+void LeaveComApartment() {
+    if (!comEntered) return;
+    LateCall<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize")();
+    comEntered = false;
+}
+
+}  // namespace kelvo
