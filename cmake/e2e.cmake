@@ -15,7 +15,7 @@ target_compile_definitions(e2e_open_recorder PRIVATE UNICODE _UNICODE)
 # A test program that drives KelvoTop.exe from outside.
 function(kelvo_e2e_test_program name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE kelvo_warnings gtest gmock gtest_main user32 shell32 advapi32 ole32 uuid)
+  target_link_libraries(${name} PRIVATE kelvo_warnings gtest gmock gtest_main user32 shell32 advapi32 ole32 uuid psapi)
   target_compile_definitions(${name} PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
     _WIN32_WINNT=0x0601 KELVO_EXE_NAME=L"KelvoTop.exe")
   if(MINGW)

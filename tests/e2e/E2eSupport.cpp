@@ -5,6 +5,7 @@
 #include <objbase.h>
 #include <sddl.h>
 #include <shellapi.h>
+#include <psapi.h>
 #include <shlobj.h>
 
 namespace kelvo::e2e {
@@ -207,6 +208,23 @@ HWND KelvoProcess::WaitUntilResident() const {
         return tray != nullptr && IconPlaced(tray) && !AnyWindowVisible(Id());
     });
     return resident && IsRunning() ? tray : nullptr;
+}
+
+bool HasLoaded(DWORD pid, const wchar_t* name) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (process == nullptr) return false;
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    bool found = false;
+    if (EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL)) {
+        for (DWORD k = 0; k < bytes / sizeof(HMODULE) && !found; ++k) {
+            wchar_t base[MAX_PATH] = {};
+            GetModuleBaseNameW(process, modules[k], base, MAX_PATH);
+            found = lstrcmpiW(base, name) == 0;
+        }
+    }
+    CloseHandle(process);
+    return found;
 }
 
 HWND SettingsWindowOf(DWORD pid) {

@@ -109,6 +109,8 @@ void PressKeys(HWND popup, const std::vector<WORD>& keys);
 // Chooses "Properties", the popup's row above "Exit"; the settings window
 // once it shows, nullptr when it does not.
 HWND ChooseProperties(HWND tray, DWORD pid);
+// True when process `pid` has loaded the library `name` ("comctl32.dll").
+bool HasLoaded(DWORD pid, const wchar_t* name);
 // The settings window of process `pid`; nullptr while it is not made.
 HWND SettingsWindowOf(DWORD pid);
 // Waits for the settings window of process `pid` to show; nullptr when it

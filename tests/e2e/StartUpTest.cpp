@@ -36,9 +36,12 @@ TEST_F(StartUpTest, SettingsWindowIsMadeWhenFirstNeededAndKept) {
     HWND tray = kelvo.WaitUntilResident();
     ASSERT_NE(tray, nullptr);
     EXPECT_EQ(SettingsWindowOf(kelvo.Id()), nullptr);
+    EXPECT_TRUE(HasLoaded(kelvo.Id(), L"shell32.dll")) << "the module list can be read";
+    EXPECT_FALSE(HasLoaded(kelvo.Id(), L"comctl32.dll")) << "nothing needs the common controls yet";
 
     HWND settings = ChooseProperties(tray, kelvo.Id());
     ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(HasLoaded(kelvo.Id(), L"comctl32.dll"));
     EXPECT_EQ(WindowText(settings), L"KelvoTop");
     std::vector<LRESULT> rows;
     for (HWND list : ChildrenOfClass(settings, WC_LISTVIEWW)) rows.push_back(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
