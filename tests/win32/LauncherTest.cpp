@@ -8,6 +8,7 @@
 
 #include "FixtureFiles.h"
 #include "platform/win32/Utf8.h"
+#include "platform/win32/SystemError.h"
 #include "platform/win32/Win32Launcher.h"
 
 namespace kelvo {

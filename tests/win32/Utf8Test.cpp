@@ -42,6 +42,8 @@ TEST(Utf8, BytesThatAreNoUtf8BecomeReplacementCharacters) {
         {"cut short at the end", "a\xE6\x97", L"a\xFFFD\xFFFD"},
         {"overlong form", "\xC0\xAF", L"\xFFFD\xFFFD"},
         {"beyond U+10FFFF", "\xF4\x90\x80\x80", L"\xFFFD\xFFFD\xFFFD\xFFFD"},
+        // The pair has one form, F0 90 80 80; its two halves stay apart.
+        {"pair written as two three-byte halves", "\xED\xA0\x80\xED\xB0\x80", L"\xFFFD\xFFFD\xFFFD\xDC00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,18 +1,12 @@
 #include "platform/win32/RegistryStore.h"
 
 #include <functional>
-#include <system_error>
 #include <utility>
 
+#include "platform/win32/SystemError.h"
 #include "platform/win32/Utf8.h"
 
 namespace kelvo {
-
-namespace {
-void ThrowUnlessDone(LSTATUS status, const std::string& what) {
-    if (status != ERROR_SUCCESS) throw std::system_error(static_cast<int>(status), std::system_category(), what);
-}
-}  // namespace
 
 RegistryStore::RegistryStore(std::string applicationKey) : applicationKey_(std::move(applicationKey)) {}
 

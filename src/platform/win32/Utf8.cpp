@@ -54,15 +54,27 @@ std::pair<char32_t, std::size_t> DecodeAt(std::string_view utf8, std::size_t at)
     if (code < kShortest[length] || code > 0x10FFFF) return {kReplacement, 1};
     return {code, length};
 }
+// A high surrogate whose three bytes are followed by a low surrogate's: a
+// pair written as two sequences, where UTF-8 has one of four bytes for it.
+bool SplitPairAt(std::string_view utf8, std::size_t at, char32_t code, std::size_t length) {
+    return IsHighSurrogate(code) && at + length < utf8.size() && IsLowSurrogate(DecodeAt(utf8, at + length).first);
+}
 }  // namespace
 
 // Written by hand rather than with the system's converters: those replace a
-// lone surrogate, and a file name may hold one.
+// lone surrogate, and a file name may hold one. A pair written as two
+// three-byte sequences is refused like any other malformed bytes: read as
+// the four-byte form, two byte strings would name one file.
 std::wstring Widen(std::string_view utf8) {
     std::wstring wide;
     wide.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
         const auto [code, length] = DecodeAt(utf8, at);
+        if (SplitPairAt(utf8, at, code, length)) {
+            wide += static_cast<wchar_t>(kReplacement);
+            ++at;
+            continue;
+        }
         AppendUtf16(wide, code);
         at += length;
     }

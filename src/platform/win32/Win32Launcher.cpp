@@ -2,9 +2,8 @@
 
 #include <shellapi.h>
 
-#include <cwctype>
-
 #include "platform/win32/LateLibraries.h"
+#include "platform/win32/SystemError.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32ShellInfo.h"
 
@@ -18,12 +17,6 @@ DWORD OpenError(const SHELLEXECUTEINFOW& open) {
     return GetLastError();
 }
 
-std::string Replaced(std::string text, const std::string& insert, const std::string& by) {
-    for (auto at = text.find(insert); at != std::string::npos; at = text.find(insert, at + by.size())) {
-        text.replace(at, insert.size(), by);
-    }
-    return text;
-}
 }  // namespace
 
 Win32Launcher::Win32Launcher(HWND owner) : owner_(owner) {}
@@ -67,18 +60,6 @@ std::optional<std::string> Win32Launcher::StartExplorer() {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return std::nullopt;
-}
-
-std::string SystemErrorText(DWORD code, const std::string& subject) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr, code, 0,
-        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message = text ? std::wstring(text, length) : std::wstring();
-    LocalFree(text);
-    while (!message.empty() && std::iswspace(message.back())) message.pop_back();
-    if (message.empty()) return "error " + std::to_string(code);
-    return Replaced(Narrow(message), "%1", subject);
 }
 
 }  // namespace kelvo

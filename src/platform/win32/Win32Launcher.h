@@ -22,8 +22,4 @@ private:
 // through the current folder or PATH.
 std::wstring ExplorerPath();
 
-// The system's text for error `code`, without its line end; a "%1" in it
-// stands for `subject`.
-std::string SystemErrorText(DWORD code, const std::string& subject);
-
 }  // namespace kelvo

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include <array>
-#include <system_error>
 #include <vector>
 
+#include "platform/win32/SystemError.h"
 #include "platform/win32/Utf8.h"
 
 namespace kelvo {
@@ -16,10 +16,6 @@ constexpr BYTE kSwitchedOffBit = 0x01;
 // What the system's start-up settings write for an entry switched on.
 constexpr std::array<BYTE, 12> kSwitchedOnMarker{0x02};
 
-void Check(LSTATUS status, const char* what) {
-    if (status != ERROR_SUCCESS) throw std::system_error(static_cast<int>(status), std::system_category(), what);
-}
-
 bool Absent(LSTATUS status) {
     return status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND;
 }
@@ -29,25 +25,25 @@ std::optional<std::vector<BYTE>> ReadValue(const std::wstring& keyPath, DWORD& t
     HKEY key;
     LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key);
     if (Absent(status)) return std::nullopt;
-    Check(status, "cannot open the start-up entries");
+    ThrowUnlessDone(status, "cannot open the start-up entries");
     DWORD bytes = 0;
     status = RegQueryValueExW(key, kSignInValueName, nullptr, &type, nullptr, &bytes);
     std::vector<BYTE> data(bytes + sizeof(wchar_t));
     if (status == ERROR_SUCCESS) status = RegQueryValueExW(key, kSignInValueName, nullptr, &type, data.data(), &bytes);
     RegCloseKey(key);
     if (Absent(status)) return std::nullopt;
-    Check(status, "cannot read the start-up entry");
+    ThrowUnlessDone(status, "cannot read the start-up entry");
     data.resize(bytes);
     return data;
 }
 
 void WriteValue(const std::wstring& keyPath, DWORD type, const BYTE* data, DWORD bytes) {
     HKEY key;
-    Check(RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+    ThrowUnlessDone(RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
           "cannot open the start-up entries");
     const LSTATUS status = RegSetValueExW(key, kSignInValueName, 0, type, data, bytes);
     RegCloseKey(key);
-    Check(status, "cannot write the start-up entry");
+    ThrowUnlessDone(status, "cannot write the start-up entry");
 }
 
 }  // namespace
@@ -149,10 +145,10 @@ void Win32SignInStart::Remove() {
     HKEY key;
     LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, RunKey().c_str(), 0, KEY_SET_VALUE, &key);
     if (Absent(status)) return;
-    Check(status, "cannot open the start-up entries");
+    ThrowUnlessDone(status, "cannot open the start-up entries");
     status = RegDeleteValueW(key, kSignInValueName);
     RegCloseKey(key);
-    if (!Absent(status)) Check(status, "cannot remove the start-up entry");
+    if (!Absent(status)) ThrowUnlessDone(status, "cannot remove the start-up entry");
 }
 
 }  // namespace kelvo
