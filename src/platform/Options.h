@@ -48,6 +48,9 @@ public:
     virtual ~SignInStart() = default;
     // The full path of the running program.
     virtual std::string ProgramPath() const = 0;
+    // True when `command` starts the running program, its path compared as
+    // the system compares paths.
+    virtual bool NamesThisProgram(const std::string& command) const = 0;
     // The entry's command line; nullopt when there is none. Throws when it
     // cannot be read.
     virtual std::optional<std::string> Command() = 0;

@@ -8,18 +8,6 @@
 namespace kelvo {
 namespace {
 
-// The program part of a command line: inside the leading quotes, or up to
-// the first blank.
-std::string ProgramOf(const std::string& command) {
-    const std::size_t start = command.find_first_not_of(' ');
-    if (start == std::string::npos) return {};
-    if (command[start] == '"') {
-        const std::size_t end = command.find('"', start + 1);
-        return command.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
-    }
-    return command.substr(start, command.find(' ', start) - start);
-}
-
 void CommitStart(const OptionsParts& parts, const OptionsState& state, std::string& failures) {
     const bool wanted = parts.controls.startAtSignIn.IsChecked();
     if (wanted == state.startShown) return;
@@ -79,14 +67,10 @@ std::string SignInCommand(const std::string& programPath) {
     return "\"" + programPath + "\"";
 }
 
-bool NamesProgram(const std::string& command, const std::string& programPath) {
-    return AsciiLowerCase(ProgramOf(command)) == AsciiLowerCase(programPath);
-}
-
 bool StartsAtSignIn(SignInStart& start) {
     try {
         const std::optional<std::string> command = start.Command();
-        return command && NamesProgram(*command, start.ProgramPath()) && !start.SwitchedOff();
+        return command && start.NamesThisProgram(*command) && !start.SwitchedOff();
     } catch (const std::exception&) {
         return false;
     }

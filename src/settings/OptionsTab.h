@@ -25,9 +25,6 @@ struct OptionsState {
 
 // The command that starts the program at `programPath`: the path, quoted.
 std::string SignInCommand(const std::string& programPath);
-// True when `command` starts the program at `programPath` (quoted or not,
-// with or without arguments, in any case of letters).
-bool NamesProgram(const std::string& command, const std::string& programPath);
 // True when the entry exists, names this program and is not switched off;
 // an entry that cannot be read is taken as none.
 bool StartsAtSignIn(SignInStart& start);

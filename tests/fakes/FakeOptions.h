@@ -8,6 +8,7 @@
 #include "fakes/CallLog.h"
 #include "platform/Options.h"
 #include "store/StoredOptions.h"
+#include "text/TextUtils.h"
 
 namespace kelvo {
 
@@ -50,6 +51,11 @@ public:
 class FakeSignInStart : public SignInStart {
 public:
     std::string ProgramPath() const override { return programPath; }
+    // A command names the program when it is its path, quoted or not, with
+    // or without arguments, in any case of ASCII letters.
+    bool NamesThisProgram(const std::string& line) const override {
+        return AsciiLowerCase(ProgramOf(line)) == AsciiLowerCase(programPath);
+    }
     std::optional<std::string> Command() override {
         if (unreadable) throw std::runtime_error("Access is denied.");
         return command;
@@ -73,6 +79,14 @@ public:
     bool unreadable = false;
     bool refusesWrites = false;
     LogTarget logTarget{nullptr, "signInStart"};
+
+private:
+    static std::string ProgramOf(const std::string& line) {
+        const std::size_t start = line.find_first_not_of(' ');
+        if (start == std::string::npos) return {};
+        if (line[start] == '"') return line.substr(start + 1, line.find('"', start + 1) - start - 1);
+        return line.substr(start, line.find(' ', start) - start);
+    }
 };
 
 }  // namespace kelvo

@@ -61,6 +61,33 @@ protected:
     Win32SignInStart& start = signIn.Start();
 };
 
+// The entry names this program in whatever form the system or the user
+// kept it: quoted or not, with arguments, after blanks or a tab, in any case
+// of any letter, or by another path to the same file.
+TEST(SignInProgramTest, TheEntryIsComparedAsTheSystemComparesPaths) {
+    const Win32SignInStart elsewhere(L"Software\\KelvoTopTest-Unused", L"C:\\Program Files\\\u00D6laf\\KelvoTop.exe");
+    const struct {
+        const char* command;
+        bool names;
+    } cases[] = {
+        {"\"C:\\Program Files\\\xC3\x96laf\\KelvoTop.exe\"", true},
+        {"\"c:\\program files\\\xC3\xB6laf\\KELVOTOP.EXE\"", true},
+        {"\"C:\\Program Files\\\xC3\x96laf\\KelvoTop.exe\" /tray", true},
+        {"\t \"C:\\Program Files\\\xC3\x96laf\\KelvoTop.exe\"", true},
+        {"C:\\Tools\\KelvoTop.exe", false},
+        {"\"C:\\Program Files\\\xC3\x96laf\\KelvoTop.exe.bak\"", false},
+        {"C:\\Program", false},
+        {"", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(elsewhere.NamesThisProgram(c.command), c.names) << c.command;
+
+    const Win32SignInStart running;
+    const std::wstring self = ThisProgram();
+    const std::wstring folder = self.substr(0, self.rfind(L'\\'));
+    const std::wstring roundabout = folder + L"\\.\\" + self.substr(folder.size() + 1);
+    EXPECT_TRUE(running.NamesThisProgram(Narrow(L"\"" + roundabout + L"\""))) << "the same file by another path";
+}
+
 TEST_F(SignInStartTest, TheQuotedPathOfTheRunningProgramIsWrittenReadBackAndRemoved) {
     EXPECT_EQ(start.ProgramPath(), Narrow(ThisProgram()));
     EXPECT_EQ(start.Command(), std::nullopt);

@@ -1,8 +1,10 @@
 #include "platform/win32/Win32Options.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "platform/win32/SystemError.h"
@@ -44,6 +46,37 @@ void WriteValue(const std::wstring& keyPath, DWORD type, const BYTE* data, DWORD
     const LSTATUS status = RegSetValueExW(key, kSignInValueName, 0, type, data, bytes);
     RegCloseKey(key);
     ThrowUnlessDone(status, "cannot write the start-up entry");
+}
+
+// The program of a command line, as the system splits one; empty when none.
+std::wstring CommandProgram(const std::wstring& command) {
+    const std::size_t start = command.find_first_not_of(L" \t");
+    if (start == std::wstring::npos) return {};
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(command.c_str() + start, &count);
+    if (arguments == nullptr) return {};
+    std::wstring program = count > 0 ? arguments[0] : L"";
+    LocalFree(arguments);
+    return program;
+}
+
+// What tells one file from another whatever path names it.
+struct FileIdentity {
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(file, &info) != FALSE;
+    CloseHandle(file);
+    if (!known) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
 }
 
 }  // namespace
@@ -110,12 +143,23 @@ void Win32MenuKey::Release() {
     registered_ = false;
 }
 
-Win32SignInStart::Win32SignInStart(std::wstring currentVersionKey) : base_(std::move(currentVersionKey)) {}
+Win32SignInStart::Win32SignInStart(std::wstring currentVersionKey, std::wstring programPath)
+    : base_(std::move(currentVersionKey)), programPath_(std::move(programPath)) {}
 
 std::string Win32SignInStart::ProgramPath() const {
+    if (!programPath_.empty()) return Narrow(programPath_);
     std::vector<wchar_t> path(32768);
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     return Narrow(std::wstring(path.data(), length));
+}
+
+bool Win32SignInStart::NamesThisProgram(const std::string& command) const {
+    const std::wstring program = CommandProgram(Widen(command));
+    const std::wstring self = Widen(ProgramPath());
+    if (program.empty()) return false;
+    if (CompareStringOrdinal(program.c_str(), -1, self.c_str(), -1, TRUE) == CSTR_EQUAL) return true;
+    const std::optional<FileIdentity> named = IdentityOf(program);
+    return named && named == IdentityOf(self);
 }
 
 std::optional<std::string> Win32SignInStart::Command() {

@@ -55,9 +55,14 @@ inline constexpr wchar_t kSignInValueName[] = L"KelvoTop";
 // the user's switch: a first byte with its lowest bit set means off.
 class Win32SignInStart final : public SignInStart {
 public:
-    // `currentVersionKey` is a path under HKEY_CURRENT_USER.
-    explicit Win32SignInStart(std::wstring currentVersionKey = kCurrentVersionKey);
+    // `currentVersionKey` is a path under HKEY_CURRENT_USER; the program is
+    // the running one unless `programPath` names another.
+    explicit Win32SignInStart(std::wstring currentVersionKey = kCurrentVersionKey, std::wstring programPath = {});
     std::string ProgramPath() const override;
+    // The command line's program as the system splits it, compared with
+    // this program's path without regard to case, or by file identity where
+    // both name a file that exists.
+    bool NamesThisProgram(const std::string& command) const override;
     std::optional<std::string> Command() override;
     bool SwitchedOff() override;
     // Both throw std::system_error when the registry refuses.
@@ -69,6 +74,7 @@ public:
 
 private:
     std::wstring base_;
+    std::wstring programPath_;
 };
 
 // The virtual-key code and modifier flags of `key` as RegisterHotKey takes
