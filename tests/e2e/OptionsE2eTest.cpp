@@ -126,8 +126,14 @@ TEST_F(OptionsE2eTest, RunKeyLockedAgainstWritingOkSaysSoAndSavesTheLists) {
 }
 
 // A window of this test process holds the key, as another program would.
-TEST(OptionsKeyE2eTest, StoredKeyThatAnotherProgramHoldsIsNamedAtTheStart) {
+// The key stays the user's choice: named at the start, and kept stored by an
+// OK that saves a list edit.
+TEST(OptionsKeyE2eTest, StoredKeyThatAnotherProgramHoldsIsNamedAtTheStartAndKeptByAnOk) {
     ClearStore();
+    FixtureFolder folder;
+    folder.AddFile(L"A.txt");
+    folder.AddFile(L"B.txt");
+    StoreList(L"Custom", {folder.ChoiceFor(L"A.txt"), folder.ChoiceFor(L"B.txt")});
     HKEY options;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\KelvoDesktop\\Options", 0,
                               nullptr, 0, KEY_SET_VALUE, nullptr, &options, nullptr),
@@ -145,6 +151,25 @@ TEST(OptionsKeyE2eTest, StoredKeyThatAnotherProgramHoldsIsNamedAtTheStart) {
     EXPECT_EQ(MessageBoxText(message),
               L"The key Ctrl+Alt+F11 is used by another program, so it cannot open the menu; choose another key.");
     PostMessageW(message, WM_COMMAND, IDOK, 0);
+
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
+    HWND settings = ChooseProperties(tray, kelvo.Id());
+    ASSERT_NE(settings, nullptr);
+    ClickTab(ChildrenOfClass(settings, WC_TABCONTROLW).at(0), 1);
+    HWND custom = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND list : ChildrenOfClass(settings, WC_LISTVIEWW))
+            if (IsWindowVisible(list)) custom = list;
+        return custom != nullptr && ListViewCount(custom) == 2;
+    }));
+    ClickListRow(custom, 0);
+    PressKeys(custom, {VK_DELETE});
+    ASSERT_TRUE(WaitUntil([&] { return ListViewCount(custom) == 1; }));
+    ClickButton(ChildWithText(settings, L"OK"));
+    ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); })) << "OK tells nothing off the Options tab";
+    EXPECT_EQ(StoredValue(L"Options", L"MenuKey"), key);
+    EXPECT_EQ(StoredList(L"Custom"), (std::vector<std::wstring>{folder.ChoiceFor(L"B.txt"), L"Done"}));
     UnregisterHotKey(holder, 1);
     DestroyWindow(holder);
 }
