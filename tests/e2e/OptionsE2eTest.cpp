@@ -167,9 +167,13 @@ TEST(OptionsKeyE2eTest, StoredKeyThatAnotherProgramHoldsIsNamedAtTheStartAndKept
     PressKeys(custom, {VK_DELETE});
     ASSERT_TRUE(WaitUntil([&] { return ListViewCount(custom) == 1; }));
     ClickButton(ChildWithText(settings, L"OK"));
-    ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); })) << "OK tells nothing off the Options tab";
+    const std::vector<std::wstring> edited{folder.ChoiceFor(L"B.txt"), L"Done"};
+    EXPECT_TRUE(WaitUntil([&] { return StoredList(L"Custom") == edited; })) << "the edit is saved";
+    // OK's work is over once its notice is gone; it tells nothing off the Options tab.
+    ASSERT_TRUE(WaitUntil([&] { return !AnyWindowVisible(kelvo.Id()); }));
+    SendMessageW(tray, WM_NULL, 0, 0);  // answered once OK's event is over
+    EXPECT_EQ(MessageBoxOf(kelvo.Id()), nullptr);
     EXPECT_EQ(StoredValue(L"Options", L"MenuKey"), key);
-    EXPECT_EQ(StoredList(L"Custom"), (std::vector<std::wstring>{folder.ChoiceFor(L"B.txt"), L"Done"}));
     UnregisterHotKey(holder, 1);
     DestroyWindow(holder);
 }
