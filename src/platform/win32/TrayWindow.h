@@ -20,13 +20,16 @@ public:
     TrayWindow(const TrayWindow&) = delete;
     TrayWindow& operator=(const TrayWindow&) = delete;
 
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window; }
     // Offered every message first; returning true means handled, with `result`.
     std::function<bool(UINT message, WPARAM, LPARAM, LRESULT& result)> onMessage;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND window_ = nullptr;
+    template <class Host>
+    friend LRESULT CALLBACK HostedWindowProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND window = nullptr;
 };
 
 }  // namespace kelvo
