@@ -44,6 +44,20 @@ namespace {
 
 constexpr wchar_t kPanelClass[] = L"KelvoPanel";
 
+// The window's text in its font (kept in its first window bytes) and its
+// look's colour, as `format` lays it out in `area`.
+void DrawCaption(HWND control, HDC dc, RECT area, const ControlLook* look, UINT format) {
+    wchar_t caption[256];
+    const int length = GetWindowTextW(control, caption, 256);
+    if (length == 0) return;
+    auto font = reinterpret_cast<HFONT>(GetWindowLongPtrW(control, 0));
+    HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, look != nullptr ? look->text : GetSysColor(COLOR_BTNTEXT));
+    DrawTextW(dc, caption, length, &area, format | DT_NOPREFIX);
+    if (oldFont != nullptr) SelectObject(dc, oldFont);
+}
+
 void PaintPanel(HWND panel) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(panel, &paint);
@@ -52,18 +66,9 @@ void PaintPanel(HWND panel) {
     const ControlLook* look = LookOf(panel);
     FillRect(dc, &area, look != nullptr ? look->brush : GetSysColorBrush(COLOR_BTNFACE));
     DrawEdge(dc, &area, EDGE_RAISED, BF_RECT);
-    wchar_t caption[256];
-    const int length = GetWindowTextW(panel, caption, 256);
-    if (length > 0) {
-        auto font = reinterpret_cast<HFONT>(GetWindowLongPtrW(panel, 0));
-        HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, look != nullptr ? look->text : GetSysColor(COLOR_BTNTEXT));
-        InflateRect(&area, -2, -2);
-        const UINT align = look == nullptr ? DT_CENTER : look->textAlign;
-        DrawTextW(dc, caption, length, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
-        if (oldFont != nullptr) SelectObject(dc, oldFont);
-    }
+    InflateRect(&area, -2, -2);
+    const UINT align = look == nullptr ? DT_CENTER : look->textAlign;
+    DrawCaption(panel, dc, area, look, DT_SINGLELINE | DT_VCENTER | align);
     EndPaint(panel, &paint);
 }
 
@@ -83,7 +88,8 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 constexpr wchar_t kDrawnStaticClass[] = L"KelvoStatic";
-// Window bytes of a drawn static: its font, then its icon.
+// Window bytes of a drawn static: its font (where DrawCaption finds it), then
+// its icon.
 constexpr int kFontSlot = 0;
 constexpr int kIconSlot = sizeof(LONG_PTR);
 
@@ -106,14 +112,7 @@ void PaintDrawnStatic(HWND label) {
         const int side = std::min(area.right, area.bottom);
         DrawIconEx(dc, (area.right - side) / 2, (area.bottom - side) / 2, icon, side, side, 0, nullptr, DI_NORMAL);
     } else {
-        wchar_t text[256];
-        const int length = GetWindowTextW(label, text, 256);
-        auto font = reinterpret_cast<HFONT>(GetWindowLongPtrW(label, kFontSlot));
-        HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, look != nullptr ? look->text : GetSysColor(COLOR_BTNTEXT));
-        DrawTextW(dc, text, length, &area, DT_WORDBREAK | DT_NOPREFIX | TextAlign(label));
-        if (oldFont != nullptr) SelectObject(dc, oldFont);
+        DrawCaption(label, dc, area, look, DT_WORDBREAK | TextAlign(label));
     }
     EndPaint(label, &paint);
 }
