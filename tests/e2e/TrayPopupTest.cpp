@@ -183,7 +183,9 @@ TEST_F(TrayPopupTest, TabMovesTheFocusThroughTheSettingsWindow) {
         GetGUIThreadInfo(thread, &info);
         return info.hwndFocus;
     };
-    ASSERT_TRUE(WaitUntil([&] { return focus() != nullptr; }));
+    // The popup's owner, the hidden tray window, holds the focus until the
+    // shown window is activated.
+    ASSERT_TRUE(WaitUntil([&] { return focus() == settings || IsChild(settings, focus()); }));
     const HWND first = focus();
     PressKeys(first, {VK_TAB});
     EXPECT_TRUE(WaitUntil([&] { return focus() != first && IsChild(settings, focus()); }));
