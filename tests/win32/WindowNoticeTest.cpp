@@ -52,6 +52,22 @@ TEST_P(NoticeWindowTest, ShowsCentredAndHides) {
     EXPECT_FALSE(window.IsVisible());
 }
 
+// A notice shown at sign-in or over the settings window must not take the
+// keyboard from the window the user is typing in.
+TEST_P(NoticeWindowTest, LeavesTheFocusWhereItWas) {
+    HWND working = CreateWindowExW(0, L"STATIC", L"working", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(working, nullptr);
+    ShowWindow(working, SW_SHOWNORMAL);
+    SetForegroundWindow(working);
+    ASSERT_EQ(GetActiveWindow(), working);
+    notice.AsWindow().Show();
+    EXPECT_TRUE(notice.AsWindow().IsVisible());
+    EXPECT_EQ(GetActiveWindow(), working);
+    notice.AsWindow().Hide();
+    DestroyWindow(working);
+}
+
 INSTANTIATE_TEST_SUITE_P(Notices, NoticeWindowTest,
                          ::testing::Values(NoticeCase{"Wait", NoticeKind::Wait, 3540, 720},
                                            NoticeCase{"Logo", NoticeKind::Logo, 3450, 1365}),

@@ -12,9 +12,10 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"KelvoTopNotice";
 // No border and no title bar, so the notice cannot be dragged; kept above
-// other windows and out of the taskbar.
+// other windows and out of the taskbar; a click on it leaves the focus where
+// it was.
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
 
 const layout::Form& LayoutOf(NoticeKind kind) {
     return kind == NoticeKind::Wait ? layout::Wait() : layout::Logo();
@@ -28,7 +29,7 @@ struct NoticeHost {
         if (window == nullptr) throw std::runtime_error("cannot create a notice window");
         const layout::Form& form = LayoutOf(kind);
         controls = std::make_unique<LaidOutControls>(window, form, WindowDpi(window), LaidOutControls::Statics::Drawn);
-        frame = std::make_unique<FormWindow>(window, form.clientWidth, form.clientHeight, true);
+        frame = std::make_unique<FormWindow>(window, form.clientWidth, form.clientHeight, FormRole::Notice);
     }
     ~NoticeHost() {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);

@@ -81,7 +81,7 @@ SettingsHost::SettingsHost(SettingsWindow& settings, HINSTANCE instance)
     const int dpi = WindowDpi(window);
     controls = std::make_unique<LaidOutControls>(window, layout::Desktop(), dpi);
     form = std::make_unique<FormWindow>(window, layout::Desktop().clientWidth,
-                                        layout::Desktop().clientHeight, false);
+                                        layout::Desktop().clientHeight, FormRole::Settings);
     tabs = std::make_unique<Win32TabControl>(controls->Get("tabs"), controls->PageControls());
     desktopList = std::make_unique<Win32ListView>(controls->Get("desktopList"));
     customList = std::make_unique<Win32ListView>(controls->Get("customList"));

@@ -5,17 +5,14 @@
 
 namespace kelvo {
 
-FormWindow::FormWindow(HWND window, int clientWidth, int clientHeight, bool centreOnShow)
-    : window_(window),
-      clientWidth_(clientWidth),
-      clientHeight_(clientHeight),
-      centreOnShow_(centreOnShow) {
+FormWindow::FormWindow(HWND window, int clientWidth, int clientHeight, FormRole role)
+    : window_(window), clientWidth_(clientWidth), clientHeight_(clientHeight), role_(role) {
     Resize(WindowDpi(window_));
 }
 
 void FormWindow::Show() {
-    if (centreOnShow_) Centre();
-    ShowWindow(window_, SW_SHOWNORMAL);
+    if (role_ == FormRole::Notice) Centre();
+    ShowWindow(window_, role_ == FormRole::Notice ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
     // Painted at once: the caller may be busy before the next message loop turn.
     UpdateWindow(window_);
 }
