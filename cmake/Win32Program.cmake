@@ -14,8 +14,10 @@ add_executable(KelvoTop WIN32 src/platform/win32/WinMain.cpp src/platform/win32/
 target_include_directories(KelvoTop PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(KelvoTop PRIVATE kelvo_win32)
 if(MINGW)
-  # No link time in the header: the same sources give the same bytes.
-  target_link_options(KelvoTop PRIVATE -static -municode -Wl,--no-insert-timestamp)
+  # No link time in the header: the same sources give the same bytes. No
+  # debugging sections either: the loader maps them with the program, and
+  # the static runtime's alone would stay in memory for as long as it runs.
+  target_link_options(KelvoTop PRIVATE -static -municode -s -Wl,--no-insert-timestamp)
 endif()
 
 # GoogleTest from Debian's sources, built with the cross compiler; on Windows
