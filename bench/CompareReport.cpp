@@ -65,6 +65,7 @@ const Row kRows[] = {
     {kStartUp, "1.5x the bare program, plus both lists read directly", StartUpAllowance, PlainValues},
     {kMemory, "bare program", OfBare<kMemory>, nullptr},
     {kProperties, "-", nullptr, nullptr},
+    {kPropertiesRested, "-", nullptr, nullptr},
     {kLoadDeskTop, "-", nullptr, nullptr},
     {kOk, "plain writes of both lists", OfProbe<kPlainWrites>, PlainValues},
     {kOk, "OK's own writes, done directly", OfProbe<kStagedWrites>, StagedValues},

@@ -11,6 +11,10 @@ inline constexpr char kPopup[] = "popup shown";
 inline constexpr char kStartUp[] = "start-up";
 inline constexpr char kMemory[] = "resident memory";
 inline constexpr char kProperties[] = "Properties";
+// The first Properties again, chosen once its row has been highlighted for
+// as long as the settings window takes to be made, as when the mouse rests
+// on the row before the click.
+inline constexpr char kPropertiesRested[] = "Properties, its row highlighted first";
 inline constexpr char kLoadDeskTop[] = "Load DeskTop";
 inline constexpr char kOk[] = "OK";
 inline constexpr char kStartUpReads[] = "start-up's reads";

@@ -187,6 +187,25 @@ double TimeProperties(HWND tray, DWORD thread, int entries, HWND& settings) {
     return milliseconds;
 }
 
+// As TimeProperties, but the row is highlighted first and Enter pressed once
+// the settings window has been made, hidden.
+double TimeRestedProperties(HWND tray, DWORD thread, int entries) {
+    HWND menu = ShowPopup(tray, thread);
+    e2e::PressKeys(menu, {VK_UP, VK_UP});
+    Await([&] { return WindowOf(e2e::kSettingsClass, thread) != nullptr; }, "the settings window was not made");
+    const Clock::time_point start = Clock::now();
+    e2e::PressKeys(menu, {VK_RETURN});
+    HWND settings = nullptr;
+    Await([&] { return (settings = WindowOf(e2e::kSettingsClass, thread)) != nullptr && IsWindowVisible(settings); },
+          "the settings window did not show");
+    SendMessageW(settings, WM_NULL, 0, 0);
+    const double milliseconds = MillisecondsSince(start);
+    for (HWND list : e2e::ChildrenOfClass(settings, WC_LISTVIEWW)) {
+        if (e2e::ListViewCount(list) != entries) throw std::runtime_error("a list misses stored entries");
+    }
+    return milliseconds;
+}
+
 // Clicks a button and waits for its handler to return, then for `done`
 // (which the handler's work should already have brought about).
 double TimeClick(HWND settings, const wchar_t* caption, const std::function<bool()>& done) {
@@ -230,10 +249,19 @@ void RunKelvo(Samples& samples, const Folders& folders, int entries) {
     kelvo.Kill();
 }
 
+void RunKelvoRested(Samples& samples, int entries) {
+    Program kelvo(L"KelvoTop.exe");
+    HWND tray = AwaitResident(kelvo);
+    samples[kPropertiesRested].push_back(TimeRestedProperties(tray, kelvo.Thread(), entries));
+    e2e::RemoveIconOf(tray);
+    kelvo.Kill();
+}
+
 // The raw writes run once KelvoTop has ended, with nothing else going on.
 void MeasureKelvo(Samples& samples, const Folders& folders, int entries) {
     SeedStore(folders.stored, entries);
     RunKelvo(samples, folders, entries);
+    RunKelvoRested(samples, entries);
     samples[kStartUpReads].push_back(TimeStartUpReads(folders, entries));
     samples[kPlainWrites].push_back(TimePlainWrites(folders, entries));
     samples[kStagedWrites].push_back(TimeStagedWrites(folders, entries, false));

@@ -147,6 +147,12 @@ void Application::OnMenuCommand(int id) {
     }
 }
 
+// Making the settings window takes longer than filling and showing it: it is
+// made, hidden, while the pointer is on its way to the click on Properties.
+void Application::OnMenuRowHighlighted(int id) {
+    if (id == kPropertiesId) Settings();
+}
+
 void Application::Open(const std::string& path) {
     if (auto reason = tray_.launcher.OpenFile(path)) tray_.messages.Inform(CouldNotOpenMessage(path, *reason));
 }

@@ -61,6 +61,9 @@ public:
     void OnMenuKey();
     // A command chosen from the popup menu.
     void OnMenuCommand(int id);
+    // The popup's row with `id` was highlighted, by the mouse resting on it
+    // or by the arrow keys.
+    void OnMenuRowHighlighted(int id);
     // A button of the settings window.
     void OnSettingsCommand(SettingsCommand command);
     // The selected row of the desktop list (list 1) or the custom list

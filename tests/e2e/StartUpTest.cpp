@@ -56,6 +56,26 @@ TEST_F(StartUpTest, SettingsWindowIsMadeWhenFirstNeededAndKept) {
     EXPECT_EQ(WindowsOfClass(kSettingsClass, kelvo.Id()).size(), 1u);
 }
 
+// Resting on Properties makes the window, hidden, before the click; leaving
+// the popup shows nothing, and Properties then shows the window made.
+TEST_F(StartUpTest, SettingsWindowIsMadeHiddenWhilePropertiesIsHighlighted) {
+    KelvoProcess kelvo;
+    HWND tray = kelvo.WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
+    HWND popup = ShowPopupOf(tray, kelvo.Id());
+    ASSERT_NE(popup, nullptr);
+    PressKeys(popup, {VK_UP});
+    PressKeys(popup, {VK_UP});
+    ASSERT_TRUE(WaitUntil([&] { return SettingsWindowOf(kelvo.Id()) != nullptr; }));
+    HWND made = SettingsWindowOf(kelvo.Id());
+    EXPECT_FALSE(IsWindowVisible(made));
+    EXPECT_TRUE(IsWindow(popup)) << "the popup stays while the window is made";
+    PressKeys(popup, {VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(popup); }));
+    EXPECT_FALSE(IsWindowVisible(made));
+    EXPECT_EQ(ChooseProperties(tray, kelvo.Id()), made);
+}
+
 TEST_F(StartUpTest, ExitInThePopupEndsTheProgramAndTakesTheIconAlong) {
     KelvoProcess kelvo;
     HWND tray = kelvo.WaitUntilResident();

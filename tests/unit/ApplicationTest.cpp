@@ -70,6 +70,22 @@ TEST_F(ApplicationTest, SettingsWindowIsMadeOnceWhenFirstNeeded) {
     EXPECT_TRUE(desktop.settingsWindow.visible);
 }
 
+// The window is made while the pointer rests on Properties, before the
+// click; resting on any other row makes nothing.
+TEST_F(ApplicationTest, SettingsWindowIsMadeHiddenWhenPropertiesIsHighlighted) {
+    StoreList(kCustomSection, {MakeEntry("c.txt", "C:\\")});
+    Started();
+    for (int id : {kCustomIdBase + 1, kExitId}) app.OnMenuRowHighlighted(id);
+    EXPECT_EQ(desktop.makes, 0);
+    app.OnMenuRowHighlighted(kPropertiesId);
+    app.OnMenuRowHighlighted(kPropertiesId);
+    EXPECT_EQ(desktop.makes, 1);
+    EXPECT_FALSE(desktop.settingsWindow.visible);
+    app.OnMenuCommand(kPropertiesId);
+    EXPECT_EQ(desktop.makes, 1);
+    EXPECT_TRUE(desktop.settingsWindow.visible);
+}
+
 TEST_F(ApplicationTest, StartWithEmptyStore) {
     ASSERT_TRUE(app.StartUp());
     EXPECT_EQ(desktop.store.Value("Desktop", "MenuChoice1"), "Done");

@@ -18,7 +18,11 @@ void OnSecondStart(const Win32SettingsMaker& settings, Application& app) {
 // The icon's mouse messages, the key that opens the menu, the taskbar's
 // restart and a second start.
 void ConnectTrayMessages(Win32Parts& parts, Application& app) {
-    parts.tray.window.onMessage = [&app, &parts](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    parts.tray.window.onMessage = [&app, &parts](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (message == WM_MENUSELECT && !(HIWORD(wParam) & MF_POPUP)) {
+            Guarded([&] { app.OnMenuRowHighlighted(LOWORD(wParam)); });
+            return false;
+        }
         if (message == kTrayCallbackMessage) {
             Guarded([&] { app.OnTrayMessage(static_cast<long>(lParam)); });
         } else if (message == TaskbarCreatedMessage()) {
