@@ -86,13 +86,25 @@ ChoiceReader ReaderOf(const SavedList& saved, SettingsStore& store, const char* 
     return saved ? ChoiceReader(*saved) : ChoiceReader(store, section);
 }
 
+// True when the stored desktop list holds kDesktopEntriesWorthAThread entries
+// or more, and so a key after them, its terminator or another entry; false
+// too when that key cannot be read: reading in turn then tells why.
+bool LongDesktopList(SettingsStore& store) {
+    try {
+        const std::string afterThem = ChoiceKey(kDesktopEntriesWorthAThread + 1);
+        return store.Get(kDesktopSection, afterThem).kind != StoredValue::Kind::Absent;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, ListsState& state) {
-    // Every read waits on the store, so two lists read side by side take
-    // little longer than one. Declared first, the second store outlives the
-    // read that uses it, however this ends.
-    const std::unique_ptr<SettingsStore> other = store.OpenForOtherThread();
+    // Every read waits on the store, so two long lists read side by side
+    // take little longer than one. Declared first, the second store outlives
+    // the read that uses it, however this ends.
+    const std::unique_ptr<SettingsStore> other = LongDesktopList(store) ? store.OpenForOtherThread() : nullptr;
     std::future<ReadList> desktop = ReadAside(other.get(), kDesktopSection);
     ChoiceReader custom(store, kCustomSection);
     AddCustomEntries(menu, custom, state);

@@ -33,6 +33,10 @@ struct PopupMenu {
     PopupRoom preparedRoom;
 };
 
+// A thread costs more than it saves for a shorter list: under Wine each one
+// keeps about a megabyte of memory after it ends.
+inline constexpr int kDesktopEntriesWorthAThread = 100;
+
 // The "DeskTop" submenu of the popup.
 MenuLevel& DesktopSubmenu(MenuLevel& tree);
 
@@ -43,7 +47,8 @@ MenuLevel& DesktopSubmenu(MenuLevel& tree);
 // stored entries (see ChoiceReader) get no row, so no row opens a path
 // relative to the current folder. A list whose store cannot be read keeps
 // the entries read so far; why is returned. Where the store offers a second
-// one, the desktop list is read through it on another thread meanwhile.
+// one and the desktop list holds kDesktopEntriesWorthAThread entries or more,
+// it is read through that store on another thread meanwhile.
 ListFailures CreatePopupMenus(PopupMenu& menu, SettingsStore& store, ListsState& state);
 
 // After a commit: removes every built entry, lets pending events run and

@@ -32,6 +32,7 @@ private:
 }  // namespace
 
 std::unique_ptr<SettingsStore> FakeSettingsStore::OpenForOtherThread() {
+    ++otherThreadOpenings;
     return offersOtherThread ? std::make_unique<PassedOn>(*this) : nullptr;
 }
 

@@ -47,6 +47,8 @@ public:
     std::function<bool(const std::string& section, const std::string& key)> failsReads;
     LogTarget logTarget{nullptr, "store"};
     bool offersOtherThread = false;
+    // Times a store for another thread was asked for, offered or not.
+    int otherThreadOpenings = 0;
 
 private:
     struct Entry {

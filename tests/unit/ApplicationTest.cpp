@@ -42,8 +42,9 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
         // saves cut short are finished first
         "store.Get Custom.saving Complete", "store.Get Custom.saving MenuChoice1",
         "store.Get Desktop.saving Complete", "store.Get Desktop.saving MenuChoice1",
-        // the popup menu: custom, then desktop
-        "store.Get Custom MenuChoice1", "store.Get Custom MenuChoice2",
+        // the popup menu: custom, then desktop, whose length decides
+        // whether a thread of its own reads it
+        "store.Get Desktop MenuChoice101", "store.Get Custom MenuChoice1", "store.Get Custom MenuChoice2",
         "store.Get Desktop MenuChoice1", "store.Get Desktop MenuChoice2", "popup.Prepare",
         // the key that opens the menu
         "store.Get Options MenuKey",

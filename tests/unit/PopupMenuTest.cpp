@@ -61,33 +61,48 @@ TEST_F(PopupMenuTest, EntriesTakeTheirStoredPositionsAndIds) {
     EXPECT_EQ(menu.desktop[2], MakeEntry("d3.txt", "C:\\Desk\\"));
 }
 
-// Reading the desktop list on another thread, where the store offers a
+// Reading a long desktop list on another thread, where the store offers a
 // second one, builds what reading the lists one after the other builds, and
-// a list that cannot be read is still the one named.
+// a list that cannot be read is still the one named. A short list, or one
+// whose length cannot be read, is read in turn.
 TEST_F(PopupMenuTest, ListsReadSideBySideBuildWhatReadingInTurnBuilds) {
+    constexpr int kLong = kDesktopEntriesWorthAThread + 4;
     struct Case {
         const char* failingSection;  // nullptr: every read succeeds
         int failingPosition;
+        int desktopStored;
         int customRows;
         int desktopRows;
+        bool readAside;  // offered a second store, the desktop list is read through it
     };
-    const Case cases[] = {{nullptr, 0, 4, 4},         {kCustomSection, 1, 0, 4},  {kCustomSection, 3, 2, 4},
-                          {kDesktopSection, 1, 4, 0}, {kDesktopSection, 4, 4, 3}, {kDesktopSection, 5, 4, 4}};
+    const Case cases[] = {{nullptr, 0, kLong, 4, kLong, true},
+                          {nullptr, 0, 4, 4, 4, false},
+                          {nullptr, 0, kDesktopEntriesWorthAThread - 1, 4, kDesktopEntriesWorthAThread - 1, false},
+                          {kCustomSection, 1, kLong, 0, kLong, true},
+                          {kCustomSection, 3, kLong, 2, kLong, true},
+                          {kDesktopSection, 1, kLong, 4, 0, true},
+                          {kDesktopSection, kLong, kLong, 4, kLong - 1, true},
+                          {kDesktopSection, kLong + 1, kLong, 4, kLong, true},
+                          {nullptr, 0, kDesktopEntriesWorthAThread, 4, kDesktopEntriesWorthAThread, true},
+                          {kDesktopSection, kDesktopEntriesWorthAThread + 1, kLong, 4, kDesktopEntriesWorthAThread,
+                           false}};
     for (const Case& c : cases) {
         for (bool sideBySide : {false, true}) {
             SCOPED_TRACE(std::string(c.failingSection ? c.failingSection : "none") + " " +
-                         std::to_string(c.failingPosition) + (sideBySide ? " side by side" : " in turn"));
+                         std::to_string(c.failingPosition) + " of " + std::to_string(c.desktopStored) +
+                         (sideBySide ? " side by side" : " in turn"));
             menu = PopupMenu();
             store = FakeSettingsStore();
             store.offersOtherThread = sideBySide;
             SeedList(store, kCustomSection, NumberedEntries(4, "c", "Custom"));
-            SeedList(store, kDesktopSection, NumberedEntries(4, "d", "Desk"));
+            SeedList(store, kDesktopSection, NumberedEntries(c.desktopStored, "d", "Desk"));
             if (c.failingSection != nullptr) {
                 store.failsReads = [&c](const std::string& section, const std::string& key) {
                     return section == c.failingSection && key == ChoiceKey(c.failingPosition);
                 };
             }
             const ListFailures failures = CreatePopupMenus(menu, store, state);
+            EXPECT_EQ(store.otherThreadOpenings, c.readAside ? 1 : 0);
             EXPECT_EQ(state.customCount, c.customRows);
             EXPECT_EQ(state.desktopCount, c.desktopRows);
             EXPECT_EQ(Desk().size(), static_cast<std::size_t>(c.desktopRows) + 1);
