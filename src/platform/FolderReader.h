@@ -85,10 +85,10 @@ public:
     virtual FolderListing List(const std::string& folder) = 0;
     // Where each shortcut file leads, in the order given, resolved without
     // any window, search or link tracking, all within about a second: those
-    // not done by then lead to NotResponding. The target of a shortcut on
-    // one of `unreachableRoots` (roots as PathRoot gives them, ASCII letters
-    // lower-cased) is not looked at: the shortcut's record of it, made with
-    // it, tells whether it is a folder.
+    // not done by then lead to NotResponding. A target on one of
+    // `unreachableRoots` (roots as PathRoot gives them, ASCII letters
+    // lower-cased) is not looked at: what the shortcut recorded of it when it
+    // was made tells whether it is a folder.
     virtual std::vector<ShortcutTarget> Resolve(const std::vector<std::string>& shortcuts,
                                                 const std::set<std::string>& unreachableRoots) = 0;
     // The positions of `names` in Explorer's order of names: numbers by

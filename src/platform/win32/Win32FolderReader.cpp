@@ -107,6 +107,7 @@ std::vector<ShortcutTarget> Win32FolderReader::Resolve(const std::vector<std::st
     resolution->targets.assign(shortcuts.size(), ShortcutTarget{ShortcutLeadsTo::NotResponding, {}});
     RunWithin(kReadDeadline, [resolution, shortcuts, unreachableRoots] {
         const ThreadApartment apartment;
+        const NoDiskPrompts noPrompts;
         for (std::size_t at = 0; at < shortcuts.size(); ++at) {
             ShortcutTarget target = ResolveShortcutNow(shortcuts[at], unreachableRoots);
             const std::lock_guard lock(resolution->guard);
