@@ -15,6 +15,7 @@
 #include "settings/ListEditing.h"
 #include "settings/TabChange.h"
 #include "store/ListCommit.h"
+#include "store/StoredOptions.h"
 #include "text/TextUtils.h"
 
 namespace kelvo {
@@ -60,6 +61,8 @@ bool Application::StartUp() {
     // all the same; the icon follows when the taskbar is created.
     const bool taskbar = tray_.taskbar.IsPresent();
     if (taskbar) tray_.taskbar.AddIcon();
+    // Read before the lists: the menu made of them follows it.
+    options_.folderMenus = ReadFolderMenus(sources_.store);
     std::string failures = LoadLists();
     if (auto taken = RegisterStoredMenuKey(tray_.menuKey, sources_.store, options_)) AppendLine(failures, *taken);
     tray_.splash.Hide();

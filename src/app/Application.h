@@ -82,6 +82,8 @@ public:
     ListsState& Lists() { return lists_; }
     const SettingsState& SettingsWindowState() const { return settingsState_; }
     const MenuLevel& Popup() const { return popup_.tree; }
+    // Folders open as submenus: read at start-up, changed by OK.
+    bool FolderMenusOn() const { return options_.folderMenus; }
 
 private:
     std::string LoadLists();

@@ -33,4 +33,21 @@ bool ReachableRoots::Reachable(const std::string& path) {
     return known->second;
 }
 
+bool ReachableRoots::KnownUnreachable(const std::string& path) const {
+    const auto known = known_.find(AsciiLowerCase(PathRoot(path)));
+    return known != known_.end() && !known->second;
+}
+
+void ReachableRoots::NoteUnreachable(const std::string& path) {
+    const std::string root = PathRoot(path);
+    if (!root.empty()) known_[AsciiLowerCase(root)] = false;
+}
+
+std::set<std::string> ReachableRoots::UnreachableRoots() const {
+    std::set<std::string> unreachable;
+    for (const auto& [root, reachable] : known_)
+        if (!reachable) unreachable.insert(root);
+    return unreachable;
+}
+
 }  // namespace kelvo

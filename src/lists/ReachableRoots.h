@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,13 @@ public:
     // True when the root of `path` answers, or when `path` has no root to ask
     // about (then only a look at the file itself can tell).
     bool Reachable(const std::string& path);
+    // True when the root of `path` was found unreachable before; asks nothing.
+    bool KnownUnreachable(const std::string& path) const;
+    // The root of `path` did not answer some other look: it is taken as
+    // unreachable from now on, without asking.
+    void NoteUnreachable(const std::string& path);
+    // The roots found unreachable so far, ASCII letters lower-cased.
+    std::set<std::string> UnreachableRoots() const;
 
 private:
     FileSystem& files_;

@@ -119,6 +119,7 @@ constexpr auto kDesktopControls = std::to_array<Control>({
     Make(Kind::CheckBox, "chkStartAtSignIn", "Start KelvoTop when I sign in", 225, 600, 5040, 315, 35, kPage3),
     Label("lblMenuKey", "Key to open the menu", 225, 1170, 1950, 240, 36, kPage3),
     Make(Kind::HotKey, "hkyMenuKey", "", 2250, 1125, 2265, 315, 37, kPage3),
+    Make(Kind::CheckBox, "chkFolderMenus", "Show folders as submenus", 225, 1650, 5040, 315, 38, kPage3),
 });
 
 constexpr auto kWaitControls = std::to_array<Control>({

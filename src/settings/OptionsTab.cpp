@@ -61,6 +61,17 @@ void CommitMenuKey(const OptionsParts& parts, SettingsStore& store, OptionsState
     }
 }
 
+void CommitFolderMenus(const OptionsParts& parts, SettingsStore& store, OptionsState& state, std::string& failures) {
+    const bool wanted = parts.controls.folderMenus.IsChecked();
+    if (wanted == state.folderMenusShown) return;
+    state.folderMenus = wanted;
+    try {
+        WriteFolderMenus(store, wanted);
+    } catch (const std::exception& error) {
+        AppendLine(failures, std::string("The choice to show folders as submenus could not be saved: ") + error.what());
+    }
+}
+
 }  // namespace
 
 std::string SignInCommand(const std::string& programPath) {
@@ -87,14 +98,17 @@ std::optional<std::string> RegisterStoredMenuKey(MenuKey& menuKey, SettingsStore
 void FillOptionsTab(const OptionsParts& parts, SettingsStore& store, OptionsState& state) {
     state.startShown = StartsAtSignIn(parts.signInStart);
     state.keyShown = ReadMenuKey(store);
+    state.folderMenusShown = state.folderMenus;
     parts.controls.startAtSignIn.SetChecked(state.startShown);
     parts.controls.menuKeyField.SetKey(state.keyShown);
+    parts.controls.folderMenus.SetChecked(state.folderMenusShown);
 }
 
 std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state, bool onOptionsTab) {
     std::string failures;
     CommitStart(parts, state, failures);
     CommitMenuKey(parts, store, state, onOptionsTab, failures);
+    CommitFolderMenus(parts, store, state, failures);
     return failures;
 }
 

@@ -15,12 +15,15 @@ struct OptionsParts {
     MenuKey& menuKey;
 };
 
-// What the tab showed when the settings window opened, and the key the
-// program holds now.
+// What the tab showed when the settings window opened, and the options in
+// effect now.
 struct OptionsState {
     bool startShown = false;
     std::optional<HotKey> keyShown;
+    bool folderMenusShown = true;
     std::optional<HotKey> registeredKey;
+    // Folders open as submenus.
+    bool folderMenus = true;
 };
 
 // The command that starts the program at `programPath`: the path, quoted.

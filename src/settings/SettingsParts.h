@@ -20,6 +20,7 @@ struct EditingButtons {
 struct OptionsControls {
     CheckBox& startAtSignIn;  // "Start KelvoTop when I sign in"
     HotKeyField& menuKeyField;
+    CheckBox& folderMenus;  // "Show folders as submenus"
 };
 
 // The settings window "KelvoTop", what is on it, and the notice shown while

@@ -86,4 +86,17 @@ void WriteMenuKey(SettingsStore& store, const std::optional<HotKey>& key) {
     store.Put(kOptionsSection, kMenuKeyName, key ? HotKeyText(*key) : std::string());
 }
 
+bool ReadFolderMenus(SettingsStore& store) {
+    try {
+        const StoredValue value = store.Get(kOptionsSection, kFolderMenusName);
+        return !(value.kind == StoredValue::Kind::Text && value.text == "0");
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
+void WriteFolderMenus(SettingsStore& store, bool on) {
+    store.Put(kOptionsSection, kFolderMenusName, on ? "1" : "0");
+}
+
 }  // namespace kelvo

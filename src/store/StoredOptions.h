@@ -11,6 +11,8 @@ namespace kelvo {
 inline constexpr char kOptionsSection[] = "Options";
 // The key that opens the menu, as HotKeyText writes it; empty for none.
 inline constexpr char kMenuKeyName[] = "MenuKey";
+// Whether folders open as submenus: "1" or "0".
+inline constexpr char kFolderMenusName[] = "FolderMenus";
 
 // The key as the user reads it, "Ctrl+Alt+K"; the store holds this text.
 std::string HotKeyText(const HotKey& key);
@@ -22,5 +24,11 @@ std::optional<HotKey> ParseHotKey(const std::string& text);
 std::optional<HotKey> ReadMenuKey(SettingsStore& store);
 // Throws when the store refuses.
 void WriteMenuKey(SettingsStore& store, const std::optional<HotKey>& key);
+
+// True unless the store holds "0": folders open as submenus until the user
+// turns them off, also when the value is missing or cannot be read.
+bool ReadFolderMenus(SettingsStore& store);
+// Throws when the store refuses.
+void WriteFolderMenus(SettingsStore& store, bool on);
 
 }  // namespace kelvo

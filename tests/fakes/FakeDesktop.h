@@ -50,10 +50,11 @@ struct FakeSettingsWindow : FakeEntryLists, SettingsWindowMaker {
     FakeDropTarget dropTarget;
     FakeCheckBox startAtSignIn;
     FakeHotKeyField menuKeyField;
+    FakeCheckBox folderMenus;
     SettingsParts settings{settingsWindow, waitNotice, tabs, lists,
                            EditingButtons{customMoveDown, customMoveUp, customRemoveItem, desktopMoveDown,
                                           desktopMoveUp, desktopRemoveItem, help},
-                           helpPane, dropTarget, OptionsControls{startAtSignIn, menuKeyField}};
+                           helpPane, dropTarget, OptionsControls{startAtSignIn, menuKeyField, folderMenus}};
     // How often the program had the window made.
     int makes = 0;
 

@@ -39,6 +39,8 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
     EXPECT_EQ(desktop.log, (CallLog{
         "splash.Centre", "splash.Show", "pump.RunPending",
         "taskbar.IsPresent", "taskbar.AddIcon",
+        // whether folders open as submenus, which the menu follows
+        "store.Get Options FolderMenus",
         // saves cut short are finished first
         "store.Get Custom.saving Complete", "store.Get Custom.saving MenuChoice1",
         "store.Get Desktop.saving Complete", "store.Get Desktop.saving MenuChoice1",

@@ -105,6 +105,42 @@ TEST_F(OptionsTest, StartUpRegistersTheStoredKeyAndTakesAnythingElseAsNone) {
     }
 }
 
+// Folders open as submenus unless the user turned that off: only "0" says so.
+TEST_F(OptionsTest, StartUpTakesFolderMenusAsOnUnlessTheStoreSaysZero) {
+    const struct {
+        const char* what;
+        std::optional<std::string> stored;  // nullopt: not there
+        bool unreadable;
+        bool storeFails;
+        bool on;
+    } cases[] = {
+        {"missing", std::nullopt, false, false, true},
+        {"on", "1", false, false, true},
+        {"off", "0", false, false, false},
+        {"empty", "", false, false, true},
+        {"other text", "no", false, false, true},
+        {"zero with a blank", "0 ", false, false, true},
+        {"not text", std::nullopt, true, false, true},
+        {"store cannot be read", "0", false, true, true},
+    };
+    for (const auto& c : cases) {
+        FakeDesktop fresh;
+        if (c.stored) fresh.store.Seed(kOptionsSection, kFolderMenusName, *c.stored);
+        if (c.unreadable) fresh.store.SeedUnreadable(kOptionsSection, kFolderMenusName);
+        if (c.storeFails) fresh.store.failsReads = [](const std::string& section, const std::string&) {
+            return section == kOptionsSection;
+        };
+        Application started(fresh.tray, fresh.sources, fresh);
+        EXPECT_TRUE(started.StartUp()) << c.what;
+        EXPECT_EQ(started.FolderMenusOn(), c.on) << c.what;
+        fresh.folderMenus.checked = !c.on;
+        started.OnMenuCommand(kPropertiesId);
+        EXPECT_EQ(fresh.folderMenus.checked, c.on) << c.what << ": the Options tab shows it";
+        started.OnSettingsCommand(SettingsCommand::OK);
+        for (const std::string& call : fresh.log) EXPECT_FALSE(call.starts_with("store.Put Options")) << c.what;
+    }
+}
+
 TEST_F(OptionsTest, StartUpWithAKeyThatAnotherProgramHoldsSaysSoAndKeepsTheStoredChoice) {
     desktop.store.Seed(kOptionsSection, kMenuKeyName, "Ctrl+Alt+K");
     desktop.menuKey.taken = {"Ctrl+Alt+K"};
@@ -158,6 +194,12 @@ struct CommitCase {
     // Keys that another program holds, and what the user is told.
     std::set<std::string> taken = {};
     std::vector<std::string> messages = {};
+    // Folders as submenus: stored before, the box as the user left it, and
+    // afterwards the stored value and whether they are on.
+    std::optional<std::string> storedFolderMenus = std::nullopt;
+    bool checkFolderMenus = true;
+    std::optional<std::string> storedFolderMenusAfter = std::nullopt;
+    bool folderMenusAfter = true;
 };
 
 TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
@@ -192,6 +234,17 @@ TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
          {KeyTakenMessage(kCtrlAltK)}},
         {"stored key without Ctrl or Alt, field untouched", std::nullopt, false, "Shift+K", false, std::nullopt,
          SettingsCommand::OK, std::nullopt, false, "Shift+K", std::nullopt, {}},
+        {"folders as submenus turned off", std::nullopt, false, std::nullopt, false, std::nullopt, SettingsCommand::OK,
+         std::nullopt, false, std::nullopt, std::nullopt, {}, {}, {}, std::nullopt, false, "0", false},
+        {"folders as submenus turned on again", std::nullopt, false, std::nullopt, false, std::nullopt,
+         SettingsCommand::OK, std::nullopt, false, std::nullopt, std::nullopt, {}, {}, {}, "0", true, "1", true},
+        {"folders as submenus left off", std::nullopt, false, std::nullopt, false, std::nullopt, SettingsCommand::OK,
+         std::nullopt, false, std::nullopt, std::nullopt, {}, {}, {}, "0", false, "0", false},
+        {"folders as submenus left on where the store holds other text", std::nullopt, false, std::nullopt, false,
+         std::nullopt, SettingsCommand::OK, std::nullopt, false, std::nullopt, std::nullopt, {}, {}, {}, "yes", true,
+         "yes", true},
+        {"Cancel after turning folders as submenus off", std::nullopt, false, std::nullopt, false, std::nullopt,
+         SettingsCommand::Cancel, std::nullopt, false, std::nullopt, std::nullopt, {}, {}, {}, "1", false, "1", true},
     };
     for (const CommitCase& c : cases) {
         FakeDesktop fresh;
@@ -199,6 +252,7 @@ TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
         fresh.signInStart.command = c.command;
         fresh.signInStart.switchedOff = c.switchedOff;
         if (c.storedKey) fresh.store.Seed(kOptionsSection, kMenuKeyName, *c.storedKey);
+        if (c.storedFolderMenus) fresh.store.Seed(kOptionsSection, kFolderMenusName, *c.storedFolderMenus);
         fresh.menuKey.taken = c.taken;
         Application started(fresh.tray, fresh.sources, fresh);
         ASSERT_TRUE(started.StartUp());
@@ -206,6 +260,7 @@ TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
         started.OnMenuCommand(kPropertiesId);
         fresh.startAtSignIn.checked = c.check;
         fresh.menuKeyField.key = c.key;
+        fresh.folderMenus.checked = c.checkFolderMenus;
         fresh.log.clear();
         started.OnSettingsCommand(c.button);
 
@@ -218,6 +273,8 @@ TEST_F(OptionsTest, OkDoesWhatTheTabShowsAndCancelNothing) {
             if (call.starts_with("signInStart.")) signInCalls.push_back(call);
         EXPECT_EQ(signInCalls, c.signInCalls) << c.what;
         EXPECT_EQ(fresh.messages.shown, c.messages) << c.what;
+        EXPECT_EQ(fresh.store.Value(kOptionsSection, kFolderMenusName), c.storedFolderMenusAfter) << c.what;
+        EXPECT_EQ(started.FolderMenusOn(), c.folderMenusAfter) << c.what;
         EXPECT_FALSE(fresh.settingsWindow.visible) << c.what;
     }
 }
@@ -267,6 +324,7 @@ TEST_F(OptionsTest, OkThatCannotWriteTheEntryOrTheKeySaysSoAndStillSavesTheLists
     desktop.files.Add("C:\\a.txt");
     desktop.startAtSignIn.checked = true;
     desktop.menuKeyField.key = kCtrlAltK;
+    desktop.folderMenus.checked = false;
     desktop.signInStart.refusesWrites = true;
     // The store refuses the options' section only: the write being counted
     // is the one just logged.
@@ -279,8 +337,12 @@ TEST_F(OptionsTest, OkThatCannotWriteTheEntryOrTheKeySaysSoAndStillSavesTheLists
     EXPECT_NE(message.find("KelvoTop could not be set to start when you sign in: Access is denied."),
               std::string::npos) << message;
     EXPECT_NE(message.find("The key to open the menu could not be saved"), std::string::npos) << message;
+    EXPECT_NE(message.find("The choice to show folders as submenus could not be saved"), std::string::npos)
+        << message;
     EXPECT_EQ(desktop.signInStart.command, std::nullopt);
     EXPECT_EQ(StoredKey(), std::nullopt);
+    EXPECT_EQ(desktop.store.Value(kOptionsSection, kFolderMenusName), std::nullopt);
+    EXPECT_FALSE(app.FolderMenusOn()) << "in effect for this session all the same";
 }
 
 TEST_F(OptionsTest, TurningTheStartOffWhereTheEntryCannotBeRemovedSaysSo) {

@@ -128,6 +128,7 @@ TEST_F(SettingsWindowTest, CaptionsAndTabs) {
     EXPECT_EQ(TextOf(Control("Label3")), L"Kelvo Desktop");
     EXPECT_EQ(TextOf(Control("chkStartAtSignIn")), L"Start KelvoTop when I sign in");
     EXPECT_EQ(TextOf(Control("lblMenuKey")), L"Key to open the menu");
+    EXPECT_EQ(TextOf(Control("chkFolderMenus")), L"Show folders as submenus");
     HWND tabs = Control("tabs");
     ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 4);
     const wchar_t* captions[] = {L"Desktop KelvoMenu", L"Custom KelvoMenu", L"About", L"Options"};
@@ -210,7 +211,7 @@ TEST_F(SettingsWindowTest, KeyboardOrderFollowsTheTabOrder) {
         "desktopList", "cmdCancel", "cmdOK", "cmdExit", "cmdDesktopRemoveItem", "cmdLoadDeskTop",
         "cmdStartExplorer", "customList", "cmdDesktopMoveUp", "cmdDesktopMoveDown",
         "cmdCustomMoveUp", "cmdCustomMoveDown", "cmdCustomRemoveItem", "cmdKelvoTopHelp",
-        "helpPane", "chkStartAtSignIn", "hkyMenuKey", "tabs"};
+        "helpPane", "chkStartAtSignIn", "hkyMenuKey", "chkFolderMenus", "tabs"};
     EXPECT_EQ(order, expected);
 }
 

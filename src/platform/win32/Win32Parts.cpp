@@ -24,6 +24,7 @@ Win32Settings::Win32Settings(HINSTANCE instance)
       dropTarget(window.Handle()),
       startAtSignIn(window.ControlHandle("chkStartAtSignIn")),
       menuKeyField(window.ControlHandle("hkyMenuKey")),
+      folderMenus(window.ControlHandle("chkFolderMenus")),
       parts{window.AsWindow(),
             waitNotice.AsWindow(),
             window.Tabs(),
@@ -38,7 +39,7 @@ Win32Settings::Win32Settings(HINSTANCE instance)
                            window.ButtonOf(SettingsCommand::Help)},
             helpPane,
             dropTarget,
-            OptionsControls{startAtSignIn, menuKeyField}} {}
+            OptionsControls{startAtSignIn, menuKeyField, folderMenus}} {}
 
 Win32Settings& Win32SettingsMaker::Get() {
     if (made_ == nullptr) {

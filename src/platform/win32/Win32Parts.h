@@ -52,6 +52,7 @@ struct Win32Settings {
     Win32DropTarget dropTarget;
     Win32CheckBox startAtSignIn;
     Win32HotKeyField menuKeyField;
+    Win32CheckBox folderMenus;
     SettingsParts parts;
 };
 
