@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "menus/MenuIds.h"
@@ -217,6 +218,32 @@ TEST(PopupPreparedAgain, ForAnotherRoomKeepsEveryRow) {
         std::sort(ids.begin(), ids.end());
         EXPECT_EQ(ids, expected);
     }
+}
+
+// Below "More", the groups are submenus of their own; a new preparation
+// changes their captions and rows in the menus it has.
+TEST(PopupPreparedAgain, GroupsBelowMoreKeepTheirMenusWhenTheirCaptionsChange) {
+    const PopupRoom room{5, 350, 96};  // 15 rows a level
+    Win32Popup popup(nullptr);
+    popup.Prepare(PopupWith({}, Names("d", 300), room));
+    // The separators, then "DeskTop"; its last row is "More", whose first
+    // row is a group of groups.
+    const auto firstGroups = [&popup] {
+        HMENU desktop = GetSubMenu(popup.Menu(), 2);
+        HMENU more = GetSubMenu(desktop, GetMenuItemCount(desktop) - 1);
+        HMENU groups = GetSubMenu(more, 0);
+        return std::pair{groups, GetSubMenu(groups, 0)};
+    };
+    const std::pair kept = firstGroups();
+    ASSERT_NE(kept.second, nullptr);
+    const MenuLevel after = PopupWith({}, Names("n", 300), room);
+    popup.Prepare(after);
+    HMENU fresh = RenderMenu(after);
+    EXPECT_EQ(Dump(popup.Menu()), Dump(fresh));
+    DestroyMenu(fresh);
+    EXPECT_EQ(firstGroups(), kept);
+    EXPECT_EQ(RowsOf(kept.first).front().text, L"n14.txt \u2013 n28.txt");
+    EXPECT_EQ(RowsOf(kept.second).front().text, L"n14.txt");
 }
 
 TEST(PopupPreparedAgain, RowsOfAnotherKindAreReplaced) {
