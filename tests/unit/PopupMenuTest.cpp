@@ -454,6 +454,7 @@ TEST_F(PopupMenuTest, KeptMenuIsPreparedAgainOnlyWhenItsColumnsChange) {
         {"back to 25 rows", {30, 2000, 96}, 3},
         {"a narrower screen", {30, 900, 96}, 4},
         {"another scale", {30, 900, 144}, 5},
+        {"another menu font or theme at that scale", {30, 900, 144, 1}, 6},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
