@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "menus/MenuIds.h"
+#include "text/TextUtils.h"
 
 namespace kelvo {
 
@@ -52,19 +53,6 @@ const std::string& FirstName(const Node& node) {
 
 const std::string& LastName(const Node& node) {
     return node.entry ? node.entry->text : node.group->last;
-}
-
-Node GroupOf(std::vector<Node>& nodes, std::size_t first, std::size_t count) {
-    auto group = std::make_unique<Group>();
-    const auto begin = nodes.begin() + static_cast<std::ptrdiff_t>(first);
-    group->members.assign(std::make_move_iterator(begin),
-                          std::make_move_iterator(begin + static_cast<std::ptrdiff_t>(count)));
-    group->first = FirstName(group->members.front());
-    group->last = LastName(group->members.back());
-    group->row.kind = MenuItemKind::Submenu;
-    group->row.id = -1;
-    group->row.text = GroupCaption(group->first, group->last);
-    return Node{nullptr, std::move(group)};
 }
 
 std::vector<Node> NodesOf(const Rows& entries) {
@@ -146,6 +134,37 @@ private:
             first += count;
         }
         return groups;
+    }
+
+    Node GroupOf(std::vector<Node>& nodes, std::size_t first, std::size_t count) const {
+        auto group = std::make_unique<Group>();
+        const auto begin = nodes.begin() + static_cast<std::ptrdiff_t>(first);
+        group->members.assign(std::make_move_iterator(begin),
+                              std::make_move_iterator(begin + static_cast<std::ptrdiff_t>(count)));
+        group->first = FirstName(group->members.front());
+        group->last = LastName(group->members.back());
+        group->row.kind = MenuItemKind::Submenu;
+        group->row.id = -1;
+        group->row.text = GroupCaption(group->first, group->last);
+        if (widths_(group->row) > width_) ShortenCaption(group->row, group->first, group->last);
+        return Node{nullptr, std::move(group)};
+    }
+
+    // Captions `row` with the longest middle-shortened `first` and `last`
+    // that leave it within the room; each keeps its start and its end,
+    // where the names of a list tend to differ.
+    void ShortenCaption(MenuItem& row, const std::string& first, const std::string& last) const {
+        const auto captionOf = [&first, &last](std::size_t kept) {
+            return GroupCaption(ShortenedInTheMiddle(first, kept), ShortenedInTheMiddle(last, kept));
+        };
+        std::size_t fits = 0;
+        std::size_t tooWide = std::max(CodePoints(first), CodePoints(last));
+        while (tooWide - fits > 1) {
+            const std::size_t kept = (fits + tooWide) / 2;
+            row.text = captionOf(kept);
+            (widths_(row) <= width_ ? fits : tooWide) = kept;
+        }
+        row.text = captionOf(fits);
     }
 
     std::size_t ColumnsOf(std::size_t rows) const { return (rows + perColumn_ - 1) / perColumn_; }

@@ -25,10 +25,11 @@ std::string GroupCaption(const std::string& first, const std::string& last);
 // the last entry that would fit; the rows around the entries (separators,
 // "DeskTop", "Properties", "Exit") stay. "More" holds the rest as a level of
 // its own where they fit one, or else groups of as many entries as fit a
-// level, each opening them and captioned with its first and last names,
-// grouped again where the groups do not fit a level either. So every level
-// fits the room (unless one name alone, or the fixed rows without their
-// separators, are wider), and the levels below "More" grow with the
+// level, each opening them and captioned with its first and last names
+// (both cut short in the middle where the caption would be wider than the
+// room), grouped again where the groups do not fit a level either. So every
+// level fits the room (unless one name alone, or the fixed rows without
+// their separators, are wider), and the levels below "More" grow with the
 // logarithm of the entries.
 MenuLevel LayOutPopup(const MenuLevel& tree, const PopupRoom& room, const RowWidths& widths);
 

@@ -362,6 +362,27 @@ TEST_F(PopupTooWideTest, LevelsGrowWithTheLogarithmOfTheEntries) {
     }
 }
 
+// Two names fit side by side, "first – last" of two such names does not:
+// both are cut in the middle, as much as the room asks.
+TEST_F(PopupTooWideTest, GroupCaptionTooWideForTheRoomKeepsTheStartAndEndOfBothNames) {
+    presenter.rowWidth = 20;
+    presenter.pixelsPerByte = 7;  // 47 bytes fit the room
+    SeedList(store, kDesktopSection, NumberedEntries(40, "Quarterly report ", "Desk"));
+    Build();
+    Show();
+    const MenuLevel& desk = ShownDesk();
+    // Entries 1 to 8 and "More"; below it, groups of one column of entries,
+    // in groups of one column.
+    const MenuLevel& more = *desk.SubMenu(desk.Count() - 1);
+    EXPECT_EQ(MenuRows(more), (Rows{"Quarterly\u2026ort 9.txt \u2013 Quarterly\u2026rt 33.txt>",
+                                    "Quarterly\u2026rt 34.txt \u2013 Quarterly\u2026rt 40.txt>"}));
+    const MenuLevel& groups = *more.SubMenu(0);
+    EXPECT_EQ(MenuRows(groups).front(), "Quarterly\u2026ort 9.txt \u2013 Quarterly\u2026rt 13.txt>");
+    EXPECT_EQ(MenuRows(*groups.SubMenu(0)).front(), "Quarterly report 9.txt") << "the entries keep their names";
+    ExpectLevelsFit(desk, presenter.room, presenter);
+    EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 40));
+}
+
 TEST_F(PopupTooWideTest, WideCaptionsLeaveFewerColumns) {
     presenter.rowWidth = 200;  // one column of 5 rows fits
     BuildWith(0, 12);
@@ -411,19 +432,33 @@ protected:
 };
 
 // A long list with long names: the deepest level of the "More" chain used
-// to take all the rest, thousands of pixels wide.
+// to take all the rest, thousands of pixels wide. At 250 %, 20 rows of 17
+// pixels a byte and 150 of margins, a name fits the screen but two of them
+// in a group's caption do not.
 TEST_F(PopupOnAScreenTest, LongNamesPastTheOldDepthLimitFitEveryLevel) {
     const std::string longName = "Quarterly report of the regional sales office ";
-    for (int entries : {1400, 2000, 20000}) {
-        SCOPED_TRACE(std::to_string(entries) + " entries");
-        menu = PopupMenu();
-        store = FakeSettingsStore();
-        SeedList(store, kDesktopSection, NumberedEntries(entries, longName, "Reports"));
-        Build();
-        Show();
-        const MenuLevel& desk = DesktopSubmenu(presenter.shown.back());
-        ExpectLevelsFit(desk, presenter.room, presenter);
-        EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, entries));
+    const struct {
+        const char* scale;
+        PopupRoom room;
+        int margins;
+        int pixelsPerByte;
+    } screens[] = {{"100 %", presenter.room, presenter.rowWidth, presenter.pixelsPerByte},
+                   {"250 %", {20, 1262, 240}, 150, 17}};
+    for (const auto& screen : screens) {
+        presenter.room = screen.room;
+        presenter.rowWidth = screen.margins;
+        presenter.pixelsPerByte = screen.pixelsPerByte;
+        for (int entries : {1400, 2000, 20000}) {
+            SCOPED_TRACE(std::to_string(entries) + " entries at " + screen.scale);
+            menu = PopupMenu();
+            store = FakeSettingsStore();
+            SeedList(store, kDesktopSection, NumberedEntries(entries, longName, "Reports"));
+            Build();
+            Show();
+            const MenuLevel& desk = DesktopSubmenu(presenter.shown.back());
+            ExpectLevelsFit(desk, presenter.room, presenter);
+            EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, entries));
+        }
     }
 }
 
