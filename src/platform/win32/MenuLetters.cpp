@@ -40,9 +40,16 @@ std::string ShownCaption(HMENU menu, int pos, bool& highlighted) {
     return Narrow(shown);
 }
 
+// Wine's menu loop acts on MNC_EXECUTE and MNC_CLOSE only, and beeps at
+// MNC_SELECT; there the row is selected here, as the menu manager would.
+bool MenuLoopIgnoresSelect() {
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 }  // namespace
 
-LRESULT AnswerMenuChar(HMENU menu, wchar_t typed) {
+LRESULT AnswerMenuChar(HWND owner, HMENU menu, wchar_t typed) {
     const int count = GetMenuItemCount(menu);
     std::vector<std::string> captions;
     std::optional<int> highlighted;
@@ -53,6 +60,7 @@ LRESULT AnswerMenuChar(HMENU menu, wchar_t typed) {
     }
     const std::optional<int> next = NextRowStartingWith(captions, highlighted, typed, SameLetterWithoutCase);
     if (!next) return MAKELRESULT(0, MNC_IGNORE);
+    if (MenuLoopIgnoresSelect()) HiliteMenuItem(owner, menu, static_cast<UINT>(*next), MF_BYPOSITION | MF_HILITE);
     return MAKELRESULT(*next, MNC_SELECT);
 }
 

@@ -30,7 +30,8 @@ bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wPar
             }
             return false;
         case WM_MENUCHAR:
-            result = AnswerMenuChar(reinterpret_cast<HMENU>(lParam), static_cast<wchar_t>(LOWORD(wParam)));
+            result = AnswerMenuChar(tray.window.Handle(), reinterpret_cast<HMENU>(lParam),
+                                    static_cast<wchar_t>(LOWORD(wParam)));
             return true;
         case kEntriesFollowedMessage:
             if (auto targets = tray.follower.Take(static_cast<unsigned>(wParam))) {
