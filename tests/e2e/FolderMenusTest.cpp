@@ -133,5 +133,63 @@ TEST_F(FolderMenusTest, OpenInAFoldersSubmenuOpensTheFolderItself) {
     EndProcessOf(explorer);
 }
 
+TEST_F(FolderMenusTest, WithTheOptionOffAFolderIsAPlainRowThatOpensTheExplorer) {
+    HKEY options = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\KelvoDesktop\\Options", 0,
+                              nullptr, 0, KEY_SET_VALUE, nullptr, &options, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(options, L"FolderMenus", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"0"), 2 * sizeof(wchar_t));
+    RegCloseKey(options);
+    Start();
+    HWND popup = nullptr;
+    ASSERT_TRUE(ShowLevels(kIntoDeskTop, 2, popup));
+    const std::vector<HWND> before = WindowsOfClass(L"ExplorerWClass");
+    // Enter on a row with a submenu would open the submenu.
+    Press(popup, {'p', VK_RETURN});
+    HWND explorer = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND window : WindowsOfClass(L"ExplorerWClass")) {
+            if (IsWindowVisible(window) && std::find(before.begin(), before.end(), window) == before.end()) {
+                explorer = window;
+            }
+        }
+        return explorer != nullptr;
+    }));
+    EXPECT_EQ(VisiblePopupOf(kelvo->Id()), nullptr);
+    EndProcessOf(explorer);
+}
+
+// The Windows path of the folder that drive Q: of the test prefix leads to
+// (cmake/e2e-run.sh), through drive Z:, Wine's root of the Unix files.
+std::wstring AwayDriveFolder() {
+    wchar_t prefix[1024] = {};
+    GetEnvironmentVariableW(L"WINEPREFIX", prefix, 1024);
+    std::wstring path = L"Z:" + std::wstring(prefix) + L"/kelvo-away-drive";
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+TEST_F(FolderMenusTest, AFolderOnADriveThatWentAwayOpensAtOnceAndTheMenuAnswers) {
+    ASSERT_TRUE(CreateDirectoryW(L"Q:\\Away", nullptr)) << "drive Q: of the test prefix";
+    StoreList(L"Desktop", {L"Away%Q:\\%1"});
+    Start();
+    const std::vector<WORD> keys = {'d', VK_RIGHT, 'a', VK_RIGHT};
+    HWND popup = nullptr;
+    ASSERT_TRUE(ShowLevels(keys, 3, popup)) << "the folder opens as a submenu while its drive is there";
+    Press(popup, {VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] { return VisiblePopupOf(kelvo->Id()) == nullptr; }));
+
+    ASSERT_TRUE(RemoveDirectoryW(L"Q:\\Away"));
+    ASSERT_TRUE(RemoveDirectoryW(AwayDriveFolder().c_str()));
+    ASSERT_TRUE(ShowLevels(keys, 3, popup)) << "its submenu still opens, with one notice";
+    // A second key is answered: "Open" is chosen, and tells that the folder
+    // cannot be opened.
+    Press(popup, {'o', VK_RETURN});
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = MessageBoxOf(kelvo->Id())) != nullptr; }));
+    EXPECT_NE(MessageBoxText(box).find(L"Could not open Q:\\Away"), std::wstring::npos) << MessageBoxText(box);
+    PostMessageW(box, WM_CLOSE, 0, 0);
+}
+
 }  // namespace
 }  // namespace kelvo::e2e
