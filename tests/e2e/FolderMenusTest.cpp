@@ -77,18 +77,21 @@ protected:
     }
 
     // Shows the popup and presses `keys`; true once `levels` menus show. The
-    // entries' files are looked at after start-up: until then a folder is a
-    // plain row, so a popup that shows fewer levels is closed and shown again.
+    // entries' files are looked at after start-up, and a folder is a plain
+    // row until then: a popup that shows fewer levels a while later is
+    // closed and shown again, the last time waiting as long as any wait.
     bool ShowLevels(const std::vector<WORD>& keys, std::size_t levels, HWND& popup) {
-        for (int attempt = 0; attempt < 3; ++attempt) {
+        const auto shown = [&] { return VisiblePopupsOf(kelvo->Id()).size() == levels; };
+        for (int attempt = 0;; ++attempt) {
             popup = ShowPopupOf(tray, kelvo->Id());
             if (popup == nullptr) return false;
             Press(popup, keys);
-            if (WaitUntil([&] { return VisiblePopupsOf(kelvo->Id()).size() == levels; })) return true;
-            PressKeys(popup, {VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
+            if (attempt == 3) return WaitUntil(shown);
+            for (int look = 0; look < 100 && !shown(); ++look) Sleep(20);
+            if (shown()) return true;
+            Press(popup, {VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
             WaitUntil([&] { return VisiblePopupOf(kelvo->Id()) == nullptr; });
         }
-        return false;
     }
 
     FixtureFolder folder;
@@ -117,8 +120,9 @@ TEST_F(FolderMenusTest, OpenInAFoldersSubmenuOpensTheFolderItself) {
     Start();
     HWND popup = nullptr;
     std::vector<WORD> keys = kIntoDeskTop;
-    keys.insert(keys.end(), {'p', VK_RIGHT});
-    ASSERT_TRUE(ShowLevels(keys, 3, popup));
+    // "Alpha", a folder of its own: the Explorer shows a window per folder.
+    keys.insert(keys.end(), {'p', VK_RIGHT, 'a', VK_RIGHT});
+    ASSERT_TRUE(ShowLevels(keys, 4, popup));
     const std::vector<HWND> before = WindowsOfClass(L"ExplorerWClass");
     Press(popup, {'o', VK_RETURN});
     HWND explorer = nullptr;
@@ -130,7 +134,9 @@ TEST_F(FolderMenusTest, OpenInAFoldersSubmenuOpensTheFolderItself) {
         }
         return explorer != nullptr;
     }));
+    EXPECT_NE(WindowText(explorer).find(L"Alpha"), std::wstring::npos) << WindowText(explorer);
     EndProcessOf(explorer);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(explorer); }));
 }
 
 TEST_F(FolderMenusTest, WithTheOptionOffAFolderIsAPlainRowThatOpensTheExplorer) {
@@ -157,6 +163,7 @@ TEST_F(FolderMenusTest, WithTheOptionOffAFolderIsAPlainRowThatOpensTheExplorer) 
     }));
     EXPECT_EQ(VisiblePopupOf(kelvo->Id()), nullptr);
     EndProcessOf(explorer);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(explorer); }));
 }
 
 // The Windows path of the folder that drive Q: of the test prefix leads to
