@@ -1,6 +1,6 @@
 # KelvoTop.exe, the Win32 layer, and the tests that run under Wine.
 enable_language(RC)
-set(KELVO_WIN32_LIBS comctl32 shell32 user32 gdi32 ole32 uuid advapi32 shlwapi)
+set(KELVO_WIN32_LIBS comctl32 shell32 user32 gdi32 ole32 uuid advapi32 shlwapi uxtheme)
 
 file(GLOB KELVO_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 list(FILTER KELVO_WIN32_SOURCES EXCLUDE REGEX "WinMain\\.cpp$")

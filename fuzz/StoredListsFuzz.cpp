@@ -191,33 +191,41 @@ PopupMenu BuiltPopup(FakeSettingsStore& store, bool sideBySide, ListsState& stat
     return menu;
 }
 
+bool IsBuiltEntry(const MenuItem& row) {
+    return row.kind == MenuItemKind::Command && row.id > kCustomIdBase;
+}
+
 // Every built entry's command id, at any depth of `level`.
 void CollectEntryIds(const MenuLevel& level, std::multiset<int>& ids) {
     for (int pos = 0; pos < level.Count(); ++pos) {
         const MenuItem& row = level.At(pos);
-        if (row.kind == MenuItemKind::Command && row.id > kCustomIdBase) ids.insert(row.id);
+        if (IsBuiltEntry(row)) ids.insert(row.id);
         if (const MenuLevel* submenu = level.SubMenu(pos)) CollectEntryIds(*submenu, ids);
     }
 }
 
-// The room and the rows' widths of one showing, chosen by the seed. A
-// column holds at least the top level's fixed rows and a "More" row.
+// The room and the rows' widths of one showing, chosen by the seed: from
+// columns of two rows (an entry and "More") up to more rows than a column
+// takes, and from the narrowest room that holds the top level's fixed rows
+// and "More" without their separators (159 pixels in two columns) on.
 PopupRoom RoomOf(unsigned seed) {
-    return PopupRoom{6 + static_cast<int>(seed % 29), 150 + static_cast<int>(seed % 7) * 250, 96};
+    return PopupRoom{2 + static_cast<int>(seed % 29), 160 + static_cast<int>(seed % 7) * 250, 96};
 }
 int RowWidth(const MenuItem& row) {
     return 20 + 7 * static_cast<int>(std::min<std::size_t>(row.text.size(), 60));
 }
 
 // Each level's columns hold no more rows than the room has, and stand side
-// by side within its width, except a single column or a level at the
-// deepest nesting the menu manager takes.
+// by side within its width, unless the level is one column with an entry
+// that alone is wider; no level is nested deeper than the menu manager takes.
 void CheckLevelInRoom(const MenuLevel& level, const PopupRoom& room, int depth) {
-    constexpr int kDeepestLevel = 28;
+    constexpr int kDeepestSubmenu = 28;
+    FUZZ_CHECK(depth <= kDeepestSubmenu);
     int rows = 0;
     int column = 0;
     int used = 0;
     int columns = 1;
+    int widestEntry = 0;
     for (int pos = 0; pos < level.Count(); ++pos) {
         const MenuItem& row = level.At(pos);
         if (row.kind == MenuItemKind::ColumnBreak) {
@@ -229,9 +237,10 @@ void CheckLevelInRoom(const MenuLevel& level, const PopupRoom& room, int depth) 
         }
         FUZZ_CHECK(++rows <= RowsPerColumn(room));
         column = std::max(column, RowWidth(row));
+        if (IsBuiltEntry(row)) widestEntry = std::max(widestEntry, RowWidth(row));
         if (const MenuLevel* submenu = level.SubMenu(pos)) CheckLevelInRoom(*submenu, room, depth + 1);
     }
-    FUZZ_CHECK(columns == 1 || depth >= kDeepestLevel || used + column <= room.width);
+    FUZZ_CHECK(used + column <= room.width || (columns == 1 && widestEntry > room.width));
 }
 
 void CheckLayout(const PopupMenu& menu, unsigned seed) {

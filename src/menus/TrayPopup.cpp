@@ -13,7 +13,7 @@ unsigned Revision(PopupMenu& menu) {
 // What of a room the layout depends on: a taller screen than a column
 // needs lays the popup out alike.
 PopupRoom LaidOutRoom(const PopupRoom& room) {
-    return PopupRoom{RowsPerColumn(room), room.width, room.dpi};
+    return PopupRoom{RowsPerColumn(room), room.width, room.dpi, room.rowMetrics};
 }
 
 void PrepareFor(PopupMenu& menu, PopupPresenter& presenter, const PopupRoom& room) {

@@ -24,6 +24,9 @@ struct PopupRoom {
     int width = 0;
     // Dots per inch there: the text takes another width at another scale.
     int dpi = 0;
+    // Tells the sizes of the rows at that scale from earlier ones: it
+    // changes with the menu font or the theme, which change the rows' sizes.
+    unsigned rowMetrics = 0;
 
     bool operator==(const PopupRoom&) const = default;
 };

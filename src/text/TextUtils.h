@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -18,5 +19,13 @@ std::string AsciiLowerCase(std::string text);
 
 // Adds `line` to `text`, on a line of its own after any text already there.
 void AppendLine(std::string& text, const std::string& line);
+
+// The characters (code points) of the UTF-8 `text`; continuation bytes
+// with no lead byte before them count as one character.
+std::size_t CodePoints(const std::string& text);
+
+// The UTF-8 `text` as it is where it has no more than `kept` characters,
+// else its first and last characters, `kept` in all, with "…" between.
+std::string ShortenedInTheMiddle(const std::string& text, std::size_t kept);
 
 }  // namespace kelvo

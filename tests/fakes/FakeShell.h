@@ -38,16 +38,20 @@ public:
 
 // Keeps a copy of every menu shown and answers with the scripted choices, in
 // order; dismisses the menu (0) once they run out. Its room is as tall and
-// wide as a test sets, every row `rowWidth` pixels wide.
+// wide as a test sets, every row `rowWidth` pixels wide plus
+// `pixelsPerByte` for each byte of its caption.
 class FakePopupPresenter : public PopupPresenter {
 public:
     PopupRoom Room() override { return room; }
-    int RowWidth(const MenuItem&) override { return rowWidth; }
+    int RowWidth(const MenuItem& row) override {
+        return rowWidth + pixelsPerByte * static_cast<int>(row.text.size());
+    }
     void Prepare(const MenuLevel& menu) override;
     int Track(PopupOpening opening) override;
 
     PopupRoom room{50, 100000, 96};
     int rowWidth = 100;
+    int pixelsPerByte = 0;
     // Prepare throws, as a menu that cannot be made does.
     bool failsPrepare = false;
 

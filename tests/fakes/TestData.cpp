@@ -55,17 +55,21 @@ std::vector<int> ColumnHeights(const MenuLevel& level) {
     return heights;
 }
 
+namespace {
+void CollectEntryIds(const MenuLevel& level, bool belowMore, std::vector<int>& ids) {
+    for (int pos = 0; pos < level.Count(); ++pos) {
+        const MenuItem& row = level.At(pos);
+        if (row.kind == MenuItemKind::Command && row.id > kCustomIdBase) ids.push_back(row.id);
+        if (row.kind == MenuItemKind::Submenu && (belowMore || row.text == kMoreCaption)) {
+            CollectEntryIds(*row.submenu, true, ids);
+        }
+    }
+}
+}  // namespace
+
 std::vector<int> EntryIdsThroughMore(const MenuLevel& level) {
     std::vector<int> ids;
-    for (const MenuLevel* shown = &level; shown != nullptr;) {
-        const MenuLevel* more = nullptr;
-        for (int pos = 0; pos < shown->Count(); ++pos) {
-            const MenuItem& row = shown->At(pos);
-            if (row.kind == MenuItemKind::Command && row.id > kCustomIdBase) ids.push_back(row.id);
-            if (row.kind == MenuItemKind::Submenu && row.text == kMoreCaption) more = row.submenu.get();
-        }
-        shown = more;
-    }
+    CollectEntryIds(level, false, ids);
     return ids;
 }
 

@@ -36,7 +36,7 @@ std::vector<std::string> MenuRows(const MenuLevel& menu);
 std::vector<int> ColumnHeights(const MenuLevel& level);
 
 // The id of every built entry of `level` in the order shown, going down
-// into each "More" submenu where it stands (not into "DeskTop").
+// into its "More" submenu and every group below it (not into "DeskTop").
 std::vector<int> EntryIdsThroughMore(const MenuLevel& level);
 
 }  // namespace kelvo

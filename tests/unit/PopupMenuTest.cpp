@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -237,16 +238,53 @@ TEST_F(PopupMenuTest, EveryColumnHoldsAtMostTwentyFiveRowsOrWhatTheScreenHolds) 
     }
 }
 
-// Each level down the "More" submenus fits a room of `rows` rows by
-// `columns` columns.
-void ExpectLevelsFit(const MenuLevel& level, int rows, int columns) {
-    for (const MenuLevel* shown = &level; shown != nullptr;) {
-        const std::vector<int> heights = ColumnHeights(*shown);
-        EXPECT_LE(static_cast<int>(heights.size()), columns);
-        for (int height : heights) EXPECT_LE(height, rows);
-        const int last = shown->Count() - 1;
-        shown = shown->At(last).text == kMoreCaption ? shown->SubMenu(last) : nullptr;
+// Pixels across that `level` takes: its columns side by side, each as wide
+// as its widest row.
+int LevelWidth(const MenuLevel& level, PopupPresenter& presenter) {
+    int width = 0;
+    int column = 0;
+    for (int pos = 0; pos < level.Count(); ++pos) {
+        if (level.At(pos).kind == MenuItemKind::ColumnBreak) {
+            width += column;
+            column = 0;
+        } else {
+            column = std::max(column, presenter.RowWidth(level.At(pos)));
+        }
     }
+    return width + column;
+}
+
+void CollectMisfits(const MenuLevel& level, const std::string& path, bool belowMore, const PopupRoom& room,
+                    PopupPresenter& presenter, std::vector<std::string>& misfits) {
+    const std::vector<int> heights = ColumnHeights(level);
+    const int tallest = *std::max_element(heights.begin(), heights.end());
+    const int width = LevelWidth(level, presenter);
+    if (tallest > RowsPerColumn(room) || width > room.width) {
+        misfits.push_back(path + ": " + std::to_string(width) + " pixels, a column of " + std::to_string(tallest));
+    }
+    for (int pos = 0; pos < level.Count(); ++pos) {
+        const MenuItem& row = level.At(pos);
+        if (row.kind == MenuItemKind::Submenu && (belowMore || row.text == kMoreCaption)) {
+            CollectMisfits(*row.submenu, path + " > " + row.text, true, room, presenter, misfits);
+        }
+    }
+}
+
+// `level` and every level below its "More" row fit `room`: no column holds
+// more rows than a column may, no level is wider than the room.
+void ExpectLevelsFit(const MenuLevel& level, const PopupRoom& room, PopupPresenter& presenter) {
+    std::vector<std::string> misfits;
+    CollectMisfits(level, "level", false, room, presenter, misfits);
+    EXPECT_TRUE(misfits.empty()) << misfits.size() << " levels do not fit, the first " << misfits.front();
+}
+
+// How many submenus below `level` the deepest built entry is.
+int DeepestEntry(const MenuLevel& level) {
+    int deepest = 0;
+    for (int pos = 0; pos < level.Count(); ++pos) {
+        if (const MenuLevel* submenu = level.SubMenu(pos)) deepest = std::max(deepest, 1 + DeepestEntry(*submenu));
+    }
+    return deepest;
 }
 
 std::vector<int> Ids(int base, int count) {
@@ -262,21 +300,33 @@ protected:
         presenter.room = PopupRoom{5, 350, 96};
         presenter.rowWidth = 100;
     }
+    const MenuLevel& ShownDesk() { return *presenter.shown.back().SubMenu(2); }
 };
 
-TEST_F(PopupTooWideTest, DesktopEntriesGoLevelByLevelIntoMore) {
+TEST_F(PopupTooWideTest, DesktopEntriesThatDoNotFitGoIntoMoreInGroupsOfALevel) {
     BuildWith(0, 40);
     Show();
-    const MenuLevel& desk = *presenter.shown.back().SubMenu(2);
+    const MenuLevel& desk = ShownDesk();
     // The separator and entries 1 to 13, "More" as the 15th row.
     EXPECT_EQ(MenuRows(desk), (Rows{"-", "d1.txt", "d2.txt", "d3.txt", "d4.txt", "||", "d5.txt", "d6.txt",
                                     "d7.txt", "d8.txt", "d9.txt", "||", "d10.txt", "d11.txt", "d12.txt",
                                     "d13.txt", "More>"}));
     const MenuLevel& more = *desk.SubMenu(desk.Count() - 1);
-    EXPECT_EQ(more.At(0).id, kDesktopIdBase + 14);
-    EXPECT_EQ(MenuRows(*more.SubMenu(more.Count() - 1)).front(), "d28.txt");
-    ExpectLevelsFit(desk, 5, 3);
+    EXPECT_EQ(MenuRows(more), (Rows{GroupCaption("d14.txt", "d28.txt") + ">", GroupCaption("d29.txt", "d40.txt") + ">"}));
+    EXPECT_EQ(more.SubMenu(0)->At(0).id, kDesktopIdBase + 14);
+    EXPECT_EQ(ColumnHeights(*more.SubMenu(0)), (std::vector<int>{5, 5, 5})) << "a group is a whole level";
+    EXPECT_EQ(MenuRows(*more.SubMenu(1)).front(), "d29.txt");
+    ExpectLevelsFit(desk, presenter.room, presenter);
     EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 40)) << "each entry exactly once, in stored order";
+}
+
+TEST_F(PopupTooWideTest, RestThatFitsOneLevelIsShownInMoreAsItIs) {
+    BuildWith(0, 20);
+    Show();
+    const MenuLevel& desk = ShownDesk();
+    const MenuLevel& more = *desk.SubMenu(desk.Count() - 1);
+    EXPECT_EQ(MenuRows(more), (Rows{"d14.txt", "d15.txt", "d16.txt", "d17.txt", "d18.txt", "||", "d19.txt",
+                                    "d20.txt"}));
 }
 
 TEST_F(PopupTooWideTest, CustomEntriesOverflowAndTheFixedRowsStay) {
@@ -290,8 +340,11 @@ TEST_F(PopupTooWideTest, CustomEntriesOverflowAndTheFixedRowsStay) {
     EXPECT_EQ(top.At(top.Count() - 1).id, kExitId);
     EXPECT_EQ(MenuRows(*top.SubMenu(top.Count() - 3)), (Rows{"-", "d1.txt", "d2.txt", "d3.txt"}));
     const MenuLevel& more = *top.SubMenu(top.Count() - 5);
-    EXPECT_EQ(more.At(0).id, kCustomIdBase + 10);
-    EXPECT_EQ(MenuRows(more).back(), "More>") << "the custom entries go on level by level";
+    // A last group of one entry is that entry.
+    EXPECT_EQ(MenuRows(more), (Rows{GroupCaption("c10.txt", "c24.txt") + ">", GroupCaption("c25.txt", "c39.txt") + ">",
+                                    "c40.txt"}));
+    EXPECT_EQ(more.At(2).id, kCustomIdBase + 40);
+    ExpectLevelsFit(top, presenter.room, presenter);
     EXPECT_EQ(EntryIdsThroughMore(top), Ids(kCustomIdBase, 40));
 }
 
@@ -299,31 +352,141 @@ TEST_F(PopupTooWideTest, ChosenEntryDeepInMoreOpensItsOwnEntry) {
     BuildWith(0, 300);
     presenter.choices = {kDesktopIdBase + 300};
     EXPECT_EQ(Show(), kDesktopIdBase + 300);
-    const MenuLevel& desk = *presenter.shown.back().SubMenu(2);
-    ExpectLevelsFit(desk, 5, 3);
+    const MenuLevel& desk = ShownDesk();
+    ExpectLevelsFit(desk, presenter.room, presenter);
     EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 300));
 }
 
-TEST_F(PopupTooWideTest, NoLevelNestsDeeperThanTheMenuManagerTakes) {
-    BuildWith(0, 1000);  // 14 entries a level: far more levels than that
-    Show();
-    const MenuLevel* level = presenter.shown.back().SubMenu(2);
-    int depth = 1;
-    while (level->At(level->Count() - 1).text == kMoreCaption) {
-        level = level->SubMenu(level->Count() - 1);
-        ++depth;
+// A level holds 15 rows here; the menu manager nests no more than about 30
+// levels, and "More" used to take one level per 14 entries.
+TEST_F(PopupTooWideTest, LevelsGrowWithTheLogarithmOfTheEntries) {
+    const struct {
+        int entries;
+        int deepest;  // submenus below "DeskTop": "More", then groups in groups
+    } cases[] = {{100, 2}, {1000, 3}, {10000, 4}, {100000, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.entries) + " entries");
+        menu = PopupMenu();
+        store = FakeSettingsStore();
+        BuildWith(0, c.entries);
+        Show();
+        const MenuLevel& desk = ShownDesk();
+        EXPECT_EQ(DeepestEntry(desk), c.deepest);
+        ExpectLevelsFit(desk, presenter.room, presenter);
+        EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, c.entries));
     }
-    EXPECT_EQ(depth, 28);
-    EXPECT_EQ(EntryIdsThroughMore(*presenter.shown.back().SubMenu(2)), Ids(kDesktopIdBase, 1000));
+}
+
+// Two names fit side by side, "first – last" of two such names does not:
+// both are cut in the middle, as much as the room asks.
+TEST_F(PopupTooWideTest, GroupCaptionTooWideForTheRoomKeepsTheStartAndEndOfBothNames) {
+    presenter.rowWidth = 20;
+    presenter.pixelsPerByte = 7;  // 47 bytes fit the room
+    SeedList(store, kDesktopSection, NumberedEntries(40, "Quarterly report ", "Desk"));
+    Build();
+    Show();
+    const MenuLevel& desk = ShownDesk();
+    // Entries 1 to 8 and "More"; below it, groups of one column of entries,
+    // in groups of one column.
+    const MenuLevel& more = *desk.SubMenu(desk.Count() - 1);
+    EXPECT_EQ(MenuRows(more), (Rows{"Quarterly\u2026ort 9.txt \u2013 Quarterly\u2026rt 33.txt>",
+                                    "Quarterly\u2026rt 34.txt \u2013 Quarterly\u2026rt 40.txt>"}));
+    const MenuLevel& groups = *more.SubMenu(0);
+    EXPECT_EQ(MenuRows(groups).front(), "Quarterly\u2026ort 9.txt \u2013 Quarterly\u2026rt 13.txt>");
+    EXPECT_EQ(MenuRows(*groups.SubMenu(0)).front(), "Quarterly report 9.txt") << "the entries keep their names";
+    ExpectLevelsFit(desk, presenter.room, presenter);
+    EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 40));
 }
 
 TEST_F(PopupTooWideTest, WideCaptionsLeaveFewerColumns) {
     presenter.rowWidth = 200;  // one column of 5 rows fits
     BuildWith(0, 12);
     Show();
-    const MenuLevel& desk = *presenter.shown.back().SubMenu(2);
-    ExpectLevelsFit(desk, 5, 1);
+    const MenuLevel& desk = ShownDesk();
+    ExpectLevelsFit(desk, presenter.room, presenter);
     EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 12));
+}
+
+// With few rows to a column, the fixed rows and "More" take two or three
+// columns: where they do not fit, their separators go.
+TEST_F(PopupMenuTest, FixedRowsOfAShortScreenStayInsideItsWidth) {
+    const struct {
+        PopupRoom room;
+        Rows top;
+    } cases[] = {
+        {{5, 150, 96}, {"More>", "DeskTop>", "Properties", "Exit"}},
+        {{2, 250, 96}, {"More>", "DeskTop>", "||", "Properties", "Exit"}},
+        {{3, 250, 96}, {"-", "More>", "-", "||", "DeskTop>", "Properties", "Exit"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.room.rowsHigh) + " rows, " + std::to_string(c.room.width) + " pixels");
+        menu = PopupMenu();
+        store = FakeSettingsStore();
+        presenter.room = c.room;
+        BuildWith(40, 40);
+        Show();
+        MenuLevel& top = presenter.shown.back();
+        EXPECT_EQ(MenuRows(top), c.top);
+        ExpectLevelsFit(top, c.room, presenter);
+        ExpectLevelsFit(DesktopSubmenu(top), c.room, presenter);
+        EXPECT_EQ(EntryIdsThroughMore(top), Ids(kCustomIdBase, 40));
+        EXPECT_EQ(EntryIdsThroughMore(DesktopSubmenu(top)), Ids(kDesktopIdBase, 40));
+    }
+}
+
+// A room of 1,280 by 1,024 pixels at 96 dpi, as the presenter reports it
+// (the menu's frame taken off), with rows as wide as the menu font makes
+// them: 7 pixels a byte and 60 of margins.
+class PopupOnAScreenTest : public PopupMenuTest {
+protected:
+    void SetUp() override {
+        presenter.room = PopupRoom{57, 1268, 96};
+        presenter.rowWidth = 60;
+        presenter.pixelsPerByte = 7;
+    }
+};
+
+// A long list with long names: the deepest level of the "More" chain used
+// to take all the rest, thousands of pixels wide. At 250 %, 20 rows of 17
+// pixels a byte and 150 of margins, a name fits the screen but two of them
+// in a group's caption do not.
+TEST_F(PopupOnAScreenTest, LongNamesPastTheOldDepthLimitFitEveryLevel) {
+    const std::string longName = "Quarterly report of the regional sales office ";
+    const struct {
+        const char* scale;
+        PopupRoom room;
+        int margins;
+        int pixelsPerByte;
+    } screens[] = {{"100 %", presenter.room, presenter.rowWidth, presenter.pixelsPerByte},
+                   {"250 %", {20, 1262, 240}, 150, 17}};
+    for (const auto& screen : screens) {
+        presenter.room = screen.room;
+        presenter.rowWidth = screen.margins;
+        presenter.pixelsPerByte = screen.pixelsPerByte;
+        for (int entries : {1400, 2000, 20000}) {
+            SCOPED_TRACE(std::to_string(entries) + " entries at " + screen.scale);
+            menu = PopupMenu();
+            store = FakeSettingsStore();
+            SeedList(store, kDesktopSection, NumberedEntries(entries, longName, "Reports"));
+            Build();
+            Show();
+            const MenuLevel& desk = DesktopSubmenu(presenter.shown.back());
+            ExpectLevelsFit(desk, presenter.room, presenter);
+            EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, entries));
+        }
+    }
+}
+
+TEST_F(PopupOnAScreenTest, HundredThousandEntriesAreWithinThreeLevelsBelowDeskTop) {
+    BuildWith(0, 100000);
+    Show();
+    MenuLevel& top = presenter.shown.back();
+    const MenuLevel& desk = DesktopSubmenu(top);
+    EXPECT_LE(DeepestEntry(desk), 3);
+    ExpectLevelsFit(top, presenter.room, presenter);
+    ExpectLevelsFit(desk, presenter.room, presenter);
+    const std::vector<int> ids = EntryIdsThroughMore(desk);
+    EXPECT_TRUE(ids == Ids(kDesktopIdBase, 100000)) << "each entry exactly once, in stored order";
 }
 
 TEST_F(PopupMenuTest, KeptMenuIsPreparedAgainOnlyWhenItsColumnsChange) {
@@ -341,6 +504,7 @@ TEST_F(PopupMenuTest, KeptMenuIsPreparedAgainOnlyWhenItsColumnsChange) {
         {"back to 25 rows", {30, 2000, 96}, 3},
         {"a narrower screen", {30, 900, 96}, 4},
         {"another scale", {30, 900, 144}, 5},
+        {"another menu font or theme at that scale", {30, 900, 144, 1}, 6},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -348,7 +512,7 @@ TEST_F(PopupMenuTest, KeptMenuIsPreparedAgainOnlyWhenItsColumnsChange) {
         Show();
         EXPECT_EQ(presenter.preparations, step.preparations);
         const MenuLevel& desk = DesktopSubmenu(presenter.shown.back());
-        ExpectLevelsFit(desk, RowsPerColumn(step.room), 100);
+        ExpectLevelsFit(desk, step.room, presenter);
         EXPECT_EQ(EntryIdsThroughMore(desk), Ids(kDesktopIdBase, 60));
     }
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "menus/MenuIds.h"
@@ -219,6 +221,32 @@ TEST(PopupPreparedAgain, ForAnotherRoomKeepsEveryRow) {
     }
 }
 
+// Below "More", the groups are submenus of their own; a new preparation
+// changes their captions and rows in the menus it has.
+TEST(PopupPreparedAgain, GroupsBelowMoreKeepTheirMenusWhenTheirCaptionsChange) {
+    const PopupRoom room{5, 350, 96};  // 15 rows a level
+    Win32Popup popup(nullptr);
+    popup.Prepare(PopupWith({}, Names("d", 300), room));
+    // The separators, then "DeskTop"; its last row is "More", whose first
+    // row is a group of groups.
+    const auto firstGroups = [&popup] {
+        HMENU desktop = GetSubMenu(popup.Menu(), 2);
+        HMENU more = GetSubMenu(desktop, GetMenuItemCount(desktop) - 1);
+        HMENU groups = GetSubMenu(more, 0);
+        return std::pair{groups, GetSubMenu(groups, 0)};
+    };
+    const std::pair kept = firstGroups();
+    ASSERT_NE(kept.second, nullptr);
+    const MenuLevel after = PopupWith({}, Names("n", 300), room);
+    popup.Prepare(after);
+    HMENU fresh = RenderMenu(after);
+    EXPECT_EQ(Dump(popup.Menu()), Dump(fresh));
+    DestroyMenu(fresh);
+    EXPECT_EQ(firstGroups(), kept);
+    EXPECT_EQ(RowsOf(kept.first).front().text, L"n14.txt \u2013 n28.txt");
+    EXPECT_EQ(RowsOf(kept.second).front().text, L"n14.txt");
+}
+
 TEST(PopupPreparedAgain, RowsOfAnotherKindAreReplaced) {
     MenuLevel before;
     before.InsertCommand(0, kPropertiesId, "Properties");
@@ -269,6 +297,109 @@ TEST_F(TrackTest, ReturnsTheWholeIdOfTheChosenRow) {
     EXPECT_EQ(popup.Track(PopupOpening::Mouse), kDesktopIdBase + 7);
     QueueKeys({VK_DOWN, VK_RETURN});
     EXPECT_EQ(popup.Track(PopupOpening::Mouse), kPropertiesId) << "the kept menu shows again";
+}
+
+BOOL CALLBACK AddIfShownMenu(HWND window, LPARAM found) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    }
+    return TRUE;
+}
+
+// The menu windows of this thread on screen.
+std::vector<HWND> ShownMenuWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), AddIfShownMenu, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// What to do once the menu loop first waits, with the menu on screen.
+std::function<void()> onMenuIdle;
+
+LRESULT CALLBACK IdleOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ENTERIDLE && onMenuIdle) {
+        std::exchange(onMenuIdle, nullptr)();
+        PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Every row of `menu` lies inside its window, whose frame lies inside the
+// work area of its monitor: no row was cut off, none is off the screen.
+void ExpectEveryRowOnScreen(HMENU menu) {
+    const std::vector<HWND> windows = ShownMenuWindows();
+    ASSERT_EQ(windows.size(), 1u);
+    RECT window{};
+    GetWindowRect(windows.front(), &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(windows.front(), MONITOR_DEFAULTTONEAREST), &monitor);
+    EXPECT_GE(window.top, monitor.rcWork.top);
+    EXPECT_LE(window.bottom, monitor.rcWork.bottom);
+    EXPECT_GE(window.left, monitor.rcWork.left);
+    EXPECT_LE(window.right, monitor.rcWork.right);
+    for (int pos = 0; pos < GetMenuItemCount(menu); ++pos) {
+        RECT row{};
+        ASSERT_TRUE(GetMenuItemRect(nullptr, menu, static_cast<UINT>(pos), &row)) << pos;
+        EXPECT_LE(row.bottom, window.bottom) << "row " << pos << " cut off below";
+        EXPECT_LE(row.right, window.right) << "row " << pos << " cut off on the right";
+    }
+}
+
+// Two columns as high as the room says rows fit, with a separator on top
+// as at the top level: the system draws them inside the screen at any scale
+// of the monitor, with the menu font and the theme it has.
+TEST(PopupRoomOnScreen, ColumnsAsHighAsTheRoomSaysFitTheScreen) {
+    WNDCLASSW type{};
+    type.lpfnWndProc = IdleOwnerProc;
+    type.hInstance = GetModuleHandleW(nullptr);
+    type.lpszClassName = L"KelvoPopupRoomTest";
+    RegisterClassW(&type);
+    HWND owner = CreateWindowW(type.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, type.hInstance,
+                               nullptr);
+    ASSERT_NE(owner, nullptr);
+    Win32Popup popup(owner);
+    const PopupRoom room = popup.Room();
+    ASSERT_GT(room.rowsHigh, 2);
+    MenuLevel level;
+    level.InsertSeparator(0);
+    for (int k = 1; k < 2 * room.rowsHigh; ++k) {
+        if (k == room.rowsHigh) level.InsertColumnBreak(level.Count(), kColumnBreakId);
+        level.InsertCommand(level.Count(), kCustomIdBase + k, "Entry " + std::to_string(k) + ".txt");
+    }
+    popup.Prepare(level);
+    onMenuIdle = [&popup] { ExpectEveryRowOnScreen(popup.Menu()); };
+    SetCursorPos(0, 0);
+    popup.Track(PopupOpening::Mouse);
+    EXPECT_FALSE(onMenuIdle) << "the menu was never shown";
+    DestroyWindow(owner);
+    UnregisterClassW(type.lpszClassName, type.hInstance);
+}
+
+// The menu font as the system holds it for this session, and the popup's
+// room before and after it changed: the popup is laid out again.
+TEST(PopupRoomOnScreen, AnotherMenuFontAtTheSameScaleIsAnotherRoom) {
+    NONCLIENTMETRICSW saved{};
+    saved.cbSize = sizeof saved;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0));
+    Win32Popup popup(nullptr);
+    const PopupRoom before = popup.Room();
+    EXPECT_EQ(popup.Room(), before) << "nothing changed";
+
+    NONCLIENTMETRICSW larger = saved;
+    larger.lfMenuFont.lfHeight = 3 * (saved.lfMenuFont.lfHeight == 0 ? -12 : saved.lfMenuFont.lfHeight);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0));
+    const PopupRoom changed = popup.Room();
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+    const PopupRoom restored = popup.Room();
+
+    EXPECT_EQ(changed.dpi, before.dpi);
+    EXPECT_NE(changed.rowMetrics, before.rowMetrics);
+    EXPECT_LT(changed.rowsHigh, before.rowsHigh) << "a taller font, fewer rows";
+    EXPECT_NE(restored.rowMetrics, changed.rowMetrics);
+    EXPECT_EQ(restored.rowsHigh, before.rowsHigh);
 }
 
 TEST_F(TrackTest, DismissedMenuGivesZero) {

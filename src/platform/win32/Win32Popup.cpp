@@ -1,6 +1,11 @@
 #include "platform/win32/Win32Popup.h"
 
+#include <uxtheme.h>
+#include <vssym32.h>
+
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <vector>
 
 #include "menus/MenuLevel.h"
@@ -148,20 +153,112 @@ HMENU RenderMenu(const MenuLevel& level) {
     return shown->handle;
 }
 
-// The size of the menu manager's rows at one scale, from its menu font.
-// Margins are counted generously: a column a little narrower than counted
-// costs nothing, one wider than counted would run off the screen.
+namespace {
+
+// The menu font at `dpi`, as the system gives it for that scale where it
+// can, else its font at the screen's scale, scaled.
+LOGFONTW MenuFontAt(int dpi) {
+    using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto forDpi = UserCall<ForDpiFn>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (forDpi != nullptr && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
+        return metrics.lfMenuFont;
+    }
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    metrics.lfMenuFont.lfHeight = MulDiv(metrics.lfMenuFont.lfHeight, dpi, WindowDpi(nullptr));
+    return metrics.lfMenuFont;
+}
+
+// The active theme's file, colours and size; empty when none is active.
+std::wstring ThemeName() {
+    if (!IsThemeActive()) return {};
+    std::array<wchar_t, MAX_PATH> file{};
+    std::array<wchar_t, MAX_PATH> colours{};
+    std::array<wchar_t, MAX_PATH> size{};
+    if (FAILED(GetCurrentThemeName(file.data(), MAX_PATH, colours.data(), MAX_PATH, size.data(), MAX_PATH))) return {};
+    return std::wstring(file.data()) + L'|' + colours.data() + L'|' + size.data();
+}
+
+// What sets the size of the menu manager's rows at one scale: the menu font
+// there and the theme. The user may change either at any time.
+struct RowLook {
+    int dpi = 0;
+    LOGFONTW menuFont{};
+    std::wstring theme;
+
+    static RowLook Now(int dpi) { return RowLook{dpi, MenuFontAt(dpi), ThemeName()}; }
+    bool operator==(const RowLook& other) const {
+        return dpi == other.dpi && theme == other.theme &&
+               std::memcmp(&menuFont, &other.menuFont, sizeof menuFont) == 0;
+    }
+};
+
+// The menu theme's parts at `dpi`, or nothing without a theme for menus.
+class MenuTheme {
+public:
+    MenuTheme(HWND owner, int dpi) : dpi_(dpi) {
+        using ForDpiFn = HTHEME(WINAPI*)(HWND, LPCWSTR, UINT);
+        static HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
+        static const auto forDpi = uxtheme == nullptr ? nullptr : reinterpret_cast<ForDpiFn>(
+            reinterpret_cast<void*>(GetProcAddress(uxtheme, "OpenThemeDataForDpi")));
+        if (forDpi != nullptr) theme_ = forDpi(owner, VSCLASS_MENU, static_cast<UINT>(dpi));
+        // Without the call for a scale, parts come at the screen's scale.
+        if (theme_ == nullptr) {
+            theme_ = OpenThemeData(owner, VSCLASS_MENU);
+            partsDpi_ = WindowDpi(nullptr);
+        }
+    }
+    ~MenuTheme() {
+        if (theme_ != nullptr) CloseThemeData(theme_);
+    }
+    MenuTheme(const MenuTheme&) = delete;
+    MenuTheme& operator=(const MenuTheme&) = delete;
+
+    explicit operator bool() const { return theme_ != nullptr; }
+    SIZE PartSize(int part) const {
+        SIZE size{};
+        GetThemePartSize(theme_, nullptr, part, 0, nullptr, TS_TRUE, &size);
+        return SIZE{Scaled(size.cx), Scaled(size.cy)};
+    }
+    // The part's content margins, left and right or top and bottom together.
+    SIZE Margins(int part) const {
+        MARGINS margins{};
+        GetThemeMargins(theme_, nullptr, part, 0, TMT_CONTENTMARGINS, nullptr, &margins);
+        return SIZE{Scaled(margins.cxLeftWidth + margins.cxRightWidth),
+                    Scaled(margins.cyTopHeight + margins.cyBottomHeight)};
+    }
+
+private:
+    int Scaled(int pixels) const { return partsDpi_ == 0 ? pixels : MulDiv(pixels, dpi_, partsDpi_); }
+
+    int dpi_;
+    int partsDpi_ = 0;
+    HTHEME theme_ = nullptr;
+};
+
+}  // namespace
+
+// The size of the menu manager's rows at one scale, from its menu font,
+// check marks and edges there, and the menu theme's parts where a theme is
+// active. Sizes are counted generously: a column a little narrower or
+// shorter than counted costs nothing, one wider or taller would run off the
+// screen.
 class RowMeter {
 public:
-    explicit RowMeter(int dpi) : dpi_(dpi), context_(CreateCompatibleDC(nullptr)), font_(MenuFont(dpi)) {
+    RowMeter(RowLook look, HWND owner)
+        : look_(std::move(look)), context_(CreateCompatibleDC(nullptr)), font_(CreateFontIndirectW(&look_.menuFont)) {
         previous_ = SelectObject(context_, font_);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(context_, &metrics);
-        const int check = std::max<int>(GetSystemMetrics(SM_CXMENUCHECK), metrics.tmHeight);
-        rowHeight_ = std::max<int>(GetSystemMetrics(SM_CYMENUCHECK), metrics.tmHeight) + 4;
+        TEXTMETRICW text{};
+        GetTextMetricsW(context_, &text);
+        const int dpi = look_.dpi;
+        const SIZE check{MetricForDpi(SM_CXMENUCHECK, dpi), MetricForDpi(SM_CYMENUCHECK, dpi)};
+        rowHeight_ = std::max<int>(check.cy, text.tmHeight) + MulDiv(4, dpi, USER_DEFAULT_SCREEN_DPI);
         // Room for a check mark before the text and a submenu arrow after
         // it, the gap before the text and the column's divider.
-        margins_ = 2 * check + 4 * metrics.tmAveCharWidth + 8;
+        margins_ = 2 * std::max<int>(check.cx, text.tmHeight) + 4 * text.tmAveCharWidth +
+                   MulDiv(8, dpi, USER_DEFAULT_SCREEN_DPI);
+        if (const MenuTheme theme(owner, dpi); theme) CountThemedParts(theme, text);
     }
     ~RowMeter() {
         SelectObject(context_, previous_);
@@ -171,7 +268,7 @@ public:
     RowMeter(const RowMeter&) = delete;
     RowMeter& operator=(const RowMeter&) = delete;
 
-    int Dpi() const { return dpi_; }
+    const RowLook& Look() const { return look_; }
     int RowHeight() const { return rowHeight_; }
     int Width(const MenuItem& row) const {
         if (row.kind != MenuItemKind::Command && row.kind != MenuItemKind::Submenu) return margins_;
@@ -182,18 +279,23 @@ public:
     }
 
 private:
-    static HFONT MenuFont(int dpi) {
-        using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-        static const auto forDpi = UserCall<ForDpiFn>("SystemParametersInfoForDpi");
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (forDpi == nullptr || !forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
-            SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        }
-        return CreateFontIndirectW(&metrics.lfMenuFont);
+    // A themed row is as high as its text or its check mark with the
+    // check's background, whichever is higher, and as wide as its text with
+    // the gutter of the check mark, the item's margins and the submenu
+    // arrow. Where the menus are drawn without the theme (Wine), that is
+    // more than they take.
+    void CountThemedParts(const MenuTheme& theme, const TEXTMETRICW& text) {
+        const SIZE check = theme.PartSize(MENU_POPUPCHECK);
+        const SIZE checkMargins = theme.Margins(MENU_POPUPCHECK);
+        const SIZE backgroundMargins = theme.Margins(MENU_POPUPCHECKBACKGROUND);
+        const int checkHeight = check.cy + checkMargins.cy + backgroundMargins.cy;
+        rowHeight_ = std::max<int>({rowHeight_, text.tmHeight, checkHeight});
+        const int gutter = check.cx + checkMargins.cx + 2 * backgroundMargins.cx;
+        const int arrow = theme.PartSize(MENU_POPUPSUBMENU).cx;
+        margins_ = std::max<int>(margins_, gutter + theme.Margins(MENU_POPUPITEM).cx + arrow + 4 * text.tmAveCharWidth);
     }
 
-    int dpi_;
+    RowLook look_;
     HDC context_;
     HFONT font_;
     HGDIOBJ previous_ = nullptr;
@@ -233,12 +335,19 @@ PopupRoom Win32Popup::Room() {
     info.cbSize = sizeof info;
     GetMonitorInfoW(monitor, &info);
     const int dpi = MonitorDpi(monitor);
-    if (!meter_ || meter_->Dpi() != dpi) meter_ = std::make_unique<RowMeter>(dpi);
+    // Asked anew at every showing: the menu font and the theme may have
+    // changed since, at the same scale, and the rows' sizes with them.
+    RowLook look = RowLook::Now(dpi);
+    if (!meter_ || !(meter_->Look() == look)) {
+        meter_ = std::make_unique<RowMeter>(std::move(look), owner_);
+        ++rowMetrics_;
+    }
     // The menu window's frame, and the column break above every column
     // after the first, which is as high as a row at most.
-    const int frame = 4 * GetSystemMetrics(SM_CXEDGE) + 4;
+    const int frame = 4 * MetricForDpi(SM_CXEDGE, dpi) + MulDiv(4, dpi, USER_DEFAULT_SCREEN_DPI);
     const int height = info.rcWork.bottom - info.rcWork.top - frame;
-    return PopupRoom{height / meter_->RowHeight() - 1, info.rcWork.right - info.rcWork.left - frame, dpi};
+    return PopupRoom{height / meter_->RowHeight() - 1, info.rcWork.right - info.rcWork.left - frame, dpi,
+                     rowMetrics_};
 }
 
 int Win32Popup::RowWidth(const MenuItem& row) {

@@ -41,6 +41,8 @@ private:
     HWND owner_;
     std::unique_ptr<ShownLevel> shown_;
     std::unique_ptr<RowMeter> meter_;
+    // Counts the row meters made: the rows' sizes as the room reports them.
+    unsigned rowMetrics_ = 0;
 };
 
 }  // namespace kelvo
