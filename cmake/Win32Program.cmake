@@ -59,6 +59,20 @@ if(KELVO_WIN32_TEST_SOURCES)
   kelvo_wine_test(win32_tests ${KELVO_WIN32_TEST_SOURCES})
 endif()
 
+# The system's error texts once more in a French session, where they have
+# accents. Wine takes its language from LANG where that locale exists; it is
+# made in the build tree, so the host needs none of its own.
+find_program(KELVO_LOCALEDEF localedef)
+if(CMAKE_CROSSCOMPILING AND KELVO_WIN32_TEST_SOURCES AND KELVO_LOCALEDEF)
+  set(KELVO_LOCALES ${CMAKE_BINARY_DIR}/locale)
+  add_test(NAME french_locale COMMAND sh -c
+    "mkdir -p '${KELVO_LOCALES}' && '${KELVO_LOCALEDEF}' -i fr_FR -f UTF-8 '${KELVO_LOCALES}/fr_FR.UTF-8'")
+  add_test(NAME win32_tests_french COMMAND win32_tests --gtest_filter=SystemError*)
+  set_tests_properties(french_locale PROPERTIES FIXTURES_SETUP french_locale)
+  set_tests_properties(win32_tests_french PROPERTIES FIXTURES_REQUIRED french_locale RESOURCE_LOCK wine
+    ENVIRONMENT "KELVO_BUILD_DIR=${CMAKE_BINARY_DIR};WINEARCH=${KELVO_WINEARCH};LOCPATH=${KELVO_LOCALES};LANG=fr_FR.UTF-8;KELVO_EXPECT_FRENCH=1")
+endif()
+
 include(cmake/e2e.cmake)
 
 # The least tray program, which bench/compare.sh holds KelvoTop against.

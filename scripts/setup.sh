@@ -7,7 +7,7 @@ need_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
           mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine32:i386 wine64 fonts-wine fonts-liberation fonts-wqy-microhei
-          xvfb xauth imagemagick x11-utils xdotool)
+          xvfb xauth imagemagick x11-utils xdotool locales)
 
 missing() {
   local p

@@ -30,15 +30,17 @@ void AppendLine(std::string& text, const std::string& line) {
 
 namespace {
 
-bool StartsCodePoint(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+// A byte that is not a continuation byte starts a character; so does the
+// first byte of all, so that text which is not UTF-8 is cut whole too.
+bool StartsCharacter(const std::string& text, std::size_t byte) {
+    return byte == 0 || (static_cast<unsigned char>(text[byte]) & 0xC0) != 0x80;
 }
 
 // The byte where character `index` of `text` starts; its size past the last.
-std::size_t ByteOfCodePoint(const std::string& text, std::size_t index) {
+std::size_t ByteOfCharacter(const std::string& text, std::size_t index) {
     std::size_t byte = 0;
     for (std::size_t seen = 0; byte < text.size(); ++byte) {
-        if (StartsCodePoint(text[byte]) && seen++ == index) break;
+        if (StartsCharacter(text, byte) && seen++ == index) break;
     }
     return byte;
 }
@@ -46,15 +48,17 @@ std::size_t ByteOfCodePoint(const std::string& text, std::size_t index) {
 }  // namespace
 
 std::size_t CodePoints(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCodePoint));
+    std::size_t count = 0;
+    for (std::size_t byte = 0; byte < text.size(); ++byte) count += StartsCharacter(text, byte) ? 1 : 0;
+    return count;
 }
 
 std::string ShortenedInTheMiddle(const std::string& text, std::size_t kept) {
     const std::size_t count = CodePoints(text);
     if (count <= kept) return text;
     const std::size_t head = (kept + 1) / 2;
-    return text.substr(0, ByteOfCodePoint(text, head)) + "\xE2\x80\xA6" +
-           text.substr(ByteOfCodePoint(text, count - (kept - head)));
+    return text.substr(0, ByteOfCharacter(text, head)) + "\xE2\x80\xA6" +
+           text.substr(ByteOfCharacter(text, count - (kept - head)));
 }
 
 }  // namespace kelvo

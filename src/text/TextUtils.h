@@ -20,7 +20,8 @@ std::string AsciiLowerCase(std::string text);
 // Adds `line` to `text`, on a line of its own after any text already there.
 void AppendLine(std::string& text, const std::string& line);
 
-// The characters (code points) of the UTF-8 `text`.
+// The characters (code points) of the UTF-8 `text`; continuation bytes
+// with no lead byte before them count as one character.
 std::size_t CodePoints(const std::string& text);
 
 // The UTF-8 `text` as it is where it has no more than `kept` characters,

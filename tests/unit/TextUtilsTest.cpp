@@ -48,7 +48,8 @@ TEST(GetHiWord, ResultsBeyondSixteenBitsSaturate) {
     EXPECT_EQ(GetHiWord(-32768 * 65535), -32768);
 }
 
-// Characters count whole: a name in any script is cut between characters.
+// Characters count whole: a name in any script is cut between characters,
+// and bytes that are not UTF-8 go with the character before them.
 TEST(ShortenedInTheMiddle, KeepsTheFirstAndLastCharactersAroundAnEllipsis) {
     struct Case {
         std::string text;
@@ -60,7 +61,8 @@ TEST(ShortenedInTheMiddle, KeepsTheFirstAndLastCharactersAroundAnEllipsis) {
                           Case{"Budget 37.xlsx", 0, "\u2026"}, Case{"", 0, ""},
                           Case{"\u65e5\u672c\u8a9e\u306e\u30e1\u30e2.txt", 4, "\u65e5\u672c\u2026xt"},
                           Case{"na\u00efve \U0001F600 caf\u00e9", 7, "na\u00efv\u2026af\u00e9"},
-                          Case{"\U0001F600\U0001F601\U0001F602", 2, "\U0001F600\u2026\U0001F602"}}) {
+                          Case{"\U0001F600\U0001F601\U0001F602", 2, "\U0001F600\u2026\U0001F602"},
+                          Case{"\x80\x80" "ab", 1, "\x80\x80\u2026"}, Case{"\x80\x80" "ab", 0, "\u2026"}}) {
         EXPECT_EQ(ShortenedInTheMiddle(c.text, c.kept), c.shortened) << c.text << ", " << c.kept;
     }
 }

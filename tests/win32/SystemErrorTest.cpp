@@ -23,5 +23,22 @@ TEST(SystemError, TellsWhatFailedAndTheSystemsText) {
     EXPECT_NO_THROW(ThrowUnlessDone(ERROR_SUCCESS, "done"));
 }
 
+// The test command runs the cases of this file once more in a French session
+// (win32_tests_french): there the system's text has accents, which must
+// reach the message whole.
+TEST(SystemErrorInTheUsersLanguage, KeepsTheSystemsAccents) {
+    const std::string denied = SystemErrorText(ERROR_ACCESS_DENIED, "");
+    ASSERT_FALSE(denied.empty());
+    if (GetEnvironmentVariableW(L"KELVO_EXPECT_FRENCH", nullptr, 0) == 0) return;
+    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_FRENCH) << "the session is not French";
+    EXPECT_NE(denied.find("refus\xC3\xA9"), std::string::npos) << denied;
+    try {
+        ThrowUnlessDone(ERROR_ACCESS_DENIED, "cannot write Custom\\MenuChoice2");
+        FAIL() << "nothing thrown";
+    } catch (const std::system_error& error) {
+        EXPECT_NE(std::string(error.what()).find("refus\xC3\xA9"), std::string::npos) << error.what();
+    }
+}
+
 }  // namespace
 }  // namespace kelvo
