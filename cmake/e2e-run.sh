@@ -36,6 +36,10 @@ if [ -d "$prefix" ]; then
   rm -rf "$prefix"
 fi
 cp -a "$template" "$prefix"
+# Drive Q: leads to a folder of the prefix, which a test deletes to take the
+# drive away, as an unplugged stick goes.
+mkdir -p "$prefix/kelvo-away-drive"
+ln -s ../kelvo-away-drive "$prefix/dosdevices/q:"
 
 export WINEPREFIX=$prefix
 # Whatever the tests started (the program, a file manager) ends with them.

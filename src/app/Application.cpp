@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include <exception>
+#include <optional>
 #include <utility>
 
 #include "lists/BusyWhile.h"
@@ -8,6 +9,7 @@
 #include "lists/DroppedFiles.h"
 #include "lists/FileRows.h"
 #include "lists/ListLoader.h"
+#include "menus/FolderEntries.h"
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
 #include "menus/TrayPopup.h"
@@ -21,7 +23,7 @@
 namespace kelvo {
 
 Application::Application(const TrayParts& tray, const EntrySources& sources, SettingsWindowMaker& settingsMaker)
-    : tray_(tray), sources_(sources), settingsMaker_(settingsMaker) {}
+    : tray_(tray), sources_(sources), settingsMaker_(settingsMaker), folderLevels_(tray.folderReader, sources.files) {}
 
 namespace {
 using Say = std::string (*)(const std::string& list, const std::string& reason);
@@ -66,6 +68,7 @@ bool Application::StartUp() {
     std::string failures = LoadLists();
     if (auto taken = RegisterStoredMenuKey(tray_.menuKey, sources_.store, options_)) AppendLine(failures, *taken);
     tray_.splash.Hide();
+    FollowEntries();
     // Told once the splash, which stays on top, is gone.
     if (!failures.empty()) tray_.messages.Inform(failures);
     return taskbar;
@@ -121,12 +124,44 @@ void Application::OnMenuKey() {
 // as it is: showing it again would lay out, and free, the menus on screen.
 void Application::ShowPopup(PopupOpening opening) {
     if (SettingsBusy() || popupShown_) return;
+    folderLevels_.Forget();
     int id = 0;
     {
         const RaisedWhile shown(popupShown_);
         id = ShowTrayPopup(popup_, tray_.popup, opening);
     }
-    if (id) OnMenuCommand(id);
+    // A row of a folder stands for its path only while the popup shows.
+    const std::string* inFolder = folderLevels_.PathOf(id);
+    const std::optional<std::string> path = inFolder ? std::optional(*inFolder) : std::nullopt;
+    folderLevels_.Forget();
+    if (path) {
+        Open(*path);
+    } else if (id) {
+        OnMenuCommand(id);
+    }
+}
+
+// Looking at the entries' files could hold the program on a slow drive, so
+// another thread does it once the menu is built, and the entries stay plain
+// rows until the answer comes.
+void Application::FollowEntries() {
+    if (!options_.folderMenus || (popup_.custom.empty() && popup_.desktop.empty())) return;
+    tray_.follower.FollowLater(++popup_.followRequest, EntryPaths(popup_));
+}
+
+void Application::OnEntriesFollowed(unsigned request, const std::vector<ShortcutTarget>& targets) {
+    if (request != popup_.followRequest || !options_.folderMenus) return;
+    CascadeFolderEntries(popup_, targets);
+    // Prepared now, while the user waits for nothing; a popup on screen is
+    // prepared again at its next showing.
+    if (!popupShown_) PreparePopup(popup_, tray_.popup);
+}
+
+void Application::OnSubmenuOpening(int id, int depth) {
+    if (!popupShown_) return;
+    const PopupRoom room = tray_.popup.Room();
+    const auto widths = [this](const MenuItem& row) { return tray_.popup.RowWidth(row); };
+    if (auto level = folderLevels_.Open(popup_, id, depth, room, widths)) tray_.popup.FillFolder(id, *level);
 }
 
 void Application::OnTaskbarCreated() {
@@ -257,6 +292,7 @@ void Application::CommitSettings() {
     const bool onOptionsTab = settings.tabs.Selected() == kOptionsTab;
     const std::string options = CommitOptions(OptionsOf(settings), sources_.store, options_, onOptionsTab);
     if (!options.empty()) AppendLine(message, options);
+    FollowEntries();
     if (!message.empty()) tray_.messages.Inform(message);
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/TrayParts.h"
 #include "lists/EntrySources.h"
+#include "menus/FolderLevels.h"
 #include "menus/MenuLevel.h"
 #include "menus/PopupMenu.h"
 #include "settings/OptionsTab.h"
@@ -61,6 +62,12 @@ public:
     void OnMenuKey();
     // A command chosen from the popup menu.
     void OnMenuCommand(int id);
+    // The targets of the entries' paths, followed on another thread for the
+    // request `request`: entries that lead to folders become submenus.
+    void OnEntriesFollowed(unsigned request, const std::vector<ShortcutTarget>& targets);
+    // The menu manager is about to show the submenu of the popup's row with
+    // `id`, as level `depth` (the popup itself is 1): a folder's is filled.
+    void OnSubmenuOpening(int id, int depth);
     // The popup's row with `id` was highlighted, by the mouse resting on it
     // or by the arrow keys.
     void OnMenuRowHighlighted(int id);
@@ -91,6 +98,8 @@ private:
     void Open(const std::string& path);
     void StartExplorer();
     void ShowPopup(PopupOpening opening);
+    // With folders shown as submenus, asks what the entries lead to.
+    void FollowEntries();
     // The settings window, made hidden with its editing buttons disabled the
     // first time it is needed.
     SettingsParts& Settings();
@@ -115,6 +124,7 @@ private:
     SettingsState settingsState_;
     OptionsState options_;
     PopupMenu popup_;
+    FolderLevels folderLevels_;
 };
 
 }  // namespace kelvo

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Controls.h"
+#include "platform/FolderReader.h"
 #include "platform/Launcher.h"
 #include "platform/Options.h"
 #include "platform/Shell.h"
@@ -20,6 +21,10 @@ struct TrayParts {
     MessageBoxes& messages;
     // The user's entry that starts the program at sign-in.
     SignInStart& signInStart;
+    // What the popup's folders hold, read when they open, and what the
+    // entries lead to, followed after the lists are built.
+    FolderReader& folderReader;
+    BackgroundFollower& follower;
 };
 
 }  // namespace kelvo

@@ -33,11 +33,15 @@ void MenuLevel::InsertColumnBreak(int pos, int id) {
     Insert(pos, MenuItem{MenuItemKind::ColumnBreak, id, {}, nullptr});
 }
 
-MenuLevel& MenuLevel::InsertSubmenu(int pos, const std::string& text) {
+MenuLevel& MenuLevel::InsertSubmenu(int pos, const std::string& text, int id) {
     auto submenu = std::make_unique<MenuLevel>();
     MenuLevel& result = *submenu;
-    Insert(pos, MenuItem{MenuItemKind::Submenu, -1, text, std::move(submenu)});
+    Insert(pos, MenuItem{MenuItemKind::Submenu, id, text, std::move(submenu)});
     return result;
+}
+
+void MenuLevel::InsertNotice(int pos, const std::string& text) {
+    Insert(pos, MenuItem{MenuItemKind::Notice, 0, text, nullptr});
 }
 
 void MenuLevel::RemoveRange(int pos, int count) {

@@ -7,7 +7,8 @@ namespace kelvo {
 
 class MenuLevel;
 
-enum class MenuItemKind { Command, Separator, ColumnBreak, Submenu };
+// A Notice is a disabled row that says why a level has nothing to choose.
+enum class MenuItemKind { Command, Separator, ColumnBreak, Submenu, Notice };
 
 struct MenuItem {
     MenuItemKind kind = MenuItemKind::Command;
@@ -30,7 +31,10 @@ public:
     void InsertSeparator(int pos);
     // A separator that starts a new column at `pos`.
     void InsertColumnBreak(int pos, int id);
-    MenuLevel& InsertSubmenu(int pos, const std::string& text);
+    // A submenu row; one that stands for a folder carries the folder row's
+    // command id, any other -1.
+    MenuLevel& InsertSubmenu(int pos, const std::string& text, int id = -1);
+    void InsertNotice(int pos, const std::string& text);
     // Removes `count` rows from `pos` on.
     void RemoveRange(int pos, int count);
     // Position of the row with `id` in this level, or -1.

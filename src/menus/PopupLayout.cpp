@@ -23,8 +23,9 @@ namespace {
 // The rows of a level as they will be shown; nullptr stands for "More".
 using Rows = std::vector<const MenuItem*>;
 
+// An entry of a list or a row of a folder; a folder's opens as a submenu.
 bool IsBuiltEntry(const MenuItem& item) {
-    return item.kind == MenuItemKind::Command && item.id > kCustomIdBase;
+    return (item.kind == MenuItemKind::Command || item.kind == MenuItemKind::Submenu) && item.id > kCustomIdBase;
 }
 
 bool IsSeparator(const MenuItem* row) {
@@ -226,7 +227,10 @@ private:
             case MenuItemKind::Command: out.InsertCommand(out.Count(), row.id, row.text); break;
             case MenuItemKind::Separator: out.InsertSeparator(out.Count()); break;
             case MenuItemKind::ColumnBreak: out.InsertColumnBreak(out.Count(), row.id); break;
-            case MenuItemKind::Submenu: LayOutLevel(*row.submenu, out.InsertSubmenu(out.Count(), row.text)); break;
+            case MenuItemKind::Submenu:
+                LayOutLevel(*row.submenu, out.InsertSubmenu(out.Count(), row.text, row.id));
+                break;
+            case MenuItemKind::Notice: out.InsertNotice(out.Count(), row.text); break;
         }
     }
 

@@ -120,6 +120,7 @@ ListFailures RebuildPopupMenu(PopupMenu& menu, SettingsStore& store, const Saved
     menu.custom.clear();
     DesktopSubmenu(menu.tree).RemoveRange(1, static_cast<int>(menu.desktop.size()));
     menu.desktop.clear();
+    menu.folderEntries.clear();
     pump.RunPending();
     ChoiceReader custom = ReaderOf(saved.custom, store, kCustomSection);
     AddCustomEntries(menu, custom, state);

@@ -1,8 +1,10 @@
 #pragma once
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "menus/FolderRows.h"
 #include "menus/MenuLevel.h"
 #include "platform/Controls.h"
 #include "platform/SettingsStore.h"
@@ -31,6 +33,11 @@ struct PopupMenu {
     // room it was laid out for.
     std::optional<unsigned> preparedRevision;
     PopupRoom preparedRoom;
+    // The entries that open as submenus, by row id: what their folders list.
+    std::map<int, FolderRow> folderEntries;
+    // Tags the latest request to follow the entries' paths: the answer to
+    // an earlier one, for lists since rebuilt, is dropped.
+    unsigned followRequest = 0;
 };
 
 // A thread costs more than it saves for a shorter list: under Wine each one

@@ -91,9 +91,26 @@ public:
     // was made tells whether it is a folder.
     virtual std::vector<ShortcutTarget> Resolve(const std::vector<std::string>& shortcuts,
                                                 const std::set<std::string>& unreachableRoots) = 0;
+    // What each of `paths` opens, in the order given, all within about a
+    // second: a folder or a drive leads to itself, a shortcut where Resolve
+    // says, any other file to a File, and a path that cannot be looked at to
+    // Broken. A drive or share that does not answer is asked once: the
+    // paths after it on the same root lead to NotResponding, as do those not
+    // done by the deadline. COM is loaded only for a shortcut.
+    virtual std::vector<ShortcutTarget> Follow(const std::vector<std::string>& paths) = 0;
     // The positions of `names` in Explorer's order of names: numbers by
     // their value ("file 2" before "file 10"), letters without case.
     virtual std::vector<std::size_t> ExplorerOrder(const std::vector<std::string>& names) = 0;
+};
+
+// Follows paths off the user's path, on a thread of its own: the answer
+// comes back later on the UI thread, as an event of the tray.
+class BackgroundFollower {
+public:
+    virtual ~BackgroundFollower() = default;
+    // Starts following `paths` as FolderReader::Follow does; the event that
+    // brings the targets back carries `request`.
+    virtual void FollowLater(unsigned request, std::vector<std::string> paths) = 0;
 };
 
 }  // namespace kelvo

@@ -46,8 +46,12 @@ public:
     virtual void Prepare(const MenuLevel& menu) = 0;
     // Shows the prepared menu at the pointer; returns the chosen command id,
     // or 0 when the menu was dismissed. Opened from the keyboard, its first
-    // entry is selected, so the arrows and Enter work at once.
+    // entry is selected, so the arrows and Enter work at once. Every folder's
+    // submenu filled meanwhile is empty again when it returns.
     virtual int Track(PopupOpening opening) = 0;
+    // While the popup shows: makes `level` the rows of the submenu of the
+    // folder row with `id`, as the menu manager is about to show it.
+    virtual void FillFolder(int id, const MenuLevel& level) = 0;
 };
 
 }  // namespace kelvo

@@ -19,7 +19,7 @@ FakeDesktop::FakeDesktop() {
                               &desktopRemoveItem.logTarget, &help.logTarget, &taskbar.logTarget,
                               &popup.logTarget, &pump.logTarget, &program.logTarget,
                               &launcher.logTarget, &pointer.logTarget, &dropTarget.logTarget,
-                              &messages.logTarget, &menuKey.logTarget, &signInStart.logTarget}) {
+                              &messages.logTarget, &menuKey.logTarget, &signInStart.logTarget, &follower.logTarget}) {
         target->log = &log;
     }
 }

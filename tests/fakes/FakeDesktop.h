@@ -3,6 +3,7 @@
 #include "fakes/CallLog.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeFolderReader.h"
 #include "fakes/FakeImageList.h"
 #include "fakes/FakeListView.h"
 #include "fakes/FakeOptions.h"
@@ -75,7 +76,10 @@ struct FakeTray {
     FakeWindow splash{"splash"};
     FakeMessageBoxes messages;
     FakeSignInStart signInStart;
-    TrayParts tray{taskbar, popup, menuKey, launcher, program, pump, splash, messages, signInStart};
+    FakeFolderReader folderReader;
+    FakeFollower follower;
+    TrayParts tray{taskbar, popup, menuKey, launcher, program, pump, splash, messages, signInStart, folderReader,
+                   follower};
 };
 
 // What the code that fills and edits the lists uses, as fakes reporting to

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/CallLog.h"
 #include "platform/FolderReader.h"
 
 namespace kelvo {
@@ -20,6 +21,8 @@ public:
     std::vector<ShortcutTarget> Resolve(const std::vector<std::string>& shortcuts,
                                         const std::set<std::string>& unreachableRoots) override;
     std::vector<std::size_t> ExplorerOrder(const std::vector<std::string>& names) override;
+    // From `targets`; a path it does not hold is a file.
+    std::vector<ShortcutTarget> Follow(const std::vector<std::string>& paths) override;
 
     void Hold(const std::string& folder, std::vector<FolderItem> items) {
         folders[folder] = FolderListing{ListingOutcome::Listed, std::move(items), {}};
@@ -29,12 +32,31 @@ public:
     std::map<std::string, TypeExtension> extensions;  // by extension, lower-case
     std::map<std::string, FolderListing> folders;
     std::map<std::string, ShortcutTarget> shortcuts;
+    std::map<std::string, ShortcutTarget> targets;
 
     // What was asked, in order.
     std::vector<std::string> listed;
     std::vector<std::vector<std::string>> resolved;
+    std::vector<std::vector<std::string>> followed;
     std::set<std::string> unreachableRootsGiven;
     int extensionQueries = 0;
+};
+
+// Keeps each request to follow paths; a test answers it as the tray's
+// window would.
+class FakeFollower : public BackgroundFollower {
+public:
+    struct Request {
+        unsigned request = 0;
+        std::vector<std::string> paths;
+    };
+    void FollowLater(unsigned request, std::vector<std::string> paths) override {
+        logTarget.Note("FollowLater");
+        requests.push_back(Request{request, std::move(paths)});
+    }
+
+    std::vector<Request> requests;
+    LogTarget logTarget{nullptr, "follower"};
 };
 
 // A file and a folder as a listing holds them.

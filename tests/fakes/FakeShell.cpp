@@ -1,6 +1,7 @@
 #include "fakes/FakeShell.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace kelvo {
 
@@ -13,8 +14,9 @@ MenuLevel CopyMenu(const MenuLevel& menu) {
             case MenuItemKind::Separator: copy.InsertSeparator(pos); break;
             case MenuItemKind::ColumnBreak: copy.InsertColumnBreak(pos, item.id); break;
             case MenuItemKind::Submenu:
-                copy.InsertSubmenu(pos, item.text) = CopyMenu(*item.submenu);
+                copy.InsertSubmenu(pos, item.text, item.id) = CopyMenu(*item.submenu);
                 break;
+            case MenuItemKind::Notice: copy.InsertNotice(pos, item.text); break;
         }
     }
     return copy;
@@ -32,10 +34,16 @@ int FakePopupPresenter::Track(PopupOpening opening) {
     openings.push_back(opening);
     shown.push_back(CopyMenu(prepared));
     if (whileShown) whileShown();
+    filled.clear();
     if (choices.empty()) return 0;
     int id = choices.front();
     choices.pop_front();
     return id;
+}
+
+void FakePopupPresenter::FillFolder(int id, const MenuLevel& level) {
+    logTarget.Note("FillFolder " + std::to_string(id));
+    filled.insert_or_assign(id, CopyMenu(level));
 }
 
 }  // namespace kelvo

@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,8 @@ public:
     }
     void Prepare(const MenuLevel& menu) override;
     int Track(PopupOpening opening) override;
+    // Keeps a copy of the level; Track forgets them all before it returns.
+    void FillFolder(int id, const MenuLevel& level) override;
 
     PopupRoom room{50, 100000, 96};
     int rowWidth = 100;
@@ -62,6 +65,8 @@ public:
     int preparations = 0;
     std::vector<MenuLevel> shown;
     std::vector<PopupOpening> openings;
+    // The folders' levels filled while the popup shows, by row id.
+    std::map<int, MenuLevel> filled;
     LogTarget logTarget{nullptr, "popup"};
 };
 

@@ -38,6 +38,7 @@ std::vector<std::string> MenuRows(const MenuLevel& menu) {
             case MenuItemKind::ColumnBreak: rows.push_back("||"); break;
             case MenuItemKind::Submenu: rows.push_back(item.text + ">"); break;
             case MenuItemKind::Command: rows.push_back(item.text); break;
+            case MenuItemKind::Notice: rows.push_back("[" + item.text + "]"); break;
         }
     }
     return rows;

@@ -29,7 +29,7 @@ StoredList ReadList(SettingsStore& store, const std::string& section);
 std::vector<ListEntry> NumberedEntries(int n, const std::string& prefix, const std::string& folder);
 
 // The rows of one menu level as short texts: "-" a separator, "||" a column
-// break, "Name>" a submenu, otherwise the caption.
+// break, "Name>" a submenu, "[Why]" a notice, otherwise the caption.
 std::vector<std::string> MenuRows(const MenuLevel& menu);
 
 // The number of rows of each column of `level`, left to right.

@@ -2,7 +2,12 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "menus/LetterJump.h"
+#include "platform/win32/Utf8.h"
 
 namespace kelvo {
 namespace {
@@ -13,7 +18,51 @@ std::wstring Utf16(char32_t character) {
     return {static_cast<wchar_t>(0xD800 + (offset >> 10)), static_cast<wchar_t>(0xDC00 + (offset & 0x3FF))};
 }
 
+// The caption a row shows: its text with each doubled '&' single; empty
+// for a separator or a column break, which is no row to land on.
+std::string ShownCaption(HMENU menu, int pos, bool& highlighted) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+    GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &info);
+    highlighted = (info.fState & MFS_HILITE) != 0;
+    if ((info.fType & MFT_SEPARATOR) != 0 || info.cch == 0) return {};
+    std::wstring text(info.cch + 1, L'\0');
+    info.dwTypeData = text.data();
+    info.cch = static_cast<UINT>(text.size());
+    GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &info);
+    text.resize(wcslen(text.c_str()));
+    std::wstring shown;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == L'&' && at + 1 < text.size()) ++at;
+        shown += text[at];
+    }
+    return Narrow(shown);
+}
+
+// Wine's menu loop acts on MNC_EXECUTE and MNC_CLOSE only, and beeps at
+// MNC_SELECT; there the row is selected here, as the menu manager would.
+bool MenuLoopIgnoresSelect() {
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 }  // namespace
+
+LRESULT AnswerMenuChar(HWND owner, HMENU menu, wchar_t typed) {
+    const int count = GetMenuItemCount(menu);
+    std::vector<std::string> captions;
+    std::optional<int> highlighted;
+    for (int pos = 0; pos < count; ++pos) {
+        bool lit = false;
+        captions.push_back(ShownCaption(menu, pos, lit));
+        if (lit) highlighted = pos;
+    }
+    const std::optional<int> next = NextRowStartingWith(captions, highlighted, typed, SameLetterWithoutCase);
+    if (!next) return MAKELRESULT(0, MNC_IGNORE);
+    if (MenuLoopIgnoresSelect()) HiliteMenuItem(owner, menu, static_cast<UINT>(*next), MF_BYPOSITION | MF_HILITE);
+    return MAKELRESULT(*next, MNC_SELECT);
+}
 
 bool SameLetterWithoutCase(char32_t typed, char32_t first) {
     const std::wstring a = Utf16(typed);

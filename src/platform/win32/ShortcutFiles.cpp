@@ -97,4 +97,18 @@ ShortcutTarget ResolveShortcutNow(const std::string& shortcut, const std::set<st
     return LookAtTarget(*record);
 }
 
+ShortcutTarget FollowPathNow(const std::string& path, std::set<std::string>& unreachableRoots) {
+    const std::string root = AsciiLowerCase(PathRoot(path));
+    if (unreachableRoots.contains(root)) return ShortcutTarget{ShortcutLeadsTo::NotResponding, {}};
+    const DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const PathLookup failure = LookupFailure(GetLastError());
+        if (!root.empty() && (failure == PathLookup::NotReady || failure == PathLookup::NetworkError))
+            unreachableRoots.insert(root);
+        return ShortcutTarget{ShortcutLeadsTo::Broken, path};
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return ShortcutTarget{ShortcutLeadsTo::File, path};
+    return ShortcutTarget{IsRoot(path) ? ShortcutLeadsTo::Drive : ShortcutLeadsTo::Folder, path};
+}
+
 }  // namespace kelvo

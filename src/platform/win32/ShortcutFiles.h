@@ -25,4 +25,9 @@ private:
 // ThreadApartment.
 ShortcutTarget ResolveShortcutNow(const std::string& shortcut, const std::set<std::string>& unreachableRoots);
 
+// Where `path` leads, as FolderReader::Follow tells it, taking as long as
+// the file takes. A drive or share that does not answer joins
+// `unreachableRoots`, and a path on one of those is not looked at.
+ShortcutTarget FollowPathNow(const std::string& path, std::set<std::string>& unreachableRoots);
+
 }  // namespace kelvo

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Events.h"
 
+#include "platform/win32/MenuLetters.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Taskbar.h"
@@ -15,13 +16,40 @@ void OnSecondStart(const Win32SettingsMaker& settings, Application& app) {
     if (made != nullptr && IsWindowVisible(made->window.Handle())) SetForegroundWindow(made->window.Handle());
 }
 
-// The icon's mouse messages, the key that opens the menu, the taskbar's
-// restart and a second start.
+// What the popup's menu loop tells its owner: a row highlighted, a submenu
+// about to show, a typed letter. True when the message was one of them.
+bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wParam, LPARAM lParam,
+                    LRESULT& result) {
+    switch (message) {
+        case WM_MENUSELECT:
+            if (!(HIWORD(wParam) & MF_POPUP)) Guarded([&] { app.OnMenuRowHighlighted(LOWORD(wParam)); });
+            return false;
+        case WM_INITMENUPOPUP:
+            if (const auto folder = tray.popup.FolderOf(reinterpret_cast<HMENU>(wParam))) {
+                Guarded([&] { app.OnSubmenuOpening(folder->id, folder->depth); });
+            }
+            return false;
+        case WM_MENUCHAR:
+            result = AnswerMenuChar(tray.window.Handle(), reinterpret_cast<HMENU>(lParam),
+                                    static_cast<wchar_t>(LOWORD(wParam)));
+            return true;
+        case kEntriesFollowedMessage:
+            if (auto targets = tray.follower.Take(static_cast<unsigned>(wParam))) {
+                Guarded([&] { app.OnEntriesFollowed(static_cast<unsigned>(wParam), *targets); });
+            }
+            result = 0;
+            return true;
+        default: return false;
+    }
+}
+
+// The icon's mouse messages, the popup's, the key that opens the menu, the
+// taskbar's restart and a second start.
 void ConnectTrayMessages(Win32Parts& parts, Application& app) {
     parts.tray.window.onMessage = [&app, &parts](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-        if (message == WM_MENUSELECT && !(HIWORD(wParam) & MF_POPUP)) {
-            Guarded([&] { app.OnMenuRowHighlighted(LOWORD(wParam)); });
-            return false;
+        if (message == WM_MENUSELECT || message == WM_INITMENUPOPUP || message == WM_MENUCHAR ||
+            message == kEntriesFollowedMessage) {
+            return OnPopupMessage(parts.tray, app, message, wParam, lParam, result);
         }
         if (message == kTrayCallbackMessage) {
             Guarded([&] { app.OnTrayMessage(static_cast<long>(lParam)); });

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <numeric>
 #include <utility>
 
@@ -17,6 +18,7 @@
 #include "platform/win32/SystemError.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "text/TextUtils.h"
 
 namespace kelvo {
 namespace {
@@ -84,6 +86,32 @@ struct Resolution {
     std::vector<ShortcutTarget> targets;
 };
 
+bool IsShortcutFile(const std::string& path) {
+    return AsciiLowerCase(path).ends_with(".lnk");
+}
+
+// Finds the target of each path in turn with `find`, on a thread of its
+// own, in a COM apartment where shortcuts are among them; those not found
+// within the deadline are left NotResponding.
+template <class Find>
+std::vector<ShortcutTarget> FindWithin(const std::vector<std::string>& paths, Find find) {
+    const auto resolution = std::make_shared<Resolution>();
+    resolution->targets.assign(paths.size(), ShortcutTarget{ShortcutLeadsTo::NotResponding, {}});
+    const bool shortcuts = std::any_of(paths.begin(), paths.end(), IsShortcutFile);
+    RunWithin(kReadDeadline, [resolution, paths, find, shortcuts]() mutable {
+        std::optional<ThreadApartment> apartment;
+        if (shortcuts) apartment.emplace();
+        const NoDiskPrompts noPrompts;
+        for (std::size_t at = 0; at < paths.size(); ++at) {
+            ShortcutTarget target = find(paths[at]);
+            const std::lock_guard lock(resolution->guard);
+            resolution->targets[at] = std::move(target);
+        }
+    });
+    const std::lock_guard lock(resolution->guard);
+    return resolution->targets;
+}
+
 }  // namespace
 
 ExplorerView Win32FolderReader::View() {
@@ -103,19 +131,18 @@ FolderListing Win32FolderReader::List(const std::string& folder) {
 
 std::vector<ShortcutTarget> Win32FolderReader::Resolve(const std::vector<std::string>& shortcuts,
                                                        const std::set<std::string>& unreachableRoots) {
-    const auto resolution = std::make_shared<Resolution>();
-    resolution->targets.assign(shortcuts.size(), ShortcutTarget{ShortcutLeadsTo::NotResponding, {}});
-    RunWithin(kReadDeadline, [resolution, shortcuts, unreachableRoots] {
-        const ThreadApartment apartment;
-        const NoDiskPrompts noPrompts;
-        for (std::size_t at = 0; at < shortcuts.size(); ++at) {
-            ShortcutTarget target = ResolveShortcutNow(shortcuts[at], unreachableRoots);
-            const std::lock_guard lock(resolution->guard);
-            resolution->targets[at] = std::move(target);
-        }
+    return FindWithin(shortcuts, [unreachableRoots](const std::string& shortcut) {
+        return ResolveShortcutNow(shortcut, unreachableRoots);
     });
-    const std::lock_guard lock(resolution->guard);
-    return resolution->targets;
+}
+
+std::vector<ShortcutTarget> Win32FolderReader::Follow(const std::vector<std::string>& paths) {
+    // Roots found not answering, known to the worker alone.
+    auto unreachableRoots = std::make_shared<std::set<std::string>>();
+    return FindWithin(paths, [unreachableRoots](const std::string& path) {
+        if (IsShortcutFile(path)) return ResolveShortcutNow(path, *unreachableRoots);
+        return FollowPathNow(path, *unreachableRoots);
+    });
 }
 
 std::vector<std::size_t> Win32FolderReader::ExplorerOrder(const std::vector<std::string>& names) {

@@ -12,6 +12,7 @@ public:
     FolderListing List(const std::string& folder) override;
     std::vector<ShortcutTarget> Resolve(const std::vector<std::string>& shortcuts,
                                         const std::set<std::string>& unreachableRoots) override;
+    std::vector<ShortcutTarget> Follow(const std::vector<std::string>& paths) override;
     // Through StrCmpLogicalW, as Explorer orders names.
     std::vector<std::size_t> ExplorerOrder(const std::vector<std::string>& names) override;
 };

@@ -15,7 +15,9 @@ Win32Tray::Win32Tray(HINSTANCE instance, SignInStart& signInStart, std::function
       launcher(window.Handle()),
       messages(std::move(messageOwner)),
       menuKey(window.Handle()),
-      parts{taskbar, popup, menuKey, launcher, program, pump, splash.AsWindow(), messages, signInStart} {}
+      follower(window.Handle()),
+      parts{taskbar, popup,       menuKey,      launcher,    program, pump, splash.AsWindow(),
+            messages, signInStart, folderReader, follower} {}
 
 Win32Settings::Win32Settings(HINSTANCE instance)
     : window(instance),

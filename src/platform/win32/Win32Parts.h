@@ -10,6 +10,8 @@
 #include "platform/win32/TrayWindow.h"
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32FolderReader.h"
+#include "platform/win32/Win32Follower.h"
 #include "platform/win32/Win32Launcher.h"
 #include "platform/win32/Win32Options.h"
 #include "platform/win32/Win32Popup.h"
@@ -36,6 +38,8 @@ struct Win32Tray {
     Win32Launcher launcher;
     Win32MessageBoxes messages;
     Win32MenuKey menuKey;
+    Win32FolderReader folderReader;
+    Win32Follower follower;
     TrayParts parts;
 };
 

@@ -51,7 +51,7 @@ std::unique_ptr<ShownLevel> EmptyLevel() {
 }
 
 bool HasCaption(MenuItemKind kind) {
-    return kind == MenuItemKind::Command || kind == MenuItemKind::Submenu;
+    return kind == MenuItemKind::Command || kind == MenuItemKind::Submenu || kind == MenuItemKind::Notice;
 }
 
 UINT FlagsOf(MenuItemKind kind) {
@@ -59,6 +59,7 @@ UINT FlagsOf(MenuItemKind kind) {
     case MenuItemKind::Separator: return MF_SEPARATOR;
     case MenuItemKind::ColumnBreak: return MF_SEPARATOR | MF_MENUBARBREAK;
     case MenuItemKind::Submenu: return MF_POPUP;
+    case MenuItemKind::Notice: return MF_STRING | MF_GRAYED;
     case MenuItemKind::Command: break;
     }
     return MF_STRING;
@@ -143,6 +144,47 @@ void Update(ShownLevel& shown, const MenuLevel& wanted) {
         shown.rows.insert(shown.rows.begin() + pos, InsertRow(shown.handle, pos, wanted.At(pos)));
     }
     for (int pos = wants - tail; pos < wants; ++pos) RefreshRow(shown, pos, wanted.At(pos));
+}
+
+// A folder's row carries its command id; any other submenu's is -1.
+bool IsFolderRow(const ShownRow& row) {
+    return row.submenu && row.id > 0;
+}
+
+// The submenu of the folder row with `id`, at any depth of `level`.
+ShownLevel* FolderLevel(ShownLevel& level, int id) {
+    for (ShownRow& row : level.rows) {
+        if (!row.submenu) continue;
+        if (row.id == id) return row.submenu.get();
+        if (ShownLevel* found = FolderLevel(*row.submenu, id)) return found;
+    }
+    return nullptr;
+}
+
+// `menu` among the submenus of `level`, whose own submenus show as level
+// `depth`.
+std::optional<FolderOpening> FindFolder(const ShownLevel& level, HMENU menu, int depth) {
+    for (const ShownRow& row : level.rows) {
+        if (!row.submenu) continue;
+        if (row.submenu->handle == menu) {
+            if (!IsFolderRow(row)) return std::nullopt;
+            return FolderOpening{row.id, depth};
+        }
+        if (auto found = FindFolder(*row.submenu, menu, depth + 1)) return found;
+    }
+    return std::nullopt;
+}
+
+// Empties every folder's submenu, which frees the rows filled in it.
+void EmptyFolders(ShownLevel& level) {
+    for (ShownRow& row : level.rows) {
+        if (!row.submenu) continue;
+        if (IsFolderRow(row)) {
+            Update(*row.submenu, MenuLevel());
+        } else {
+            EmptyFolders(*row.submenu);
+        }
+    }
 }
 
 }  // namespace
@@ -373,10 +415,26 @@ int Win32Popup::Track(PopupOpening opening) {
     SetForegroundWindow(owner_);
     // The menu's own loop takes this Down first and selects the first entry.
     if (opening == PopupOpening::Keyboard) PostMessageW(owner_, WM_KEYDOWN, VK_DOWN, 1);
-    const int chosen = TrackPopupMenu(shown_->handle, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
-                                      0, owner_, nullptr);
+    // The owner hears of each submenu about to show, so folders are filled
+    // then; the chosen id comes back here rather than as WM_COMMAND.
+    const int chosen = TrackPopupMenu(shown_->handle, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner_, nullptr);
     PostMessageW(owner_, WM_NULL, 0, 0);
+    if (foldersFilled_) EmptyFolders(*shown_);
+    foldersFilled_ = false;
     return chosen;
+}
+
+void Win32Popup::FillFolder(int id, const MenuLevel& level) {
+    if (!shown_) return;
+    if (ShownLevel* folder = FolderLevel(*shown_, id)) {
+        Update(*folder, level);
+        foldersFilled_ = true;
+    }
+}
+
+std::optional<FolderOpening> Win32Popup::FolderOf(HMENU menu) const {
+    if (!shown_) return std::nullopt;
+    return FindFolder(*shown_, menu, 2);
 }
 
 }  // namespace kelvo

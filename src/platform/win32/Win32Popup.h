@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Shell.h"
@@ -19,6 +20,13 @@ std::wstring LiteralCaption(const std::string& text);
 struct ShownLevel;
 class RowMeter;
 
+// A folder's submenu that the menu manager is about to show: the id of its
+// row and its level, the popup itself being 1.
+struct FolderOpening {
+    int id = 0;
+    int depth = 0;
+};
+
 // Shows popup menus at the pointer on behalf of `owner`. The system menu is
 // built at the first preparation and kept for every showing; later
 // preparations change only the rows that differ.
@@ -34,6 +42,9 @@ public:
     int RowWidth(const MenuItem& row) override;
     void Prepare(const MenuLevel& menu) override;
     int Track(PopupOpening opening) override;
+    void FillFolder(int id, const MenuLevel& level) override;
+    // The folder whose submenu `menu` is; nothing for any other menu.
+    std::optional<FolderOpening> FolderOf(HMENU menu) const;
     // The kept system menu, or nullptr before the first preparation.
     HMENU Menu() const;
 
@@ -41,6 +52,8 @@ private:
     HWND owner_;
     std::unique_ptr<ShownLevel> shown_;
     std::unique_ptr<RowMeter> meter_;
+    // True once a folder's submenu was filled while the popup shows.
+    bool foldersFilled_ = false;
     // Counts the row meters made: the rows' sizes as the room reports them.
     unsigned rowMetrics_ = 0;
 };
