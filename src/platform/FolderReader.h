@@ -91,13 +91,6 @@ public:
     // was made tells whether it is a folder.
     virtual std::vector<ShortcutTarget> Resolve(const std::vector<std::string>& shortcuts,
                                                 const std::set<std::string>& unreachableRoots) = 0;
-    // What each of `paths` opens, in the order given, all within about a
-    // second: a folder or a drive leads to itself, a shortcut where Resolve
-    // says, any other file to a File, and a path that cannot be looked at to
-    // Broken. A drive or share that does not answer is asked once: the
-    // paths after it on the same root lead to NotResponding, as do those not
-    // done by the deadline. COM is loaded only for a shortcut.
-    virtual std::vector<ShortcutTarget> Follow(const std::vector<std::string>& paths) = 0;
     // The positions of `names` in Explorer's order of names: numbers by
     // their value ("file 2" before "file 10"), letters without case.
     virtual std::vector<std::size_t> ExplorerOrder(const std::vector<std::string>& names) = 0;
@@ -108,8 +101,12 @@ public:
 class BackgroundFollower {
 public:
     virtual ~BackgroundFollower() = default;
-    // Starts following `paths` as FolderReader::Follow does; the event that
-    // brings the targets back carries `request`.
+    // Starts finding what each of `paths` opens, in the order given: a
+    // folder or a drive leads to itself, a shortcut where Resolve says, any
+    // other file to a File, and a path that cannot be looked at to Broken.
+    // A drive or share that does not answer is asked once: the paths after
+    // it on the same root lead to NotResponding. COM is loaded only for a
+    // shortcut. The event that brings the targets back carries `request`.
     virtual void FollowLater(unsigned request, std::vector<std::string> paths) = 0;
 };
 

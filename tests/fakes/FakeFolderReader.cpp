@@ -80,16 +80,6 @@ std::vector<std::size_t> FakeFolderReader::ExplorerOrder(const std::vector<std::
     return order;
 }
 
-std::vector<ShortcutTarget> FakeFolderReader::Follow(const std::vector<std::string>& paths) {
-    followed.push_back(paths);
-    std::vector<ShortcutTarget> found;
-    for (const std::string& path : paths) {
-        const auto target = targets.find(path);
-        found.push_back(target == targets.end() ? ShortcutTarget{ShortcutLeadsTo::File, path} : target->second);
-    }
-    return found;
-}
-
 FolderItem ListedFile(std::string name, bool hidden, bool system) {
     return FolderItem{std::move(name), false, hidden, system};
 }

@@ -21,8 +21,6 @@ public:
     std::vector<ShortcutTarget> Resolve(const std::vector<std::string>& shortcuts,
                                         const std::set<std::string>& unreachableRoots) override;
     std::vector<std::size_t> ExplorerOrder(const std::vector<std::string>& names) override;
-    // From `targets`; a path it does not hold is a file.
-    std::vector<ShortcutTarget> Follow(const std::vector<std::string>& paths) override;
 
     void Hold(const std::string& folder, std::vector<FolderItem> items) {
         folders[folder] = FolderListing{ListingOutcome::Listed, std::move(items), {}};
@@ -32,12 +30,10 @@ public:
     std::map<std::string, TypeExtension> extensions;  // by extension, lower-case
     std::map<std::string, FolderListing> folders;
     std::map<std::string, ShortcutTarget> shortcuts;
-    std::map<std::string, ShortcutTarget> targets;
 
     // What was asked, in order.
     std::vector<std::string> listed;
     std::vector<std::vector<std::string>> resolved;
-    std::vector<std::vector<std::string>> followed;
     std::set<std::string> unreachableRootsGiven;
     int extensionQueries = 0;
 };

@@ -90,26 +90,36 @@ bool IsShortcutFile(const std::string& path) {
     return AsciiLowerCase(path).ends_with(".lnk");
 }
 
-// Finds the target of each path in turn with `find`, on a thread of its
-// own, in a COM apartment where shortcuts are among them; those not found
-// within the deadline are left NotResponding.
+// Finds the target of each path in turn with `find`, into `resolution`, in
+// a COM apartment where shortcuts are among them.
+template <class Find>
+void FindEach(const std::vector<std::string>& paths, const Find& find, Resolution& resolution) {
+    std::optional<ThreadApartment> apartment;
+    if (std::any_of(paths.begin(), paths.end(), IsShortcutFile)) apartment.emplace();
+    const NoDiskPrompts noPrompts;
+    for (std::size_t at = 0; at < paths.size(); ++at) {
+        ShortcutTarget target = find(paths[at]);
+        const std::lock_guard lock(resolution.guard);
+        resolution.targets[at] = std::move(target);
+    }
+}
+
+// FindEach on a thread of its own; those not found within the deadline are
+// left NotResponding.
 template <class Find>
 std::vector<ShortcutTarget> FindWithin(const std::vector<std::string>& paths, Find find) {
     const auto resolution = std::make_shared<Resolution>();
     resolution->targets.assign(paths.size(), ShortcutTarget{ShortcutLeadsTo::NotResponding, {}});
-    const bool shortcuts = std::any_of(paths.begin(), paths.end(), IsShortcutFile);
-    RunWithin(kReadDeadline, [resolution, paths, find, shortcuts]() mutable {
-        std::optional<ThreadApartment> apartment;
-        if (shortcuts) apartment.emplace();
-        const NoDiskPrompts noPrompts;
-        for (std::size_t at = 0; at < paths.size(); ++at) {
-            ShortcutTarget target = find(paths[at]);
-            const std::lock_guard lock(resolution->guard);
-            resolution->targets[at] = std::move(target);
-        }
-    });
+    RunWithin(kReadDeadline, [resolution, paths, find] { FindEach(paths, find, *resolution); });
     const std::lock_guard lock(resolution->guard);
     return resolution->targets;
+}
+
+// Where a path leads; `unreachableRoots` gathers the roots found not
+// answering, so later paths on them are not asked.
+ShortcutTarget FollowOne(const std::string& path, std::set<std::string>& unreachableRoots) {
+    if (IsShortcutFile(path)) return ResolveShortcutNow(path, unreachableRoots);
+    return FollowPathNow(path, unreachableRoots);
 }
 
 }  // namespace
@@ -136,13 +146,13 @@ std::vector<ShortcutTarget> Win32FolderReader::Resolve(const std::vector<std::st
     });
 }
 
-std::vector<ShortcutTarget> Win32FolderReader::Follow(const std::vector<std::string>& paths) {
-    // Roots found not answering, known to the worker alone.
-    auto unreachableRoots = std::make_shared<std::set<std::string>>();
-    return FindWithin(paths, [unreachableRoots](const std::string& path) {
-        if (IsShortcutFile(path)) return ResolveShortcutNow(path, *unreachableRoots);
-        return FollowPathNow(path, *unreachableRoots);
-    });
+std::vector<ShortcutTarget> FollowWithoutDeadline(const std::vector<std::string>& paths) {
+    std::set<std::string> unreachableRoots;
+    Resolution resolution;
+    resolution.targets.resize(paths.size());
+    FindEach(paths, [&unreachableRoots](const std::string& path) { return FollowOne(path, unreachableRoots); },
+             resolution);
+    return std::move(resolution.targets);
 }
 
 std::vector<std::size_t> Win32FolderReader::ExplorerOrder(const std::vector<std::string>& names) {

@@ -12,9 +12,13 @@ public:
     FolderListing List(const std::string& folder) override;
     std::vector<ShortcutTarget> Resolve(const std::vector<std::string>& shortcuts,
                                         const std::set<std::string>& unreachableRoots) override;
-    std::vector<ShortcutTarget> Follow(const std::vector<std::string>& paths) override;
     // Through StrCmpLogicalW, as Explorer orders names.
     std::vector<std::size_t> ExplorerOrder(const std::vector<std::string>& names) override;
 };
+
+// Where each path leads, as BackgroundFollower tells, found on the calling
+// thread however long it takes: for a caller that is off the user's path
+// already, where a deadline would only leave the later paths unknown.
+std::vector<ShortcutTarget> FollowWithoutDeadline(const std::vector<std::string>& paths);
 
 }  // namespace kelvo

@@ -12,7 +12,7 @@ namespace kelvo {
 void Win32Follower::FollowLater(unsigned request, std::vector<std::string> paths) {
     try {
         std::thread([window = window_, answers = answers_, request, paths = std::move(paths)] {
-            std::vector<ShortcutTarget> targets = Win32FolderReader().Follow(paths);
+            std::vector<ShortcutTarget> targets = FollowWithoutDeadline(paths);
             {
                 const std::lock_guard lock(answers->guard);
                 answers->byRequest[request] = std::move(targets);

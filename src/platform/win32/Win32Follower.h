@@ -16,7 +16,7 @@ namespace kelvo {
 // holds the request.
 inline constexpr UINT kEntriesFollowedMessage = WM_APP + 1;
 
-// Follows paths through Win32FolderReader on a thread of its own, which
+// Follows paths, without a deadline, on a thread of its own, which
 // posts kEntriesFollowedMessage to `window` when done. The targets wait
 // here for the window's thread to take them: the message carries no pointer
 // that another process could forge.
