@@ -24,17 +24,23 @@ void PrepareFor(PopupMenu& menu, PopupPresenter& presenter, const PopupRoom& roo
     menu.preparedRoom = LaidOutRoom(room);
 }
 
-}  // namespace
-
-void PreparePopup(PopupMenu& menu, PopupPresenter& presenter) {
-    PrepareFor(menu, presenter, presenter.Room());
-}
-
-int ShowTrayPopup(PopupMenu& menu, PopupPresenter& presenter, PopupOpening opening) {
+// Prepares the menu unless the presenter holds it as it is now, laid out
+// for a room alike.
+void PrepareUnlessCurrent(PopupMenu& menu, PopupPresenter& presenter) {
     const PopupRoom room = presenter.Room();
     if (menu.preparedRevision != Revision(menu) || menu.preparedRoom != LaidOutRoom(room)) {
         PrepareFor(menu, presenter, room);
     }
+}
+
+}  // namespace
+
+void PreparePopup(PopupMenu& menu, PopupPresenter& presenter) {
+    PrepareUnlessCurrent(menu, presenter);
+}
+
+int ShowTrayPopup(PopupMenu& menu, PopupPresenter& presenter, PopupOpening opening) {
+    PrepareUnlessCurrent(menu, presenter);
     return presenter.Track(opening);
 }
 

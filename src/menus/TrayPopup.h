@@ -7,7 +7,7 @@ namespace kelvo {
 
 // Lays the popup out for the room where it would open now and hands it to
 // the presenter, which keeps it for every showing until the lists or the
-// room change.
+// room change. Nothing is done when the presenter holds it so already.
 void PreparePopup(PopupMenu& menu, PopupPresenter& presenter);
 
 // Shows the popup and returns the chosen id; 0 when dismissed. A menu

@@ -74,6 +74,15 @@ TEST_F(FolderMenusTest, EntriesThatLeadToFoldersBecomeSubmenusOnceTheirTargetsAr
     EXPECT_EQ(Desk().At(1).id, kDesktopIdBase + 1);
 }
 
+// Entries that all lead to files change no row, so the menu is not laid out
+// again.
+TEST_F(FolderMenusTest, AnAnswerWithoutFoldersLeavesThePreparedMenuAsItIs) {
+    Started();
+    app.OnEntriesFollowed(desktop.follower.requests.back().request,
+                          std::vector<ShortcutTarget>(5, {ShortcutLeadsTo::File, "C:\\f.txt"}));
+    EXPECT_EQ(desktop.log, CallLog{});
+}
+
 TEST_F(FolderMenusTest, AnAnswerForListsSinceRebuiltOrWithTheOptionOffChangesNothing) {
     Started();
     const unsigned first = desktop.follower.requests.back().request;
