@@ -1,6 +1,8 @@
 #pragma once
-// What the Wine timing harnesses share: fixture files and stored lists, and
-// timing an action until the window has painted.
+// What the Wine timing harnesses share: fixture files and stored lists, an
+// owner for popup menus, and timing an action until the window has painted.
+#include <windows.h>
+
 #include <functional>
 #include <string>
 
@@ -14,6 +16,10 @@ std::string MakeFolder(const std::string& name, const std::string& extension, in
 // Stores <name>1.txt ... <name>n.txt of `folder` as the list of `section`.
 void SeedList(SettingsStore& store, const char* section, const std::string& folder, const std::string& name,
               int n);
+
+// A hidden window of class `className` whose messages go to `procedure`:
+// the owner of a popup menu under test.
+HWND MakeMenuOwner(const wchar_t* className, WNDPROC procedure);
 
 // Prints how long `action` and the painting after it took.
 void Time(const std::string& what, const std::function<void()>& action);

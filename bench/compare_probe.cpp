@@ -173,10 +173,9 @@ HWND DesktopList(HWND settings) {
 
 // From "Properties" chosen in the popup to the settings window shown with both lists filled;
 // the first one makes the window.
-double TimeProperties(HWND tray, DWORD thread, int entries, HWND& settings) {
-    HWND menu = ShowPopup(tray, thread);
-    const Clock::time_point start = Clock::now();
-    e2e::PressKeys(menu, {VK_UP, VK_UP, VK_RETURN});
+// Milliseconds from `start` to the settings window shown, once its event
+// has ended; both lists must hold `entries` rows by then.
+double MillisecondsUntilSettingsShown(Clock::time_point start, DWORD thread, int entries, HWND& settings) {
     Await([&] { return (settings = WindowOf(e2e::kSettingsClass, thread)) != nullptr && IsWindowVisible(settings); },
           "the settings window did not show");
     SendMessageW(settings, WM_NULL, 0, 0);
@@ -185,6 +184,13 @@ double TimeProperties(HWND tray, DWORD thread, int entries, HWND& settings) {
         if (e2e::ListViewCount(list) != entries) throw std::runtime_error("a list misses stored entries");
     }
     return milliseconds;
+}
+
+double TimeProperties(HWND tray, DWORD thread, int entries, HWND& settings) {
+    HWND menu = ShowPopup(tray, thread);
+    const Clock::time_point start = Clock::now();
+    e2e::PressKeys(menu, {VK_UP, VK_UP, VK_RETURN});
+    return MillisecondsUntilSettingsShown(start, thread, entries, settings);
 }
 
 // As TimeProperties, but the row is highlighted first and Enter pressed once
@@ -196,14 +202,7 @@ double TimeRestedProperties(HWND tray, DWORD thread, int entries) {
     const Clock::time_point start = Clock::now();
     e2e::PressKeys(menu, {VK_RETURN});
     HWND settings = nullptr;
-    Await([&] { return (settings = WindowOf(e2e::kSettingsClass, thread)) != nullptr && IsWindowVisible(settings); },
-          "the settings window did not show");
-    SendMessageW(settings, WM_NULL, 0, 0);
-    const double milliseconds = MillisecondsSince(start);
-    for (HWND list : e2e::ChildrenOfClass(settings, WC_LISTVIEWW)) {
-        if (e2e::ListViewCount(list) != entries) throw std::runtime_error("a list misses stored entries");
-    }
-    return milliseconds;
+    return MillisecondsUntilSettingsShown(start, thread, entries, settings);
 }
 
 // Clicks a button and waits for its handler to return, then for `done`

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "Win32BenchFiles.h"
 #include "menus/MenuIds.h"
 #include "menus/MenuLevel.h"
 #include "menus/PopupLayout.h"
@@ -55,16 +56,6 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_ENTERIDLE: PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1); return 0;
         default: return DefWindowProcW(window, message, wParam, lParam);
     }
-}
-
-HWND MakeOwner() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = OwnerProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"KelvoMenuBench";
-    RegisterClassW(&windowClass);
-    return CreateWindowW(windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                         windowClass.hInstance, nullptr);
 }
 
 // The popup as the program builds it, with `stem` in every entry's name,
@@ -152,7 +143,7 @@ void MeasureSize(HWND owner, int entries) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    HWND owner = MakeOwner();
+    HWND owner = kelvo::MakeMenuOwner(L"KelvoMenuBench", OwnerProc);
     std::printf("| entries per list | build (ms) | every caption changed (ms) | popup shown (ms) |"
                 " its top-level rows made through the API alone, shown (ms) |"
                 " one column of text rows shown (ms) | owner-drawn rows shown (ms) |\n|---|---|---|---|---|---|---|\n");

@@ -8,6 +8,8 @@
 #include <psapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
 namespace kelvo::e2e {
 
 namespace {
@@ -307,6 +309,23 @@ void EndProcessOf(HWND window) {
         WaitForSingleObject(process, 10000);
         CloseHandle(process);
     }
+}
+
+std::vector<HWND> ExplorerWindows() {
+    return WindowsOfClass(L"ExplorerWClass");
+}
+
+HWND WaitForNewExplorerWindow(const std::vector<HWND>& before) {
+    HWND explorer = nullptr;
+    WaitUntil([&] {
+        for (HWND window : ExplorerWindows()) {
+            if (IsWindowVisible(window) && std::find(before.begin(), before.end(), window) == before.end()) {
+                explorer = window;
+            }
+        }
+        return explorer != nullptr;
+    });
+    return explorer;
 }
 
 HWND ChildWithText(HWND parent, const std::wstring& text) {

@@ -71,6 +71,11 @@ std::wstring WindowText(HWND window);
 std::wstring ControlText(HWND control);
 DWORD ProcessOf(HWND window);
 void EndProcessOf(HWND window);
+// The Explorer's top-level windows now.
+std::vector<HWND> ExplorerWindows();
+// A visible Explorer window that is not among `before`, once one shows;
+// nullptr when none does in time.
+HWND WaitForNewExplorerWindow(const std::vector<HWND>& before);
 
 // The child window of `parent`, at any depth, whose caption is exactly
 // `text`; nullptr when none.

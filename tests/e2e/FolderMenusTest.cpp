@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -123,17 +122,10 @@ TEST_F(FolderMenusTest, OpenInAFoldersSubmenuOpensTheFolderItself) {
     // "Alpha", a folder of its own: the Explorer shows a window per folder.
     keys.insert(keys.end(), {'p', VK_RIGHT, 'a', VK_RIGHT});
     ASSERT_TRUE(ShowLevels(keys, 4, popup));
-    const std::vector<HWND> before = WindowsOfClass(L"ExplorerWClass");
+    const std::vector<HWND> before = ExplorerWindows();
     Press(popup, {'o', VK_RETURN});
-    HWND explorer = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        for (HWND window : WindowsOfClass(L"ExplorerWClass")) {
-            if (IsWindowVisible(window) && std::find(before.begin(), before.end(), window) == before.end()) {
-                explorer = window;
-            }
-        }
-        return explorer != nullptr;
-    }));
+    HWND explorer = WaitForNewExplorerWindow(before);
+    ASSERT_NE(explorer, nullptr);
     EXPECT_NE(WindowText(explorer).find(L"Alpha"), std::wstring::npos) << WindowText(explorer);
     EndProcessOf(explorer);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(explorer); }));
@@ -149,18 +141,11 @@ TEST_F(FolderMenusTest, WithTheOptionOffAFolderIsAPlainRowThatOpensTheExplorer) 
     Start();
     HWND popup = nullptr;
     ASSERT_TRUE(ShowLevels(kIntoDeskTop, 2, popup));
-    const std::vector<HWND> before = WindowsOfClass(L"ExplorerWClass");
+    const std::vector<HWND> before = ExplorerWindows();
     // Enter on a row with a submenu would open the submenu.
     Press(popup, {'p', VK_RETURN});
-    HWND explorer = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        for (HWND window : WindowsOfClass(L"ExplorerWClass")) {
-            if (IsWindowVisible(window) && std::find(before.begin(), before.end(), window) == before.end()) {
-                explorer = window;
-            }
-        }
-        return explorer != nullptr;
-    }));
+    HWND explorer = WaitForNewExplorerWindow(before);
+    ASSERT_NE(explorer, nullptr);
     EXPECT_EQ(VisiblePopupOf(kelvo->Id()), nullptr);
     EndProcessOf(explorer);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(explorer); }));

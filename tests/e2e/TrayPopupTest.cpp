@@ -4,7 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -195,17 +194,10 @@ TEST_F(TrayPopupTest, TabMovesTheFocusThroughTheSettingsWindow) {
 
 TEST_F(TrayPopupTest, LeftButtonPressStartsTheFileManager) {
     Start();
-    const std::vector<HWND> before = WindowsOfClass(L"ExplorerWClass");
+    const std::vector<HWND> before = ExplorerWindows();
     SendTrayMouse(tray, kLeftButtonDown);
-    HWND explorer = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        for (HWND window : WindowsOfClass(L"ExplorerWClass")) {
-            if (IsWindowVisible(window) && std::find(before.begin(), before.end(), window) == before.end()) {
-                explorer = window;
-            }
-        }
-        return explorer != nullptr;
-    }));
+    HWND explorer = WaitForNewExplorerWindow(before);
+    ASSERT_NE(explorer, nullptr);
     EXPECT_NE(ProcessOf(explorer), kelvo->Id());
     EndProcessOf(explorer);
 }

@@ -75,7 +75,7 @@ void SetAttributes(const std::string& path, DWORD attributes) {
 class ExplorerChoices {
 public:
     ExplorerChoices() {
-        for (const wchar_t* name : kNames) kept_.push_back(Read(name));
+        for (const wchar_t* name : kNames) kept_.push_back(ExplorerChoice(name));
     }
     ~ExplorerChoices() {
         for (std::size_t at = 0; at < kNames.size(); ++at) Set(kNames[at], kept_[at]);
@@ -93,14 +93,6 @@ public:
 private:
     static constexpr std::array<const wchar_t*, 3> kNames = {L"Hidden", L"ShowSuperHidden", L"HideFileExt"};
 
-    static std::optional<DWORD> Read(const wchar_t* name) {
-        DWORD value = 0;
-        DWORD size = sizeof value;
-        if (RegGetValueW(HKEY_CURRENT_USER, kExplorerAdvancedKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-            ERROR_SUCCESS)
-            return std::nullopt;
-        return value;
-    }
     static void Set(const wchar_t* name, std::optional<DWORD> value) {
         HKEY key;
         if (RegCreateKeyExW(HKEY_CURRENT_USER, kExplorerAdvancedKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,

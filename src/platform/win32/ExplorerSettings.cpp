@@ -12,14 +12,6 @@ namespace {
 // Explorer's values: "Hidden" is 1 to show hidden items, 2 not to.
 constexpr DWORD kShowHiddenItems = 1;
 
-std::optional<DWORD> ExplorerChoice(const wchar_t* name) {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, kExplorerAdvancedKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return value;
-}
 
 // The registered file types: the user's own before the machine's, value by
 // value, as HKEY_CLASSES_ROOT merges them on Windows (Wine's does not).
@@ -63,6 +55,15 @@ std::wstring TypeNamed(const std::wstring& extension) {
 }
 
 }  // namespace
+
+std::optional<DWORD> ExplorerChoice(const wchar_t* name) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, kExplorerAdvancedKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
 
 ExplorerView ReadExplorerView() {
     return ExplorerView{
