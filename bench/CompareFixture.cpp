@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <stdexcept>
 #include <vector>
 
@@ -138,12 +139,33 @@ std::wstring Fixture::UseDesktopFolder(int entries) const {
     return folder;
 }
 
+namespace {
+
+void SeedOptions() {
+    const wchar_t* const wanted = _wgetenv(L"KELVO_COMPARE_OPTIONS");
+    if (wanted == nullptr || *wanted == L'\0') return;
+    HKEY key = CreateKey(HKEY_CURRENT_USER, std::wstring(kAppKey) + L"\\Options");
+    std::wstring rest = wanted;
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(L',');
+        const std::wstring setting = rest.substr(0, comma);
+        rest = comma == std::wstring::npos ? std::wstring() : rest.substr(comma + 1);
+        const std::size_t equals = setting.find(L'=');
+        if (equals != std::wstring::npos) Put(key, setting.substr(0, equals), setting.substr(equals + 1));
+    }
+    RegCloseKey(key);
+}
+
+}  // namespace
+
 void SeedStore(const std::wstring& folder, int entries) {
     RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey);
     for (const wchar_t* section : kSections) {
         WriteList(std::wstring(kAppKey) + L"\\" + section, ListOf(section, folder, entries));
     }
+    SeedOptions();
 }
+
 
 std::wstring StoredChoice(const wchar_t* section, int position) {
     const std::wstring path = std::wstring(kAppKey) + L"\\" + section;

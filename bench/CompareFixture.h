@@ -21,8 +21,10 @@ private:
     std::wstring root_;
 };
 
-// Both stored lists of `entries` entries of `folder`, each ended by "Done";
-// nothing else of the program stays stored.
+// Both stored lists of `entries` entries of `folder`, each ended by "Done",
+// and the options KELVO_COMPARE_OPTIONS names ("Name=Value,Name=Value"), so
+// that runs with an option on and off can be compared; nothing else of the
+// program stays stored.
 void SeedStore(const std::wstring& folder, int entries);
 
 // The stored value MenuChoice<position> of `section`, empty when there is none.

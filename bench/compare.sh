@@ -6,6 +6,8 @@
 # <build> is i686, or x86-64 where the host runs no 32-bit programs or
 # KELVO_WINE_ARCH=x86-64 asks for it.
 # Usage: bench/compare.sh [<entries per list>:<runs>...]  (default 0:7 100:7 1000:7 10000:7)
+# KELVO_COMPARE_OPTIONS="FolderMenus=0" (names and values of section Options,
+# comma-separated) stores those options with the lists before every start.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ $# -gt 0 ] || set -- 0:7 100:7 1000:7 10000:7
@@ -34,5 +36,6 @@ done
 . scripts/display.sh
 kelvo_ensure_display
 trap kelvo_stop_display EXIT
+[ -z "${KELVO_COMPARE_OPTIONS:-}" ] || echo "Options stored before every start: $KELVO_COMPARE_OPTIONS"
 cmake/e2e-run.sh "$build" "$build/compare_probe.exe" \
   "Z:$(printf '%s' "$fixture" | tr / '\\')" "$@"
