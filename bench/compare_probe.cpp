@@ -199,6 +199,8 @@ double TimeRestedProperties(HWND tray, DWORD thread, int entries) {
     HWND menu = ShowPopup(tray, thread);
     e2e::PressKeys(menu, {VK_UP, VK_UP});
     Await([&] { return WindowOf(e2e::kSettingsClass, thread) != nullptr; }, "the settings window was not made");
+    // Answered once the program has finished making it and is back in the menu's loop.
+    SendMessageW(tray, WM_NULL, 0, 0);
     const Clock::time_point start = Clock::now();
     e2e::PressKeys(menu, {VK_RETURN});
     HWND settings = nullptr;

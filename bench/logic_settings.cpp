@@ -19,8 +19,8 @@ void Seed(FakeDesktop& desktop) {
         auto entries = NumberedEntries(kEntries, section, section);
         SeedList(desktop.store, section, entries);
         for (const ListEntry& entry : entries) {
-            desktop.files.Add(entry.fullPath);
-            desktop.shell.Add(entry.fullPath, {"Text Document", 5, 0});
+            desktop.files.Add(entry.FullPath());
+            desktop.shell.Add(entry.FullPath(), {"Text Document", 5, 0});
         }
     }
     desktop.folders.desktop = "C:\\Desktop";

@@ -120,7 +120,6 @@ StoredList CheckedRead(SettingsStore& store, const std::string& section, const s
     FUZZ_CHECK(list.entries.size() <= static_cast<std::size_t>(list.count));
     for (const ListEntry& entry : list.entries) {
         FUZZ_CHECK(IsAbsoluteLocation(entry.location));
-        FUZZ_CHECK(entry.fullPath == entry.location + entry.name);
         FUZZ_CHECK(ParseChoice(ChoiceValue(entry.name, entry.location)) == entry);
     }
     return list;
@@ -136,12 +135,12 @@ bool NameCanExist(const std::string& name) {
 void FurnishFiles(FakeListParts& desktop, unsigned seed, const std::vector<ListEntry>& entries) {
     static const char* const kTypes[] = {"Text Document", "Application", "Shortcut", "File Folder"};
     for (const ListEntry& entry : entries) {
-        const std::string root = PathRoot(entry.fullPath);
+        const std::string root = PathRoot(entry.FullPath());
         if (!root.empty() && Chosen(seed, AsciiLowerCase(root), 1)) desktop.files.unreachableRoots.insert(root);
-        if (NameCanExist(entry.name) && !Chosen(seed, entry.fullPath, 2)) {
-            desktop.files.Add(entry.fullPath);
-            const auto kind = std::hash<std::string>{}(entry.fullPath);
-            desktop.shell.Add(entry.fullPath, FakeFileFacts{kTypes[kind % 4], static_cast<int>(kind % 7),
+        if (NameCanExist(entry.name) && !Chosen(seed, entry.FullPath(), 2)) {
+            desktop.files.Add(entry.FullPath());
+            const auto kind = std::hash<std::string>{}(entry.FullPath());
+            desktop.shell.Add(entry.FullPath(), FakeFileFacts{kTypes[kind % 4], static_cast<int>(kind % 7),
                                                             static_cast<std::int32_t>(kind % 3) << 16});
         }
     }
@@ -161,11 +160,11 @@ void CheckRows(const FakeListParts& desktop, const FakeListView& view, const Fak
                const std::vector<ListEntry>& entries) {
     std::size_t row = 0;
     for (const ListEntry& entry : entries) {
-        const bool away = RootAway(desktop, entry.fullPath);
-        if (!away && desktop.files.paths.count(entry.fullPath) == 0) continue;
+        const bool away = RootAway(desktop, entry.FullPath());
+        if (!away && desktop.files.paths.count(entry.FullPath()) == 0) continue;
         FUZZ_CHECK(row < view.rows.size());
         const ListRow& shown = view.rows[row++];
-        FUZZ_CHECK(shown.subItem + shown.text == entry.fullPath);
+        FUZZ_CHECK(shown.subItem + shown.text == entry.FullPath());
         FUZZ_CHECK(shown.text == entry.name);
         FUZZ_CHECK((shown.iconKey == kUnavailableIconKey) == away);
         FUZZ_CHECK(shown.iconKey.empty() || images.Contains(shown.iconKey));
@@ -176,7 +175,7 @@ void CheckRows(const FakeListParts& desktop, const FakeListView& view, const Fak
 std::set<std::string> RootsOf(const std::vector<ListEntry>& entries) {
     std::set<std::string> roots;
     for (const ListEntry& entry : entries) {
-        const std::string root = AsciiLowerCase(PathRoot(entry.fullPath));
+        const std::string root = AsciiLowerCase(PathRoot(entry.FullPath()));
         if (!root.empty()) roots.insert(root);
     }
     return roots;

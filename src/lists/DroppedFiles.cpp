@@ -35,7 +35,7 @@ void TakeDroppedFile(Drop& drop, const std::string& path) {
     }
     // The shell hands over absolute paths; anything else would be looked up
     // against the current folder, which the stored lists never are either.
-    if (!IsAbsoluteLocation(entry.location) || drop.sources.files.Look(entry.fullPath) != PathLookup::Found) return;
+    if (!IsAbsoluteLocation(entry.location) || drop.sources.files.Look(entry.FullPath()) != PathLookup::Found) return;
     // The popup stops at the first repeated custom name, so a duplicate
     // would hide every entry after it.
     if (!drop.names.insert(entry.name).second) {

@@ -3,7 +3,7 @@
 namespace kelvo {
 
 FileToAdd StoredFile(const ListEntry& entry) {
-    return FileToAdd{entry.name, entry.fullPath, entry.name, entry.location};
+    return FileToAdd{entry.name, entry.FullPath(), entry.name, entry.location};
 }
 
 void AddEntryRow(ShellInfo& shell, RowTarget rows, const ListEntry& entry) {

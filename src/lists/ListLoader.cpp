@@ -30,11 +30,11 @@ bool SaysGone(PathLookup lookup) {
 }
 
 void AddStoredEntry(const StoredListSources& sources, RowTarget rows, const ListEntry& entry) {
-    if (!sources.roots.Reachable(entry.fullPath)) {
+    if (!sources.roots.Reachable(entry.FullPath())) {
         // Away for now (an unplugged stick, a share behind a closed VPN):
         // kept as it was, so OK writes it back.
         AddUnavailableRow(rows, entry.name, entry.location);
-    } else if (const PathLookup lookup = sources.files.Look(entry.fullPath); lookup == PathLookup::Found) {
+    } else if (const PathLookup lookup = sources.files.Look(entry.FullPath()); lookup == PathLookup::Found) {
         AddFileRow(sources.shell, rows, StoredFile(entry));
     } else if (!SaysGone(lookup)) {
         // The system could not look: kept as on a drive that is away.

@@ -60,7 +60,7 @@ struct Session {
         SeedList(desktop.store, kCustomSection, customBefore);
         SeedList(desktop.store, kDesktopSection, desktopBefore);
         for (const auto* list : {&customBefore, &desktopBefore, &customAfter, &desktopAfter}) {
-            for (const ListEntry& entry : *list) desktop.files.Add(entry.fullPath);
+            for (const ListEntry& entry : *list) desktop.files.Add(entry.FullPath());
         }
     }
     // The menu shows each list as the store holds it.
@@ -79,7 +79,7 @@ struct Session {
         desktop.popup.choices = {kCustomIdBase + 1};
         app.OnTrayMessage(kRightButtonUp);
         ASSERT_FALSE(custom.empty());
-        EXPECT_EQ(desktop.launcher.opened, std::vector<std::string>{custom.front().fullPath});
+        EXPECT_EQ(desktop.launcher.opened, std::vector<std::string>{custom.front().FullPath()});
     }
     // OK after the user removed the first custom row and dropped a desktop one.
     void EditAndOk() {

@@ -20,7 +20,7 @@ class ApplicationTest : public ::testing::Test {
 protected:
     void StoreList(const std::string& section, const std::vector<ListEntry>& entries) {
         SeedList(desktop.store, section, entries);
-        for (const ListEntry& entry : entries) desktop.files.Add(entry.fullPath);
+        for (const ListEntry& entry : entries) desktop.files.Add(entry.FullPath());
     }
     // Starts up and forgets the calls made so far.
     void Started() {

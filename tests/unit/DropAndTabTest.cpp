@@ -41,7 +41,7 @@ protected:
     void SetUp() override {
         const std::vector<ListEntry> entries = NumberedEntries(2, "c", "Custom");
         SeedList(desktop.store, kCustomSection, entries);
-        for (const ListEntry& entry : entries) desktop.files.Add(entry.fullPath);
+        for (const ListEntry& entry : entries) desktop.files.Add(entry.FullPath());
         for (const char* name : {"a.txt", "b.txt", "C1.TXT", "c1.txt", "Folder"}) AddFile(name);
         ASSERT_TRUE(app.StartUp());
         app.OnMenuCommand(kPropertiesId);

@@ -20,7 +20,7 @@ protected:
         for (const char* section : {kCustomSection, kDesktopSection}) {
             auto entries = NumberedEntries(kEntries, section, section);
             SeedList(desktop.store, section, entries);
-            for (const ListEntry& entry : entries) desktop.files.Add(entry.fullPath);
+            for (const ListEntry& entry : entries) desktop.files.Add(entry.FullPath());
         }
         desktop.store.logTarget.log = nullptr;
     }

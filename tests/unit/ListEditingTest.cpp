@@ -34,8 +34,8 @@ protected:
             const std::vector<ListEntry> entries = NumberedEntries(n, section[0] == 'D' ? "d" : "c", section);
             SeedList(desktop.store, section, entries);
             for (const ListEntry& entry : entries) {
-                desktop.files.Add(entry.fullPath);
-                desktop.shell.Add(entry.fullPath, FakeFileFacts{"Shortcut", static_cast<int>(desktop.shell.files.size())});
+                desktop.files.Add(entry.FullPath());
+                desktop.shell.Add(entry.FullPath(), FakeFileFacts{"Shortcut", static_cast<int>(desktop.shell.files.size())});
             }
         }
         ASSERT_TRUE(app.StartUp());
@@ -64,7 +64,7 @@ TEST_F(ListEditingTest, SelectionEnablesTheButtonsThatMakeSense) {
         FakeDesktop fresh;
         Application tray(fresh.tray, fresh.sources, fresh);
         SeedList(fresh.store, kCustomSection, NumberedEntries(c.rows, "c", "Custom"));
-        for (const ListEntry& entry : NumberedEntries(c.rows, "c", "Custom")) fresh.files.Add(entry.fullPath);
+        for (const ListEntry& entry : NumberedEntries(c.rows, "c", "Custom")) fresh.files.Add(entry.FullPath());
         ASSERT_TRUE(tray.StartUp());
         tray.OnMenuCommand(kPropertiesId);
         fresh.customList.Select(c.selected);

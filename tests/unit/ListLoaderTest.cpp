@@ -25,7 +25,7 @@ protected:
     void Store(const std::string& section, const std::vector<ListEntry>& entries, const std::string& missing) {
         SeedList(desktop.store, section, entries);
         for (const ListEntry& entry : entries) {
-            if (entry.name != missing) desktop.files.Add(entry.fullPath);
+            if (entry.name != missing) desktop.files.Add(entry.FullPath());
         }
     }
     static std::vector<std::string> Names(const FakeListView& view) {
@@ -128,7 +128,7 @@ TEST_F(ListLoaderTest, MixedListKeepsItsOrderAndAsksEachRootOnce) {
     const ListEntry shareAgain = MakeEntry("d.txt", "\\\\VPN\\Docs\\");
     const ListEntry goneFromLiveShare = MakeEntry("e.txt", "\\\\nas\\music\\");
     SeedList(desktop.store, kCustomSection, {stick, here, share, gone, stickLower, goneFromLiveShare, shareAgain});
-    desktop.files.Add(here.fullPath);
+    desktop.files.Add(here.FullPath());
     desktop.files.unreachableRoots = {"E:\\", "e:\\", "\\\\vpn\\docs\\", "\\\\VPN\\Docs\\"};
 
     LoadCustomView(desktop.sources, desktop.lists, state);
@@ -166,8 +166,8 @@ TEST_F(ListLoaderTest, EachWayALookAtAFileFailsKeepsOrDropsItsEntry) {
         FakeListParts fresh;
         ListsState freshState;
         SeedList(fresh.store, kCustomSection, {looked, here});
-        fresh.files.Add(here.fullPath);
-        fresh.files.failures[looked.fullPath] = c.lookup;
+        fresh.files.Add(here.FullPath());
+        fresh.files.failures[looked.FullPath()] = c.lookup;
         const StoredList before = ReadList(fresh.store, kCustomSection);
 
         LoadCustomView(fresh.sources, fresh.lists, freshState);

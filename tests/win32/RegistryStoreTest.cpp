@@ -141,7 +141,7 @@ TEST_F(RegistryLayoutTest, NamesWithLoneSurrogatesRoundTripExactly) {
     ASSERT_EQ(read.kind, StoredValue::Kind::Text);
     EXPECT_EQ(Widen(read.text), name);
     const ListEntry entry = ParseChoice(read.text);
-    EXPECT_EQ(Widen(entry.fullPath), L"C:\\Docs \xDBFF\\a\xD800z \xDC01.txt");
+    EXPECT_EQ(Widen(entry.FullPath()), L"C:\\Docs \xDBFF\\a\xD800z \xDC01.txt");
 
     store.Put("Custom", "MenuChoice2", ChoiceValue(entry.name, entry.location));
     EXPECT_EQ(store.GetRaw("Custom", "MenuChoice2"), std::make_pair(static_cast<DWORD>(REG_SZ), name));
