@@ -101,23 +101,38 @@ std::vector<std::wstring> ListedInOrder(const std::string& folder) {
         names.emplace_back(found.cFileName);
     } while (FindNextFileW(search, &found));
     FindClose(search);
-    std::sort(names.begin(), names.end(),
-              [](const std::wstring& a, const std::wstring& b) { return StrCmpLogicalW(a.c_str(), b.c_str()) < 0; });
+    std::stable_sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+        return StrCmpLogicalW(a.c_str(), b.c_str()) < 0;
+    });
     return names;
 }
 
-// Moves the rows of `rows`, a detached copy, into the empty `submenu`.
-void MoveRows(HMENU rows, HMENU submenu) {
-    while (GetMenuItemCount(rows) > 0) {
+// A row of a menu, with its caption, ready to be put into another.
+struct Row {
+    MENUITEMINFOW item{};
+    std::wstring caption;
+};
+
+// The rows of `menu`; their submenus go with them.
+std::vector<Row> RowsOf(HMENU menu) {
+    std::vector<Row> rows(static_cast<std::size_t>(GetMenuItemCount(menu)));
+    for (std::size_t pos = 0; pos < rows.size(); ++pos) {
         wchar_t caption[512] = {};
-        MENUITEMINFOW item{};
+        MENUITEMINFOW& item = rows[pos].item;
         item.cbSize = sizeof item;
         item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU | MIIM_STATE;
         item.dwTypeData = caption;
         item.cch = 511;
-        GetMenuItemInfoW(rows, 0, TRUE, &item);
-        RemoveMenu(rows, 0, MF_BYPOSITION);
-        InsertMenuItemW(submenu, static_cast<UINT>(GetMenuItemCount(submenu)), TRUE, &item);
+        GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &item);
+        rows[pos].caption = caption;
+    }
+    return rows;
+}
+
+void AppendRows(HMENU menu, std::vector<Row>& rows) {
+    for (Row& row : rows) {
+        row.item.dwTypeData = row.caption.data();
+        InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &row.item);
     }
 }
 
@@ -169,16 +184,19 @@ double ListAndShow(HWND owner, const std::string& folder, FolderPopup& popup) {
     HMENU submenu = CreatePopupMenu();
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), L"Folder");
-    HMENU rows = popup.FilledCopy(owner);
+    HMENU copy = popup.FilledCopy(owner);
+    std::vector<Row> rows = RowsOf(copy);
+    // The rows' submenus now belong to `submenu`.
+    while (GetMenuItemCount(copy) > 0) RemoveMenu(copy, 0, MF_BYPOSITION);
+    DestroyMenu(copy);
     std::size_t listed = 0;
     Owner hooks;
     hooks.onOpening = [&](HMENU opening) {
         if (opening != submenu) return;
         listed = ListedInOrder(folder).size();
-        MoveRows(rows, submenu);
+        AppendRows(submenu, rows);
     };
     const double milliseconds = OpenFirstRow(owner, menu, hooks);
-    DestroyMenu(rows);
     DestroyMenu(menu);
     if (listed == 0) std::fprintf(stderr, "the folder listed nothing\n");
     return milliseconds;
