@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "FixtureFiles.h"
+#include "platform/win32/LateLibraries.h"
 #include "platform/win32/ShellItemMenu.h"
 #include "platform/win32/SystemError.h"
 #include "platform/win32/Utf8.h"
@@ -44,8 +45,12 @@ std::vector<std::string> FilesOnClipboard() {
 // tried: Wine's Open of a file item opens it as a folder would.
 class ShellMenuTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { OleInitialize(nullptr); }
-    static void TearDownTestSuite() { OleUninitialize(); }
+    // As the program's own thread: the shell's menus enter OLE themselves.
+    static void SetUpTestSuite() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE); }
+    static void TearDownTestSuite() {
+        LeaveComApartment();
+        CoUninitialize();
+    }
     void SetUp() override {
         CreateDirectoryW(Widen(folder).c_str(), nullptr);
         Touch(file);
@@ -67,6 +72,7 @@ protected:
 };
 
 TEST_F(ShellMenuTest, TheMenuOfARealFileHasItsVerbsAndOneRunsByItsId) {
+    EnterOleApartment();
     ShellItemMenu::Made made = ShellItemMenu::Make(file, owner, false);
     ASSERT_NE(made.menu, nullptr) << made.reason;
     EXPECT_TRUE(made.menu->VerbId(L"open").has_value());

@@ -26,7 +26,7 @@ UINT Win32ShellMenus::TrackNested(HMENU menu, POINT at) {
 }
 
 ShellMenuOutcome Win32ShellMenus::ShowFor(const std::string& path) {
-    EnterComApartment();
+    EnterOleApartment();
     chosen_ = 0;
     ShellItemMenu::Made made = ShellItemMenu::Make(path, owner_, GetKeyState(VK_SHIFT) < 0);
     if (!made.menu) return ShellMenuOutcome{ShellMenuEnd::NotShown, made.reason};

@@ -11,7 +11,7 @@
 namespace kelvo {
 
 // Shows the Explorer's menu of a file over the popup of `owner`, as a menu
-// nested in the popup's menu loop. COM is entered on first use.
+// nested in the popup's menu loop. COM and OLE are entered on first use.
 class Win32ShellMenus final : public ShellMenus {
 public:
     explicit Win32ShellMenus(HWND owner) : owner_(owner) {}
