@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,28 +32,33 @@ void EmptyTheClipboard() {
     CloseClipboard();
 }
 
-// The program resident with a custom list of one entry, `name` of the
-// fixture folder, made there when `made`.
+// The program resident with a custom list of five entries, files of the
+// fixture folder, made there when `made`: enough rows below the popup's top
+// that a release two rows down lands on one of them.
 class ShellMenuE2eTest : public ::testing::Test {
 protected:
-    void Start(const std::wstring& name, bool made) {
+    void Start(bool made) {
         ClearStore();
         RouteTextFilesToRecorder();
         EmptyTheClipboard();
-        if (made) folder.AddFile(name);
-        StoreList(L"Custom", {folder.ChoiceFor(name)});
+        std::vector<std::wstring> choices;
+        for (const std::wstring& name : names) {
+            if (made) folder.AddFile(name);
+            choices.push_back(folder.ChoiceFor(name));
+        }
+        StoreList(L"Custom", choices);
         kelvo = std::make_unique<KelvoProcess>();
         tray = kelvo->WaitUntilResident();
         ASSERT_NE(tray, nullptr);
     }
-    // Shows the popup and releases the right button on its first row, the
-    // entry: the menu shown over the popup for it, or nullptr when none.
-    HWND RightReleaseOnTheEntry() {
+    // Shows the popup and releases the right button on one of its entries:
+    // the menu shown over the popup for it, or nullptr when none.
+    HWND RightReleaseOnAnEntry() {
         popup = ShowPopupOf(tray, kelvo->Id());
         if (popup == nullptr) return nullptr;
         RECT rect{};
         GetWindowRect(popup, &rect);
-        const POINT row{(rect.left + rect.right) / 2, rect.top + GetSystemMetrics(SM_CYMENU) / 2 + 4};
+        const POINT row{(rect.left + rect.right) / 2, rect.top + 2 * GetSystemMetrics(SM_CYMENU)};
         SetCursorPos(row.x, row.y);
         PostMessageW(popup, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(row.x, row.y));
         PostMessageW(popup, WM_RBUTTONUP, 0, MAKELPARAM(row.x, row.y));
@@ -75,6 +81,8 @@ protected:
         return WaitUntil([&] { return VisiblePopupsOf(kelvo->Id()).empty(); });
     }
 
+    const std::vector<std::wstring> names{L"Report 1.txt", L"Report 2.txt", L"Report 3.txt", L"Report 4.txt",
+                                          L"Report 5.txt"};
     FixtureFolder folder;
     std::unique_ptr<KelvoProcess> kelvo;
     HWND tray = nullptr;
@@ -82,8 +90,8 @@ protected:
 };
 
 TEST_F(ShellMenuE2eTest, EscapeInTheExplorersMenuOfAnEntryLeavesNoMenuBehind) {
-    Start(L"Report.txt", true);
-    HWND menu = RightReleaseOnTheEntry();
+    Start(true);
+    HWND menu = RightReleaseOnAnEntry();
     ASSERT_NE(menu, nullptr) << "a second menu shows over the popup";
     EXPECT_TRUE(IsWindowVisible(popup)) << "the popup stays under it";
     EXPECT_GT(RowsHigh(menu), 2) << "the shell's verbs";
@@ -92,26 +100,29 @@ TEST_F(ShellMenuE2eTest, EscapeInTheExplorersMenuOfAnEntryLeavesNoMenuBehind) {
     for (HWND left : VisiblePopupsOf(kelvo->Id())) PressKeys(left, {VK_ESCAPE});
     EXPECT_TRUE(NoMenuLeft());
     EXPECT_TRUE(OpenedPaths().empty()) << "the entry was not opened";
-    EXPECT_EQ(OpenFromPopup(tray, kelvo->Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"Report.txt")
+    EXPECT_EQ(OpenFromPopup(tray, kelvo->Id(), {VK_DOWN, VK_RETURN}), folder.Path() + names[0])
         << "the popup works as before";
 }
 
 // C is the access key of the shell's Copy, which puts the file on the
 // clipboard.
 TEST_F(ShellMenuE2eTest, AVerbChosenInTheExplorersMenuRunsAndClosesThePopup) {
-    Start(L"Report.txt", true);
-    HWND menu = RightReleaseOnTheEntry();
+    Start(true);
+    HWND menu = RightReleaseOnAnEntry();
     ASSERT_NE(menu, nullptr);
     PostMessageW(menu, WM_CHAR, L'c', 1);
     EXPECT_TRUE(NoMenuLeft());
-    EXPECT_TRUE(WaitUntil([] { return !FilesOnClipboard().empty(); }));
-    EXPECT_EQ(FilesOnClipboard(), std::vector<std::wstring>{folder.Path() + L"Report.txt"});
+    ASSERT_TRUE(WaitUntil([] { return !FilesOnClipboard().empty(); }));
+    const std::vector<std::wstring> copied = FilesOnClipboard();
+    ASSERT_EQ(copied.size(), 1u);
+    EXPECT_EQ(copied[0].substr(0, folder.Path().size()), folder.Path());
+    EXPECT_NE(std::find(names.begin(), names.end(), copied[0].substr(folder.Path().size())), names.end()) << copied[0];
     EXPECT_TRUE(OpenedPaths().empty()) << "the verb ran, not the entry";
 }
 
 TEST_F(ShellMenuE2eTest, AnEntryWhoseFileIsGoneShowsWhyInstead) {
-    Start(L"Gone.txt", false);
-    HWND menu = RightReleaseOnTheEntry();
+    Start(false);
+    HWND menu = RightReleaseOnAnEntry();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(RowsHigh(menu), 1) << "one row, no verbs";
     PressKeys(menu, {VK_ESCAPE});
