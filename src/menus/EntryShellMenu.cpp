@@ -12,7 +12,7 @@ std::optional<std::string> ShellItemOfRow(const PopupMenu& menu, const FolderLev
 }
 
 std::string WhyNoShellMenu(FileSystem& files, ReachableRoots& roots, const std::string& path) {
-    if (roots.KnownUnreachable(path) || !roots.Reachable(path)) return kNotAvailableText;
+    if (!roots.Reachable(path)) return kNotAvailableText;
     switch (files.Look(path)) {
         case PathLookup::FileNotFound:
         case PathLookup::PathNotFound: return kFileNotFoundText;
