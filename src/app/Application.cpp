@@ -131,6 +131,7 @@ void Application::ShowPopup(PopupOpening opening) {
         const RaisedWhile shown(popupShown_);
         id = ShowTrayPopup(popup_, tray_.popup, opening);
     }
+    if (id == 0) id = std::exchange(chosenByRightButton_, 0);
     // A row of a folder stands for its path only while the popup shows.
     const std::string* inFolder = folderLevels_.PathOf(id);
     const std::optional<std::string> path = inFolder ? std::optional(*inFolder) : std::nullopt;
@@ -195,11 +196,16 @@ void Application::OnMenuRowHighlighted(int id) {
 }
 
 // The shell's menu shows over the popup, whose menu loop still runs: a verb
-// chosen in it closes the popup first and runs after.
+// chosen in it closes the popup first and runs after. A row without such a
+// menu is chosen, as the left button chooses it.
 void Application::OnRowRightReleased(int id) {
     if (!popupShown_ || shellMenuShown_) return;
     const std::optional<std::string> path = ShellItemOfRow(popup_, folderLevels_, id);
-    if (!path) return;
+    if (!path) {
+        chosenByRightButton_ = id;
+        tray_.popup.Close();
+        return;
+    }
     const RaisedWhile shown(shellMenuShown_);
     if (const std::string why = WhyNoShellMenu(sources_.files, folderLevels_.Roots(), *path); !why.empty()) {
         tray_.shellMenus.ShowNotice(why);

@@ -76,7 +76,7 @@ public:
     void OnMenuRowHighlighted(int id);
     // The right button was released on the popup's row with `id`: an
     // entry's row, or a row of a folder, shows the Explorer's menu of its
-    // file over the popup.
+    // file over the popup; any other row is chosen.
     void OnRowRightReleased(int id);
     // A button of the settings window.
     void OnSettingsCommand(SettingsCommand command);
@@ -134,6 +134,8 @@ private:
     bool shellMenuShown_ = false;
     // The file whose Explorer's menu had a verb chosen while the popup showed.
     std::optional<std::string> verbChosenFor_;
+    // A row without the Explorer's menu, chosen with the right button.
+    int chosenByRightButton_ = 0;
     ListsState lists_;
     SettingsState settingsState_;
     OptionsState options_;

@@ -51,17 +51,23 @@ protected:
         tray = kelvo->WaitUntilResident();
         ASSERT_NE(tray, nullptr);
     }
-    // Shows the popup and releases the right button on one of its entries:
-    // the menu shown over the popup for it, or nullptr when none.
-    HWND RightReleaseOnAnEntry() {
+    // Shows the popup and releases the right button `down` pixels below its
+    // top, or above its bottom where negative.
+    bool RightReleaseAt(int down) {
         popup = ShowPopupOf(tray, kelvo->Id());
-        if (popup == nullptr) return nullptr;
+        if (popup == nullptr) return false;
         RECT rect{};
         GetWindowRect(popup, &rect);
-        const POINT row{(rect.left + rect.right) / 2, rect.top + 2 * GetSystemMetrics(SM_CYMENU)};
+        const POINT row{(rect.left + rect.right) / 2, down >= 0 ? rect.top + down : rect.bottom + down};
         SetCursorPos(row.x, row.y);
         PostMessageW(popup, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(row.x, row.y));
         PostMessageW(popup, WM_RBUTTONUP, 0, MAKELPARAM(row.x, row.y));
+        return true;
+    }
+    // Releases the right button on one of the popup's entries: the menu
+    // shown over the popup for it, or nullptr when none.
+    HWND RightReleaseOnAnEntry() {
+        if (!RightReleaseAt(2 * GetSystemMetrics(SM_CYMENU))) return nullptr;
         HWND shown = nullptr;
         WaitUntil([&] {
             for (HWND menu : VisiblePopupsOf(kelvo->Id())) {
@@ -118,6 +124,14 @@ TEST_F(ShellMenuE2eTest, AVerbChosenInTheExplorersMenuRunsAndClosesThePopup) {
     EXPECT_EQ(copied[0].substr(0, folder.Path().size()), folder.Path());
     EXPECT_NE(std::find(names.begin(), names.end(), copied[0].substr(folder.Path().size())), names.end()) << copied[0];
     EXPECT_TRUE(OpenedPaths().empty()) << "the verb ran, not the entry";
+}
+
+// Properties is the row above Exit, the last.
+TEST_F(ShellMenuE2eTest, ARightButtonReleaseOnPropertiesStillOpensTheSettingsWindow) {
+    Start(true);
+    ASSERT_TRUE(RightReleaseAt(-3 * GetSystemMetrics(SM_CYMENU) / 2 - 4));
+    EXPECT_NE(WaitForSettingsWindow(kelvo->Id()), nullptr);
+    EXPECT_TRUE(NoMenuLeft());
 }
 
 TEST_F(ShellMenuE2eTest, AnEntryWhoseFileIsGoneShowsWhyInstead) {

@@ -69,7 +69,7 @@ protected:
     Application app{desktop.tray, desktop.sources, desktop};
 };
 
-TEST_F(EntryShellMenuTest, AnEntrysRowShowsTheExplorersMenuOfItsFileAndOtherRowsNone) {
+TEST_F(EntryShellMenuTest, AnEntrysRowShowsTheExplorersMenuOfItsFileAndOtherRowsAreChosen) {
     struct Case {
         const char* row;
         std::function<int()> id;
@@ -86,10 +86,9 @@ TEST_F(EntryShellMenuTest, AnEntrysRowShowsTheExplorersMenuOfItsFileAndOtherRows
          {"shellMenus.ShowFor C:\\Custom\\c" + std::to_string(belowMore - kCustomIdBase) + ".txt"}},
         {"folder entry", [] { return kDesktopIdBase + 1; }, {"shellMenus.ShowFor C:\\Docs"}},
         {"row in a folder", [&] { return inFolder; }, {"shellMenus.ShowFor C:\\Docs\\x.txt"}},
-        {"Open of a folder", [&] { return openRow; }, {}},
-        {"Properties", [] { return kPropertiesId; }, {}},
-        {"Exit", [] { return kExitId; }, {}},
-        {"past the lists", [] { return kCustomIdBase + 31; }, {}},
+        {"Open of a folder", [&] { return openRow; }, {"popup.Close"}},
+        {"Properties", [] { return kPropertiesId; }, {"popup.Close"}},
+        {"Exit", [] { return kExitId; }, {"popup.Close"}},
     };
     Show([&] {
         app.OnSubmenuOpening(kDesktopIdBase + 1, 3);
@@ -101,8 +100,23 @@ TEST_F(EntryShellMenuTest, AnEntrysRowShowsTheExplorersMenuOfItsFileAndOtherRows
             EXPECT_EQ(RightReleased(c.id()), c.calls);
         }
     });
-    // A row of a folder stands for its file only while the popup shows.
     EXPECT_EQ(RightReleased(kCustomIdBase + 2), CallLog{}) << "nothing while the popup is closed";
+}
+
+// As before the Explorer's menu came, when a right-button release chose
+// any row.
+TEST_F(EntryShellMenuTest, ARowWithoutTheExplorersMenuIsChosenOnceThePopupHasClosed) {
+    Show([&] {
+        app.OnSubmenuOpening(kDesktopIdBase + 1, 3);
+        app.OnRowRightReleased(desktop.popup.filled.at(kDesktopIdBase + 1).At(0).id);
+        EXPECT_TRUE(desktop.launcher.opened.empty()) << "not while the popup shows";
+    });
+    EXPECT_EQ(desktop.launcher.opened, (Rows{"C:\\Docs"})) << "a folder's Open opens it";
+    Show([&] { app.OnRowRightReleased(kPropertiesId); });
+    EXPECT_TRUE(desktop.settingsWindow.IsVisible());
+    desktop.settingsWindow.Hide();
+    Show(nullptr);
+    EXPECT_EQ(desktop.launcher.opened.size(), 1u) << "chosen once";
 }
 
 TEST_F(EntryShellMenuTest, AFileThatCannotBeReachedShowsOneDisabledRowSayingWhy) {
