@@ -9,6 +9,7 @@
 #include "lists/DroppedFiles.h"
 #include "lists/FileRows.h"
 #include "lists/ListLoader.h"
+#include "menus/EntryShellMenu.h"
 #include "menus/FolderEntries.h"
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
@@ -130,11 +131,14 @@ void Application::ShowPopup(PopupOpening opening) {
         const RaisedWhile shown(popupShown_);
         id = ShowTrayPopup(popup_, tray_.popup, opening);
     }
+    if (id == 0) id = std::exchange(chosenByRightButton_, 0);
     // A row of a folder stands for its path only while the popup shows.
     const std::string* inFolder = folderLevels_.PathOf(id);
     const std::optional<std::string> path = inFolder ? std::optional(*inFolder) : std::nullopt;
     folderLevels_.Forget();
-    if (path) {
+    if (verbChosenFor_) {
+        RunChosenVerb(*std::exchange(verbChosenFor_, std::nullopt));
+    } else if (path) {
         Open(*path);
     } else if (id) {
         OnMenuCommand(id);
@@ -189,6 +193,35 @@ void Application::OnMenuCommand(int id) {
 // made, hidden, while the pointer is on its way to the click on Properties.
 void Application::OnMenuRowHighlighted(int id) {
     if (id == kPropertiesId) Settings();
+}
+
+// The shell's menu shows over the popup, whose menu loop still runs: a verb
+// chosen in it closes the popup first and runs after. A row without such a
+// menu is chosen, as the left button chooses it.
+void Application::OnRowRightReleased(int id) {
+    if (!popupShown_ || shellMenuShown_) return;
+    const std::optional<std::string> path = ShellItemOfRow(popup_, folderLevels_, id);
+    if (!path) {
+        chosenByRightButton_ = id;
+        tray_.popup.Close();
+        return;
+    }
+    const RaisedWhile shown(shellMenuShown_);
+    if (const std::string why = WhyNoShellMenu(sources_.files, folderLevels_.Roots(), *path); !why.empty()) {
+        tray_.shellMenus.ShowNotice(why);
+        return;
+    }
+    const ShellMenuOutcome outcome = tray_.shellMenus.ShowFor(*path);
+    if (outcome.end == ShellMenuEnd::NotShown) {
+        tray_.shellMenus.ShowNotice(outcome.reason);
+    } else if (outcome.end == ShellMenuEnd::VerbChosen) {
+        verbChosenFor_ = *path;
+        tray_.popup.Close();
+    }
+}
+
+void Application::RunChosenVerb(const std::string& path) {
+    if (auto reason = tray_.shellMenus.RunChosen()) tray_.messages.Inform(VerbFailedMessage(path, *reason));
 }
 
 void Application::Open(const std::string& path) {

@@ -40,6 +40,9 @@ inline std::string SaveNotFinishedMessage(const std::string& list, const std::st
 inline std::string CouldNotOpenMessage(const std::string& path, const std::string& reason) {
     return "Could not open " + path + ": " + reason;
 }
+inline std::string VerbFailedMessage(const std::string& path, const std::string& reason) {
+    return "What you chose for " + path + " did not run: " + reason;
+}
 
 // The resident program: its life cycle, the events of its icon and menu,
 // and those of the settings window, which it has made when first needed.
@@ -71,6 +74,10 @@ public:
     // The popup's row with `id` was highlighted, by the mouse resting on it
     // or by the arrow keys.
     void OnMenuRowHighlighted(int id);
+    // The right button was released on the popup's row with `id`: an
+    // entry's row, or a row of a folder, shows the Explorer's menu of its
+    // file over the popup; any other row is chosen.
+    void OnRowRightReleased(int id);
     // A button of the settings window.
     void OnSettingsCommand(SettingsCommand command);
     // The selected row of the desktop list (list 1) or the custom list
@@ -98,6 +105,9 @@ private:
     void Open(const std::string& path);
     void StartExplorer();
     void ShowPopup(PopupOpening opening);
+    // Runs the verb chosen in the Explorer's menu of `path`, once the popup
+    // has closed.
+    void RunChosenVerb(const std::string& path);
     // With folders shown as submenus, asks what the entries lead to.
     void FollowEntries();
     // The settings window, made hidden with its editing buttons disabled the
@@ -120,6 +130,12 @@ private:
     // True while the popup shows: what arrives in its menu loop may not show
     // it again.
     bool popupShown_ = false;
+    // True while the Explorer's menu of an entry shows over the popup.
+    bool shellMenuShown_ = false;
+    // The file whose Explorer's menu had a verb chosen while the popup showed.
+    std::optional<std::string> verbChosenFor_;
+    // A row without the Explorer's menu, chosen with the right button.
+    int chosenByRightButton_ = 0;
     ListsState lists_;
     SettingsState settingsState_;
     OptionsState options_;

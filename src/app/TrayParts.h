@@ -4,6 +4,7 @@
 #include "platform/Launcher.h"
 #include "platform/Options.h"
 #include "platform/Shell.h"
+#include "platform/ShellMenus.h"
 
 namespace kelvo {
 
@@ -25,6 +26,8 @@ struct TrayParts {
     // entries lead to, followed after the lists are built.
     FolderReader& folderReader;
     BackgroundFollower& follower;
+    // The Explorer's menu of an entry, shown over the popup.
+    ShellMenus& shellMenus;
 };
 
 }  // namespace kelvo

@@ -73,8 +73,13 @@ const FolderRow* FolderLevels::RowOf(const PopupMenu& menu, int id) const {
 }
 
 const std::string* FolderLevels::PathOf(int id) const {
-    if (const FolderRow* row = Element(rows_, id, kFolderIdBase + 1)) return &row->path;
+    if (const std::string* item = ItemPathOf(id)) return item;
     return Element(opens_, id, kOpenIdBase);
+}
+
+const std::string* FolderLevels::ItemPathOf(int id) const {
+    const FolderRow* row = Element(rows_, id, kFolderIdBase + 1);
+    return row == nullptr ? nullptr : &row->path;
 }
 
 ReachableRoots& FolderLevels::Roots() {

@@ -33,13 +33,17 @@ public:
     // What choosing row `id` of a folder's level opens; nullptr for any
     // other row.
     const std::string* PathOf(int id) const;
+    // The file or folder that row `id` of a folder's level lists; nullptr
+    // for any other row, "Open" rows included.
+    const std::string* ItemPathOf(int id) const;
+    // The roots found reachable or not while the popup shows.
+    ReachableRoots& Roots();
     // The popup has closed: its folders' rows and the roots found
     // unreachable meanwhile are forgotten.
     void Forget();
 
 private:
     const FolderRow* RowOf(const PopupMenu& menu, int id) const;
-    ReachableRoots& Roots();
     MenuLevel LevelOf(const FolderRow& folder);
 
     FolderReader& reader_;

@@ -52,6 +52,9 @@ public:
     // While the popup shows: makes `level` the rows of the submenu of the
     // folder row with `id`, as the menu manager is about to show it.
     virtual void FillFolder(int id, const MenuLevel& level) = 0;
+    // While the popup shows: closes it and every submenu open in it, as a
+    // click elsewhere does; Track then returns 0.
+    virtual void Close() = 0;
 };
 
 }  // namespace kelvo

@@ -78,8 +78,9 @@ struct FakeTray {
     FakeSignInStart signInStart;
     FakeFolderReader folderReader;
     FakeFollower follower;
-    TrayParts tray{taskbar, popup, menuKey, launcher, program, pump, splash, messages, signInStart, folderReader,
-                   follower};
+    FakeShellMenus shellMenus;
+    TrayParts tray{taskbar, popup,       menuKey,      launcher, program,   pump,
+                   splash,  messages,    signInStart,  folderReader, follower, shellMenus};
 };
 
 // What the code that fills and edits the lists uses, as fakes reporting to

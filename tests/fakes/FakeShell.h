@@ -10,6 +10,7 @@
 #include "menus/MenuLevel.h"
 #include "platform/Launcher.h"
 #include "platform/Shell.h"
+#include "platform/ShellMenus.h"
 
 namespace kelvo {
 
@@ -51,6 +52,10 @@ public:
     int Track(PopupOpening opening) override;
     // Keeps a copy of the level; Track forgets them all before it returns.
     void FillFolder(int id, const MenuLevel& level) override;
+    void Close() override {
+        logTarget.Note("Close");
+        ++closes;
+    }
 
     PopupRoom room{50, 100000, 96};
     int rowWidth = 100;
@@ -67,7 +72,30 @@ public:
     std::vector<PopupOpening> openings;
     // The folders' levels filled while the popup shows, by row id.
     std::map<int, MenuLevel> filled;
+    int closes = 0;
     LogTarget logTarget{nullptr, "popup"};
+};
+
+// Records the menus it was asked to show and ends each with `outcome`; the
+// verb chosen runs with `runFailure` as the system's reason when that is set.
+class FakeShellMenus : public ShellMenus {
+public:
+    ShellMenuOutcome ShowFor(const std::string& path) override {
+        logTarget.Note("ShowFor " + path);
+        if (whileShown) whileShown();
+        return outcome;
+    }
+    std::optional<std::string> RunChosen() override {
+        logTarget.Note("RunChosen");
+        return runFailure;
+    }
+    void ShowNotice(const std::string& text) override { logTarget.Note("ShowNotice " + text); }
+
+    ShellMenuOutcome outcome;
+    std::optional<std::string> runFailure;
+    // Runs while the shell's menu shows, as events of its menu loop do.
+    std::function<void()> whileShown;
+    LogTarget logTarget{nullptr, "shellMenus"};
 };
 
 // Records what it was asked to open; answers with `failure` as the

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <ole2.h>
 
 #include <stdexcept>
 #include <string>
@@ -12,6 +13,7 @@ namespace kelvo {
 namespace {
 
 bool comEntered = false;
+bool oleEntered = false;
 
 HMODULE Library(const wchar_t* name) {
     if (HMODULE loaded = GetModuleHandleW(name)) return loaded;
@@ -45,7 +47,15 @@ void EnterComApartment() {
     comEntered = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
 }
 
+void EnterOleApartment() {
+    EnterComApartment();
+    if (oleEntered) return;
+    oleEntered = SUCCEEDED(LateCall<decltype(&OleInitialize)>(L"ole32.dll", "OleInitialize")(nullptr));
+}
+
 void LeaveComApartment() {
+    if (oleEntered) LateCall<decltype(&OleUninitialize)>(L"ole32.dll", "OleUninitialize")();
+    oleEntered = false;
     if (!comEntered) return;
     LateCall<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize")();
     comEntered = false;

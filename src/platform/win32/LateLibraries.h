@@ -29,6 +29,9 @@ Function CommonControlsCall(const char* name) {
 // The calling thread joins a single-threaded COM apartment, once: the
 // shell's open verbs and its file information may use COM.
 void EnterComApartment();
+// The same, with OLE on top, once: the shell's menu of a file hosts verbs
+// such as Copy, which hand data to the clipboard through OLE.
+void EnterOleApartment();
 // Leaves the apartment at the program's end, when it was entered.
 void LeaveComApartment();
 

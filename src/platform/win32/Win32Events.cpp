@@ -17,7 +17,8 @@ void OnSecondStart(const Win32SettingsMaker& settings, Application& app) {
 }
 
 // What the popup's menu loop tells its owner: a row highlighted, a submenu
-// about to show, a typed letter. True when the message was one of them.
+// about to show, a typed letter, a right-button release on a row. True when
+// the message was one of them.
 bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wParam, LPARAM lParam,
                     LRESULT& result) {
     switch (message) {
@@ -29,6 +30,12 @@ bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wPar
                 Guarded([&] { app.OnSubmenuOpening(folder->id, folder->depth); });
             }
             return false;
+        case WM_MENURBUTTONUP:
+            if (const auto id = tray.popup.RowIdAt(reinterpret_cast<HMENU>(lParam), static_cast<int>(wParam))) {
+                Guarded([&] { app.OnRowRightReleased(*id); });
+            }
+            result = 0;
+            return true;
         case WM_MENUCHAR:
             result = AnswerMenuChar(tray.window.Handle(), reinterpret_cast<HMENU>(lParam),
                                     static_cast<wchar_t>(LOWORD(wParam)));
@@ -47,8 +54,9 @@ bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wPar
 // taskbar's restart and a second start.
 void ConnectTrayMessages(Win32Parts& parts, Application& app) {
     parts.tray.window.onMessage = [&app, &parts](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (parts.tray.shellMenus.OnOwnerMessage(message, wParam, lParam, result)) return true;
         if (message == WM_MENUSELECT || message == WM_INITMENUPOPUP || message == WM_MENUCHAR ||
-            message == kEntriesFollowedMessage) {
+            message == WM_MENURBUTTONUP || message == kEntriesFollowedMessage) {
             return OnPopupMessage(parts.tray, app, message, wParam, lParam, result);
         }
         if (message == kTrayCallbackMessage) {

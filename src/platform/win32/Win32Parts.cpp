@@ -16,8 +16,9 @@ Win32Tray::Win32Tray(HINSTANCE instance, SignInStart& signInStart, std::function
       messages(std::move(messageOwner)),
       menuKey(window.Handle()),
       follower(window.Handle()),
-      parts{taskbar, popup,       menuKey,      launcher,    program, pump, splash.AsWindow(),
-            messages, signInStart, folderReader, follower} {}
+      shellMenus(window.Handle()),
+      parts{taskbar,  popup,       menuKey,      launcher, program,   pump, splash.AsWindow(),
+            messages, signInStart, folderReader, follower, shellMenus} {}
 
 Win32Settings::Win32Settings(HINSTANCE instance)
     : window(instance),

@@ -16,6 +16,7 @@
 #include "platform/win32/Win32Options.h"
 #include "platform/win32/Win32Popup.h"
 #include "platform/win32/Win32SettingsExtras.h"
+#include "platform/win32/Win32ShellMenus.h"
 #include "platform/win32/Win32ShellInfo.h"
 #include "platform/win32/Win32Taskbar.h"
 #include "settings/SettingsParts.h"
@@ -40,6 +41,7 @@ struct Win32Tray {
     Win32MenuKey menuKey;
     Win32FolderReader folderReader;
     Win32Follower follower;
+    Win32ShellMenus shellMenus;
     TrayParts parts;
 };
 

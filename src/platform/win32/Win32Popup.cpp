@@ -175,6 +175,16 @@ std::optional<FolderOpening> FindFolder(const ShownLevel& level, HMENU menu, int
     return std::nullopt;
 }
 
+// The level of `level`, itself included, whose system menu is `menu`.
+const ShownLevel* LevelOfMenu(const ShownLevel& level, HMENU menu) {
+    if (level.handle == menu) return &level;
+    for (const ShownRow& row : level.rows) {
+        if (!row.submenu) continue;
+        if (const ShownLevel* found = LevelOfMenu(*row.submenu, menu)) return found;
+    }
+    return nullptr;
+}
+
 // Empties every folder's submenu, which frees the rows filled in it.
 void EmptyFolders(ShownLevel& level) {
     for (ShownRow& row : level.rows) {
@@ -406,6 +416,52 @@ HMENU Win32Popup::Menu() const {
     return shown_ ? shown_->handle : nullptr;
 }
 
+namespace {
+
+// While the popup's menu loop runs, a right-button release on one of its
+// rows with an id chooses nothing: it is taken from the loop and told to
+// the owner as WM_MENURBUTTONUP, the message that reports it where the
+// menu manager sends it (Windows) and where it does not (Wine). The menu
+// manager offers every message of its loop to this filter first.
+class RightReleaseFilter {
+public:
+    RightReleaseFilter(const Win32Popup& popup, HWND owner)
+        : popup_(popup), owner_(owner), hook_(SetWindowsHookExW(WH_MSGFILTER, Filter, nullptr, GetCurrentThreadId())) {
+        active_ = this;
+    }
+    ~RightReleaseFilter() {
+        active_ = nullptr;
+        if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+    }
+    RightReleaseFilter(const RightReleaseFilter&) = delete;
+    RightReleaseFilter& operator=(const RightReleaseFilter&) = delete;
+
+private:
+    static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const MSG*>(lParam);
+        if (code == MSGF_MENU && message->message == WM_RBUTTONUP && active_ != nullptr && active_->Tell(message->pt)) {
+            return TRUE;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    // True when `at` is on a row of the popup with an id, now told.
+    bool Tell(POINT at) const {
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(WindowFromPoint(at), MN_GETHMENU, 0, 0));
+        if (menu == nullptr) return false;
+        const int pos = MenuItemFromPoint(nullptr, menu, at);
+        if (pos < 0 || !popup_.RowIdAt(menu, pos)) return false;
+        PostMessageW(owner_, WM_MENURBUTTONUP, static_cast<WPARAM>(pos), reinterpret_cast<LPARAM>(menu));
+        return true;
+    }
+
+    static inline thread_local RightReleaseFilter* active_ = nullptr;
+    const Win32Popup& popup_;
+    HWND owner_;
+    HHOOK hook_;
+};
+
+}  // namespace
+
 int Win32Popup::Track(PopupOpening opening) {
     if (!shown_) return 0;
     POINT at{};
@@ -417,7 +473,11 @@ int Win32Popup::Track(PopupOpening opening) {
     if (opening == PopupOpening::Keyboard) PostMessageW(owner_, WM_KEYDOWN, VK_DOWN, 1);
     // The owner hears of each submenu about to show, so folders are filled
     // then; the chosen id comes back here rather than as WM_COMMAND.
-    const int chosen = TrackPopupMenu(shown_->handle, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner_, nullptr);
+    int chosen = 0;
+    {
+        const RightReleaseFilter rightRelease(*this, owner_);
+        chosen = TrackPopupMenu(shown_->handle, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner_, nullptr);
+    }
     PostMessageW(owner_, WM_NULL, 0, 0);
     if (foldersFilled_) EmptyFolders(*shown_);
     foldersFilled_ = false;
@@ -430,6 +490,18 @@ void Win32Popup::FillFolder(int id, const MenuLevel& level) {
         Update(*folder, level);
         foldersFilled_ = true;
     }
+}
+
+void Win32Popup::Close() {
+    EndMenu();
+}
+
+std::optional<int> Win32Popup::RowIdAt(HMENU menu, int pos) const {
+    const ShownLevel* level = shown_ ? LevelOfMenu(*shown_, menu) : nullptr;
+    if (level == nullptr || pos < 0 || pos >= static_cast<int>(level->rows.size())) return std::nullopt;
+    const int id = level->rows[static_cast<std::size_t>(pos)].id;
+    if (id <= 0) return std::nullopt;
+    return id;
 }
 
 std::optional<FolderOpening> Win32Popup::FolderOf(HMENU menu) const {

@@ -43,6 +43,11 @@ public:
     void Prepare(const MenuLevel& menu) override;
     int Track(PopupOpening opening) override;
     void FillFolder(int id, const MenuLevel& level) override;
+    void Close() override;
+    // The id of the row at `pos` of `menu`, one of the popup's levels;
+    // nothing for a row without one (a separator, a notice, "DeskTop") and
+    // for any other menu.
+    std::optional<int> RowIdAt(HMENU menu, int pos) const;
     // The folder whose submenu `menu` is; nothing for any other menu.
     std::optional<FolderOpening> FolderOf(HMENU menu) const;
     // The kept system menu, or nullptr before the first preparation.
