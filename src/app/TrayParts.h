@@ -3,6 +3,7 @@
 #include "platform/FolderReader.h"
 #include "platform/Launcher.h"
 #include "platform/Options.h"
+#include "platform/RowIcons.h"
 #include "platform/Shell.h"
 
 namespace kelvo {
@@ -25,6 +26,8 @@ struct TrayParts {
     // entries lead to, followed after the lists are built.
     FolderReader& folderReader;
     BackgroundFollower& follower;
+    // The icons of the popup's rows, found after the lists are built.
+    IconFinder& icons;
 };
 
 }  // namespace kelvo

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 
 namespace kelvo {
 
@@ -52,6 +53,12 @@ public:
     // While the popup shows: makes `level` the rows of the submenu of the
     // folder row with `id`, as the menu manager is about to show it.
     virtual void FillFolder(int id, const MenuLevel& level) = 0;
+    // Makes the picture that rows with `icon` (a MenuItem's) show, `side`
+    // pixels across, for the menus prepared or filled from now on; false
+    // when it cannot be drawn, and those rows show none.
+    virtual bool AddPicture(int icon, int side) = 0;
+    // Frees the pictures of `icons`; rows that showed one show none.
+    virtual void RemovePictures(const std::vector<int>& icons) = 0;
 };
 
 }  // namespace kelvo

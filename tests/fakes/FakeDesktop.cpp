@@ -19,7 +19,8 @@ FakeDesktop::FakeDesktop() {
                               &desktopRemoveItem.logTarget, &help.logTarget, &taskbar.logTarget,
                               &popup.logTarget, &pump.logTarget, &program.logTarget,
                               &launcher.logTarget, &pointer.logTarget, &dropTarget.logTarget,
-                              &messages.logTarget, &menuKey.logTarget, &signInStart.logTarget, &follower.logTarget}) {
+                              &messages.logTarget, &menuKey.logTarget, &signInStart.logTarget, &follower.logTarget,
+                              &icons.logTarget}) {
         target->log = &log;
     }
 }

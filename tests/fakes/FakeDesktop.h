@@ -52,10 +52,11 @@ struct FakeSettingsWindow : FakeEntryLists, SettingsWindowMaker {
     FakeCheckBox startAtSignIn;
     FakeHotKeyField menuKeyField;
     FakeCheckBox folderMenus;
+    FakeCheckBox menuIcons;
     SettingsParts settings{settingsWindow, waitNotice, tabs, lists,
                            EditingButtons{customMoveDown, customMoveUp, customRemoveItem, desktopMoveDown,
                                           desktopMoveUp, desktopRemoveItem, help},
-                           helpPane, dropTarget, OptionsControls{startAtSignIn, menuKeyField, folderMenus}};
+                           helpPane, dropTarget, OptionsControls{startAtSignIn, menuKeyField, folderMenus, menuIcons}};
     // How often the program had the window made.
     int makes = 0;
 
@@ -78,8 +79,9 @@ struct FakeTray {
     FakeSignInStart signInStart;
     FakeFolderReader folderReader;
     FakeFollower follower;
-    TrayParts tray{taskbar, popup, menuKey, launcher, program, pump, splash, messages, signInStart, folderReader,
-                   follower};
+    FakeIconFinder icons;
+    TrayParts tray{taskbar,  popup,       menuKey,      launcher, program, pump, splash,
+                   messages, signInStart, folderReader, follower, icons};
 };
 
 // What the code that fills and edits the lists uses, as fakes reporting to

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,10 @@ public:
     int Track(PopupOpening opening) override;
     // Keeps a copy of the level; Track forgets them all before it returns.
     void FillFolder(int id, const MenuLevel& level) override;
+    // Holds a picture per icon, as the real one draws it, unless the icon is
+    // one of `undrawable`.
+    bool AddPicture(int icon, int side) override;
+    void RemovePictures(const std::vector<int>& icons) override;
 
     PopupRoom room{50, 100000, 96};
     int rowWidth = 100;
@@ -67,6 +72,11 @@ public:
     std::vector<PopupOpening> openings;
     // The folders' levels filled while the popup shows, by row id.
     std::map<int, MenuLevel> filled;
+    // The pictures held now, by icon: their side.
+    std::map<int, int> pictures;
+    std::set<int> undrawable;
+    int picturesDrawn = 0;
+    std::vector<int> picturesRemoved;
     LogTarget logTarget{nullptr, "popup"};
 };
 

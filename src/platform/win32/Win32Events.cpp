@@ -33,6 +33,17 @@ bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wPar
             result = AnswerMenuChar(tray.window.Handle(), reinterpret_cast<HMENU>(lParam),
                                     static_cast<wchar_t>(LOWORD(wParam)));
             return true;
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM:
+            if (!tray.popup.AnswerPictureMessage(message, lParam)) return false;
+            result = TRUE;
+            return true;
+        case kIconsFoundMessage:
+            if (auto icons = tray.icons.Take(static_cast<unsigned>(wParam))) {
+                Guarded([&] { app.OnIconsFound(static_cast<unsigned>(wParam), *icons); });
+            }
+            result = 0;
+            return true;
         case kEntriesFollowedMessage:
             if (auto targets = tray.follower.Take(static_cast<unsigned>(wParam))) {
                 Guarded([&] { app.OnEntriesFollowed(static_cast<unsigned>(wParam), *targets); });
@@ -48,7 +59,8 @@ bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wPar
 void ConnectTrayMessages(Win32Parts& parts, Application& app) {
     parts.tray.window.onMessage = [&app, &parts](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
         if (message == WM_MENUSELECT || message == WM_INITMENUPOPUP || message == WM_MENUCHAR ||
-            message == kEntriesFollowedMessage) {
+            message == WM_MEASUREITEM || message == WM_DRAWITEM || message == kEntriesFollowedMessage ||
+            message == kIconsFoundMessage) {
             return OnPopupMessage(parts.tray, app, message, wParam, lParam, result);
         }
         if (message == kTrayCallbackMessage) {

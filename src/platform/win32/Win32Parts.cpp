@@ -16,8 +16,9 @@ Win32Tray::Win32Tray(HINSTANCE instance, SignInStart& signInStart, std::function
       messages(std::move(messageOwner)),
       menuKey(window.Handle()),
       follower(window.Handle()),
-      parts{taskbar, popup,       menuKey,      launcher,    program, pump, splash.AsWindow(),
-            messages, signInStart, folderReader, follower} {}
+      icons(window.Handle()),
+      parts{taskbar,  popup,       menuKey,      launcher, program, pump, splash.AsWindow(),
+            messages, signInStart, folderReader, follower, icons} {}
 
 Win32Settings::Win32Settings(HINSTANCE instance)
     : window(instance),
@@ -27,6 +28,7 @@ Win32Settings::Win32Settings(HINSTANCE instance)
       startAtSignIn(window.ControlHandle("chkStartAtSignIn")),
       menuKeyField(window.ControlHandle("hkyMenuKey")),
       folderMenus(window.ControlHandle("chkFolderMenus")),
+      menuIcons(window.ControlHandle("chkMenuIcons")),
       parts{window.AsWindow(),
             waitNotice.AsWindow(),
             window.Tabs(),
@@ -41,7 +43,7 @@ Win32Settings::Win32Settings(HINSTANCE instance)
                            window.ButtonOf(SettingsCommand::Help)},
             helpPane,
             dropTarget,
-            OptionsControls{startAtSignIn, menuKeyField, folderMenus}} {}
+            OptionsControls{startAtSignIn, menuKeyField, folderMenus, menuIcons}} {}
 
 Win32Settings& Win32SettingsMaker::Get() {
     if (made_ == nullptr) {
