@@ -505,8 +505,9 @@ bool Win32Popup::AnswerPictureMessage(UINT message, LPARAM lParam) {
         auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         const auto picture = reinterpret_cast<HBITMAP>(item.itemData);
         if (item.CtlType != ODT_MENU || !bitmaps_->Holds(picture)) return false;
+        // A quarter of the picture's width keeps the text off it.
         const SIZE size = PictureSize(picture);
-        item.itemWidth = static_cast<UINT>(size.cx);
+        item.itemWidth = static_cast<UINT>(size.cx + size.cx / 4);
         item.itemHeight = static_cast<UINT>(size.cy);
         return true;
     }
