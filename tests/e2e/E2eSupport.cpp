@@ -497,6 +497,10 @@ std::vector<std::wstring> StoredList(const wchar_t* section) {
     }
 }
 
+void StoreOption(const wchar_t* name, const wchar_t* value) {
+    SetString(HKEY_CURRENT_USER, std::wstring(kAppKey) + L"\\Options", name, value);
+}
+
 bool StoredSectionExists(const wchar_t* section) {
     HKEY key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, (std::wstring(kAppKey) + L"\\" + section).c_str(), 0, KEY_READ, &key) !=

@@ -156,6 +156,8 @@ std::optional<std::wstring> StoredValue(const wchar_t* section, const wchar_t* k
 // missing value.
 std::vector<std::wstring> StoredList(const wchar_t* section);
 bool StoredSectionExists(const wchar_t* section);
+// Stores `value` as option `name` of the section Options.
+void StoreOption(const wchar_t* name, const wchar_t* value);
 
 // Gives the key at `path` under HKEY_CURRENT_USER the access `sddl`
 // describes, as a policy would; false when the key cannot be changed.

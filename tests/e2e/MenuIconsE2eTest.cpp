@@ -41,15 +41,6 @@ protected:
             return seen;
         });
     }
-    static void StoreIconsOff() {
-        HKEY options = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\KelvoDesktop\\Options",
-                                  0, nullptr, 0, KEY_SET_VALUE, nullptr, &options, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExW(options, L"MenuIcons", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"0"), 2 * sizeof(wchar_t));
-        RegCloseKey(options);
-    }
-
     FixtureFolder folder;
     std::unique_ptr<KelvoProcess> kelvo;
     HWND tray = nullptr;
@@ -74,7 +65,7 @@ TEST_F(MenuIconsE2eTest, WithTheOptionOffTheRowsShowNoPictures) {
     kelvo->Kill();
     RemoveIconOf(tray);
 
-    StoreIconsOff();
+    StoreOption(L"MenuIcons", L"0");
     Start();
     Sleep(static_cast<DWORD>(3 * iconsTook + 500));
     HWND popup = ShowPopupOf(tray, kelvo->Id());

@@ -4,6 +4,7 @@
 #include "fakes/FakeControls.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeFolderReader.h"
+#include "fakes/FakeIconFinder.h"
 #include "fakes/FakeImageList.h"
 #include "fakes/FakeListView.h"
 #include "fakes/FakeOptions.h"
