@@ -33,6 +33,11 @@ double OfBare(const SizeResult& result) {
     return MedianOf(result.bare, measure);
 }
 
+template <const char* measure>
+double OfIconsOff(const SizeResult& result) {
+    return MedianOf(result.iconsOff, measure);
+}
+
 // The probe's own measures, taken in KelvoTop's run.
 template <const char* measure>
 double OfProbe(const SizeResult& result) {
@@ -61,9 +66,12 @@ int ReadAndStagedValues(int entries) {
 
 const Row kRows[] = {
     {kPopup, "bare program's 2-row popup", OfBare<kPopup>, nullptr},
+    {kPopup, "KelvoTop with icons off", OfIconsOff<kPopup>, nullptr},
     {kStartUp, "bare program", OfBare<kStartUp>, nullptr},
     {kStartUp, "1.5x the bare program, plus both lists read directly", StartUpAllowance, PlainValues},
+    {kStartUp, "KelvoTop with icons off", OfIconsOff<kStartUp>, nullptr},
     {kMemory, "bare program", OfBare<kMemory>, nullptr},
+    {kMemory, "KelvoTop with icons off", OfIconsOff<kMemory>, nullptr},
     {kProperties, "-", nullptr, nullptr},
     {kPropertiesRested, "-", nullptr, nullptr},
     {kLoadDeskTop, "-", nullptr, nullptr},

@@ -29,13 +29,16 @@ struct SizeResult {
     int runs = 0;
     Samples kelvo;
     Samples bare;
+    // KelvoTop with "Show icons in the menu" off: start-up, memory, popup.
+    Samples iconsOff;
 };
 
 // The last sample of every measure, on one line.
 std::string LastSamples(const Samples& samples);
 
 // One markdown table of the medians for every size, with the ratios to the
-// bare program (to the raw writes for OK) and how KelvoTop's figures grow
+// bare program (to the raw writes for OK; to KelvoTop with its icons off
+// for its start-up, memory and popup) and how KelvoTop's figures grow
 // from the size ten times smaller.
 void PrintTable(const std::vector<SizeResult>& results, int showings);
 

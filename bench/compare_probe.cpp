@@ -113,27 +113,60 @@ HWND ShowPopup(HWND owner, DWORD thread) {
     return menu;
 }
 
-// From the icon's right-button release to the popup shown; then it is closed
-// with Escape and the program has gone back to waiting.
+// Closes the popup with Escape; the program has gone back to waiting.
+void ClosePopup(HWND menu, HWND owner, DWORD thread) {
+    e2e::PressKeys(menu, {VK_ESCAPE});
+    Await([&] { return WindowOf(kMenuClass, thread, true) == nullptr; }, "the popup did not close");
+    SendMessageW(owner, WM_NULL, 0, 0);
+}
+
+// From the icon's right-button release to the popup shown.
 double TimePopup(HWND owner, DWORD thread) {
     const Clock::time_point start = Clock::now();
     HWND menu = ShowPopup(owner, thread);
     const double milliseconds = MillisecondsSince(start);
-    e2e::PressKeys(menu, {VK_ESCAPE});
-    Await([&] { return WindowOf(kMenuClass, thread, true) == nullptr; }, "the popup did not close");
-    SendMessageW(owner, WM_NULL, 0, 0);
+    ClosePopup(menu, owner, thread);
     return milliseconds;
+}
+
+// The icons are found after start-up: the popup is shown until its rows
+// show them.
+void AwaitIcons(HWND owner, DWORD thread) {
+    Await(
+        [&] {
+            HWND menu = ShowPopup(owner, thread);
+            const bool shown = e2e::MarginPicturePixels(e2e::ShotOf(menu)) > 0;
+            ClosePopup(menu, owner, thread);
+            return shown;
+        },
+        "the popup's icons did not show");
+}
+
+// "Show icons in the menu", stored as the Options tab stores it.
+void StoreMenuIcons(bool on) {
+    HKEY options = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\KelvoDesktop\\Options", 0,
+                        nullptr, 0, KEY_SET_VALUE, nullptr, &options, nullptr) != ERROR_SUCCESS) {
+        throw std::runtime_error("the options cannot be stored");
+    }
+    const wchar_t* value = on ? L"1" : L"0";
+    RegSetValueExW(options, L"MenuIcons", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), 2 * sizeof(wchar_t));
+    RegCloseKey(options);
 }
 
 void TimePopups(HWND owner, DWORD thread, Samples& samples) {
     for (int showing = 0; showing < kShowings; ++showing) samples[kPopup].push_back(TimePopup(owner, thread));
 }
 
+void NoteMemory(const Program& program, Samples& samples) {
+    Sleep(200);
+    samples[kMemory].push_back(program.WorkingSetMegabytes());
+}
+
 // Start-up is over, and the memory is taken a moment later.
 void NoteStartUp(const Program& program, Samples& samples) {
     samples[kStartUp].push_back(program.MillisecondsSinceStart());
-    Sleep(200);
-    samples[kMemory].push_back(program.WorkingSetMegabytes());
+    NoteMemory(program, samples);
 }
 
 void MeasureBare(Samples& samples) {
@@ -240,10 +273,13 @@ void TimeSettings(HWND tray, DWORD thread, const Folders& folders, int entries, 
     samples[kOk].push_back(TimeClick(settings, L"OK", [&] { return OkDone(thread, folders.desktop, entries); }));
 }
 
+// Memory and the popup are measured once the icons are in.
 void RunKelvo(Samples& samples, const Folders& folders, int entries) {
     Program kelvo(L"KelvoTop.exe");
     HWND tray = AwaitResident(kelvo);
-    NoteStartUp(kelvo, samples);
+    samples[kStartUp].push_back(kelvo.MillisecondsSinceStart());
+    if (entries > 0) AwaitIcons(tray, kelvo.Thread());
+    NoteMemory(kelvo, samples);
     TimePopups(tray, kelvo.Thread(), samples);
     TimeSettings(tray, kelvo.Thread(), folders, entries, samples);
     e2e::RemoveIconOf(tray);
@@ -258,12 +294,31 @@ void RunKelvoRested(Samples& samples, int entries) {
     kelvo.Kill();
 }
 
+// As RunKelvo, whose wait for the icons shows the popup at least once
+// before the memory is taken.
+void RunKelvoIconsOff(Samples& samples) {
+    StoreMenuIcons(false);
+    Program kelvo(L"KelvoTop.exe");
+    HWND tray = AwaitResident(kelvo);
+    samples[kStartUp].push_back(kelvo.MillisecondsSinceStart());
+    ClosePopup(ShowPopup(tray, kelvo.Thread()), tray, kelvo.Thread());
+    NoteMemory(kelvo, samples);
+    TimePopups(tray, kelvo.Thread(), samples);
+    e2e::RemoveIconOf(tray);
+    kelvo.Kill();
+    StoreMenuIcons(true);
+}
+
 // The raw writes run once KelvoTop has ended, with nothing else going on.
-void MeasureKelvo(Samples& samples, const Folders& folders, int entries) {
+// With its icons off, it runs first in every other run.
+void MeasureKelvo(SizeResult& result, const Folders& folders, int entries, bool iconsOffFirst) {
+    Samples& samples = result.kelvo;
     SeedStore(folders.stored, entries);
+    if (iconsOffFirst) RunKelvoIconsOff(result.iconsOff);
     RunKelvo(samples, folders, entries);
     // The same lists again: OK stored the desktop folder's entries.
     SeedStore(folders.stored, entries);
+    if (!iconsOffFirst) RunKelvoIconsOff(result.iconsOff);
     RunKelvoRested(samples, entries);
     samples[kStartUpReads].push_back(TimeStartUpReads(folders, entries));
     samples[kPlainWrites].push_back(TimePlainWrites(folders, entries));
@@ -273,15 +328,16 @@ void MeasureKelvo(Samples& samples, const Folders& folders, int entries) {
 
 SizeResult MeasureSize(const Fixture& fixture, int entries, int runs) {
     const Folders folders{fixture.StoredFolder(entries), fixture.UseDesktopFolder(entries)};
-    SizeResult result{entries, runs, {}, {}};
+    SizeResult result{entries, runs, {}, {}, {}};
     for (int run = 1; run <= runs; ++run) {
         // Each goes first in every other run.
         const bool bareFirst = run % 2 == 1;
         if (bareFirst) MeasureBare(result.bare);
-        MeasureKelvo(result.kelvo, folders, entries);
+        MeasureKelvo(result, folders, entries, run % 4 >= 2);
         if (!bareFirst) MeasureBare(result.bare);
-        std::printf("%d entries, run %d of %d\n  KelvoTop: %s\n  bare: %s\n", entries, run, runs,
-                    LastSamples(result.kelvo).c_str(), LastSamples(result.bare).c_str());
+        std::printf("%d entries, run %d of %d\n  KelvoTop: %s\n  icons off: %s\n  bare: %s\n", entries, run, runs,
+                    LastSamples(result.kelvo).c_str(), LastSamples(result.iconsOff).c_str(),
+                    LastSamples(result.bare).c_str());
         std::fflush(stdout);
     }
     return result;

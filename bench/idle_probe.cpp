@@ -1,6 +1,7 @@
-// Measures the CPU time KelvoTop.exe uses while it waits, after the custom
-// tab of its settings window was selected (from then on it takes dropped
-// files): it must stay at zero, since nothing polls.
+// Measures the CPU time KelvoTop.exe uses while it waits, after its popup
+// showed its entries' icons and the custom tab of its settings window was
+// selected (from then on it takes dropped files): it must stay at zero,
+// since nothing polls.
 // Usage: idle_probe <seconds>; KelvoTop.exe lies beside the probe.
 #include <windows.h>
 
@@ -27,11 +28,22 @@ double CpuMilliseconds(HANDLE process) {
 int wmain(int argc, wchar_t** argv) {
     using namespace kelvo::e2e;
     const int seconds = argc > 1 ? _wtoi(argv[1]) : 60;
+    FixtureFolder folder;
+    for (const wchar_t* name : {L"a.txt", L"b.rtf", L"c.ini"}) folder.AddFile(name);
+    StoreList(L"Custom", {folder.ChoiceFor(L"a.txt"), folder.ChoiceFor(L"b.rtf"), folder.ChoiceFor(L"c.ini")});
     KelvoProcess kelvo;
     HWND tray = kelvo.WaitUntilResident();
-    HWND popup = tray ? ShowPopupOf(tray, kelvo.Id()) : nullptr;
-    if (popup == nullptr) {
-        std::fprintf(stderr, "KelvoTop did not show its popup\n");
+    HWND popup = nullptr;
+    // The icons come after start-up: the popup is shown until it shows them.
+    const bool iconsIn = tray && WaitUntil([&] {
+        popup = ShowPopupOf(tray, kelvo.Id());
+        if (popup == nullptr || MarginPicturePixels(ShotOf(popup)) > 0) return true;
+        PressKeys(popup, {VK_ESCAPE});
+        WaitUntil([&] { return VisiblePopupOf(kelvo.Id()) == nullptr; });
+        return false;
+    });
+    if (!iconsIn || popup == nullptr) {
+        std::fprintf(stderr, "KelvoTop did not show its popup with icons\n");
         return 1;
     }
     PressKeys(popup, {VK_UP, VK_UP, VK_RETURN});

@@ -10,6 +10,7 @@
 #include "lists/FileRows.h"
 #include "lists/ListLoader.h"
 #include "menus/EntryShellMenu.h"
+#include "menus/EntryIcons.h"
 #include "menus/FolderEntries.h"
 #include "menus/MenuEntries.h"
 #include "menus/MenuIds.h"
@@ -66,10 +67,12 @@ bool Application::StartUp() {
     if (taskbar) tray_.taskbar.AddIcon();
     // Read before the lists: the menu made of them follows it.
     options_.folderMenus = ReadFolderMenus(sources_.store);
+    options_.menuIcons = ReadMenuIcons(sources_.store);
     std::string failures = LoadLists();
     if (auto taken = RegisterStoredMenuKey(tray_.menuKey, sources_.store, options_)) AppendLine(failures, *taken);
     tray_.splash.Hide();
     FollowEntries();
+    FindIcons();
     // Told once the splash, which stays on top, is gone.
     if (!failures.empty()) tray_.messages.Inform(failures);
     return taskbar;
@@ -161,11 +164,29 @@ void Application::OnEntriesFollowed(unsigned request, const std::vector<Shortcut
     if (!popupShown_) PreparePopup(popup_, tray_.popup);
 }
 
+// The shell is asked for icons on another thread: a file on a slow drive
+// would hold the program, and the menu shows without them meanwhile.
+void Application::FindIcons() {
+    ++popup_.iconRequest;  // an answer still on its way is for lists since rebuilt
+    if (!options_.menuIcons || (popup_.custom.empty() && popup_.desktop.empty())) return;
+    tray_.icons.FindLater(popup_.iconRequest, EntryPaths(popup_));
+}
+
+void Application::OnIconsFound(unsigned request, const std::vector<int>& icons) {
+    if (request != popup_.iconRequest || !options_.menuIcons) return;
+    SetEntryIcons(popup_, icons);
+    if (!popupShown_) PreparePopup(popup_, tray_.popup);
+}
+
 void Application::OnSubmenuOpening(int id, int depth) {
     if (!popupShown_) return;
     const PopupRoom room = tray_.popup.Room();
     const auto widths = [this](const MenuItem& row) { return tray_.popup.RowWidth(row); };
-    if (auto level = folderLevels_.Open(popup_, id, depth, room, widths)) tray_.popup.FillFolder(id, *level);
+    IconFinder* icons = options_.menuIcons ? &tray_.icons : nullptr;
+    if (auto level = folderLevels_.Open(popup_, id, depth, room, widths, icons)) {
+        AddPictures(popup_.pictures, tray_.popup, *level);
+        tray_.popup.FillFolder(id, *level);
+    }
 }
 
 void Application::OnTaskbarCreated() {
@@ -326,6 +347,7 @@ void Application::CommitSettings() {
     const std::string options = CommitOptions(OptionsOf(settings), sources_.store, options_, onOptionsTab);
     if (!options.empty()) AppendLine(message, options);
     FollowEntries();
+    FindIcons();
     if (!message.empty()) tray_.messages.Inform(message);
 }
 

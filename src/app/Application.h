@@ -68,6 +68,9 @@ public:
     // The targets of the entries' paths, followed on another thread for the
     // request `request`: entries that lead to folders become submenus.
     void OnEntriesFollowed(unsigned request, const std::vector<ShortcutTarget>& targets);
+    // The icons of the entries, found on another thread for the request
+    // `request`, one per entry: the rows show them from the next showing on.
+    void OnIconsFound(unsigned request, const std::vector<int>& icons);
     // The menu manager is about to show the submenu of the popup's row with
     // `id`, as level `depth` (the popup itself is 1): a folder's is filled.
     void OnSubmenuOpening(int id, int depth);
@@ -98,6 +101,8 @@ public:
     const MenuLevel& Popup() const { return popup_.tree; }
     // Folders open as submenus: read at start-up, changed by OK.
     bool FolderMenusOn() const { return options_.folderMenus; }
+    // The popup's rows show their icons: read at start-up, changed by OK.
+    bool MenuIconsOn() const { return options_.menuIcons; }
 
 private:
     std::string LoadLists();
@@ -110,6 +115,8 @@ private:
     void RunChosenVerb(const std::string& path);
     // With folders shown as submenus, asks what the entries lead to.
     void FollowEntries();
+    // With icons in the menu, asks for the entries' icons.
+    void FindIcons();
     // The settings window, made hidden with its editing buttons disabled the
     // first time it is needed.
     SettingsParts& Settings();

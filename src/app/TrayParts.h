@@ -3,6 +3,7 @@
 #include "platform/FolderReader.h"
 #include "platform/Launcher.h"
 #include "platform/Options.h"
+#include "platform/RowIcons.h"
 #include "platform/Shell.h"
 #include "platform/ShellMenus.h"
 
@@ -28,6 +29,8 @@ struct TrayParts {
     BackgroundFollower& follower;
     // The Explorer's menu of an entry, shown over the popup.
     ShellMenus& shellMenus;
+    // The icons of the popup's rows, found after the lists are built.
+    IconFinder& icons;
 };
 
 }  // namespace kelvo

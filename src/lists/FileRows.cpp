@@ -17,9 +17,19 @@ bool EndsWithAny(const std::string& lowerName, std::initializer_list<const char*
     return false;
 }
 
-// A red ring crossed by a bar from top left to bottom right, on white,
-// `side` pixels across; measured in sixteenths of the side, so it keeps its
-// shape at every scale.
+// Adds the picture of the shell's icon `iconIndex` under `key`, unless the
+// list holds the key already.
+void AddShellPicture(ShellInfo& shell, ImageList& images, const std::string& key, int iconIndex) {
+    if (key.empty() || images.Contains(key)) return;
+    if (auto picture = shell.DrawSmallIcon(iconIndex, images.Side())) images.Add(key, *picture);
+}
+
+void AddUnavailablePicture(ImageList& images) {
+    if (!images.Contains(kUnavailableIconKey)) images.Add(kUnavailableIconKey, UnavailablePicture(images.Side()));
+}
+
+}  // namespace
+
 IconImage UnavailablePicture(int side) {
     const double unit = side / static_cast<double>(kBaseIconSide);
     const double centre = side / 2.0;
@@ -36,19 +46,6 @@ IconImage UnavailablePicture(int side) {
     }
     return picture;
 }
-
-// Adds the picture of the shell's icon `iconIndex` under `key`, unless the
-// list holds the key already.
-void AddShellPicture(ShellInfo& shell, ImageList& images, const std::string& key, int iconIndex) {
-    if (key.empty() || images.Contains(key)) return;
-    if (auto picture = shell.DrawSmallIcon(iconIndex, images.Side())) images.Add(key, *picture);
-}
-
-void AddUnavailablePicture(ImageList& images) {
-    if (!images.Contains(kUnavailableIconKey)) images.Add(kUnavailableIconKey, UnavailablePicture(images.Side()));
-}
-
-}  // namespace
 
 std::string ImageKeyOf(ShellInfo& shell, const std::string& name, const std::string& path,
                        const std::string& typeName) {

@@ -27,6 +27,11 @@ struct FileToAdd {
     std::string location;  // column "Program Location"
 };
 
+// The "unavailable" sign: a red ring crossed by a bar from top left to
+// bottom right, on white, `side` pixels across; measured in sixteenths of
+// the side, so it keeps its shape at every scale.
+IconImage UnavailablePicture(int side);
+
 // The key of the file's picture: programs with a Windows executable type and
 // shortcuts have one each (their name), all DOS programs share one, and any
 // other file shares the one of its type name, its ASCII letters lower-cased.

@@ -17,10 +17,11 @@ void CascadeList(PopupMenu& menu, MenuLevel& level, int idBase, const std::vecto
         const MenuItem& row = level.At(k);
         if (!LeadsToAFolder(target) || row.kind != MenuItemKind::Command || row.id != idBase + k) continue;
         const std::string caption = row.text;
+        const int icon = row.icon;
         const ListEntry& entry = entries[static_cast<std::size_t>(k - 1)];
         menu.folderEntries[idBase + k] = FolderRow{caption, entry.location + entry.name, target.path, false};
         level.RemoveRange(k, 1);
-        level.InsertSubmenu(k, caption, idBase + k);
+        level.InsertSubmenu(k, caption, idBase + k, icon);
     }
 }
 

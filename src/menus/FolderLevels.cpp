@@ -20,8 +20,9 @@ void FlattenTooDeep(MenuLevel& level, int depth) {
         } else if (depth >= kDeepestLevel) {
             const int id = row.id;
             const std::string caption = row.text;
+            const int icon = row.icon;
             level.RemoveRange(pos, 1);
-            level.InsertCommand(pos, id, caption);
+            level.InsertCommand(pos, id, caption, icon);
         }
     }
 }
@@ -36,15 +37,15 @@ const Row* Element(const std::vector<Row>& rows, int id, int base) {
 }  // namespace
 
 std::optional<MenuLevel> FolderLevels::Open(const PopupMenu& menu, int id, int depth, const PopupRoom& room,
-                                            const RowWidths& widths) {
+                                            const RowWidths& widths, IconFinder* icons) {
     const FolderRow* folder = RowOf(menu, id);
     if (folder == nullptr) return std::nullopt;
-    MenuLevel shown = LayOutPopup(LevelOf(*folder), room, widths);
+    MenuLevel shown = LayOutPopup(LevelOf(*folder, icons), room, widths);
     FlattenTooDeep(shown, depth);
     return shown;
 }
 
-MenuLevel FolderLevels::LevelOf(const FolderRow& folder) {
+MenuLevel FolderLevels::LevelOf(const FolderRow& folder, IconFinder* icons) {
     FolderRows contents = ReadFolderRows(reader_, Roots(), folder);
     MenuLevel level;
     level.InsertCommand(0, kOpenIdBase + static_cast<int>(opens_.size()), kOpenCaption);
@@ -56,10 +57,11 @@ MenuLevel FolderLevels::LevelOf(const FolderRow& folder) {
     }
     for (FolderRow& row : contents.rows) {
         const int rowId = kFolderIdBase + 1 + static_cast<int>(rows_.size());
+        const int icon = icons ? icons->TypeIcon(row.path, row.Cascades()) : kNoIcon;
         if (row.Cascades()) {
-            level.InsertSubmenu(level.Count(), row.caption, rowId);
+            level.InsertSubmenu(level.Count(), row.caption, rowId, icon);
         } else {
-            level.InsertCommand(level.Count(), rowId, row.caption);
+            level.InsertCommand(level.Count(), rowId, row.caption, icon);
         }
         rows_.push_back(std::move(row));
     }

@@ -9,6 +9,7 @@
 #include "menus/PopupMenu.h"
 #include "platform/FileSystem.h"
 #include "platform/FolderReader.h"
+#include "platform/RowIcons.h"
 
 namespace kelvo {
 
@@ -27,9 +28,11 @@ public:
     // then the folder's rows, or one notice of why it has none. Rows of
     // folders open as submenus in turn, but where their levels would be
     // nested deeper than kDeepestLevel: there they open in the Explorer.
-    // Nothing when `id` is no row of a folder.
+    // With `icons`, each row shows its type's icon (a folder's for a row
+    // that opens a folder), known without looking at the files. Nothing
+    // when `id` is no row of a folder.
     std::optional<MenuLevel> Open(const PopupMenu& menu, int id, int depth, const PopupRoom& room,
-                                  const RowWidths& widths);
+                                  const RowWidths& widths, IconFinder* icons = nullptr);
     // What choosing row `id` of a folder's level opens; nullptr for any
     // other row.
     const std::string* PathOf(int id) const;
@@ -44,7 +47,7 @@ public:
 
 private:
     const FolderRow* RowOf(const PopupMenu& menu, int id) const;
-    MenuLevel LevelOf(const FolderRow& folder);
+    MenuLevel LevelOf(const FolderRow& folder, IconFinder* icons);
 
     FolderReader& reader_;
     FileSystem& files_;

@@ -21,8 +21,8 @@ void MenuLevel::Insert(int pos, MenuItem item) {
     ++revision_;
 }
 
-void MenuLevel::InsertCommand(int pos, int id, const std::string& text) {
-    Insert(pos, MenuItem{MenuItemKind::Command, id, text, nullptr});
+void MenuLevel::InsertCommand(int pos, int id, const std::string& text, int icon) {
+    Insert(pos, MenuItem{MenuItemKind::Command, id, text, nullptr, icon});
 }
 
 void MenuLevel::InsertSeparator(int pos) {
@@ -33,15 +33,22 @@ void MenuLevel::InsertColumnBreak(int pos, int id) {
     Insert(pos, MenuItem{MenuItemKind::ColumnBreak, id, {}, nullptr});
 }
 
-MenuLevel& MenuLevel::InsertSubmenu(int pos, const std::string& text, int id) {
+MenuLevel& MenuLevel::InsertSubmenu(int pos, const std::string& text, int id, int icon) {
     auto submenu = std::make_unique<MenuLevel>();
     MenuLevel& result = *submenu;
-    Insert(pos, MenuItem{MenuItemKind::Submenu, id, text, std::move(submenu)});
+    Insert(pos, MenuItem{MenuItemKind::Submenu, id, text, std::move(submenu), icon});
     return result;
 }
 
 void MenuLevel::InsertNotice(int pos, const std::string& text) {
     Insert(pos, MenuItem{MenuItemKind::Notice, 0, text, nullptr});
+}
+
+void MenuLevel::SetIcon(int pos, int icon) {
+    int& shown = items_.at(static_cast<std::size_t>(pos)).icon;
+    if (shown == icon) return;
+    shown = icon;
+    ++revision_;
 }
 
 void MenuLevel::RemoveRange(int pos, int count) {

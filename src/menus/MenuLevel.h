@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Image.h"
+
 namespace kelvo {
 
 class MenuLevel;
@@ -15,6 +17,9 @@ struct MenuItem {
     int id = 0;
     std::string text;
     std::unique_ptr<MenuLevel> submenu;
+    // The picture before the text: a shell icon, the "unavailable" sign or
+    // kNoIcon.
+    int icon = kNoIcon;
 };
 
 // One level of a popup menu: its rows from position 0 down.
@@ -27,14 +32,16 @@ public:
     MenuLevel* SubMenu(int pos);
     const MenuLevel* SubMenu(int pos) const;
 
-    void InsertCommand(int pos, int id, const std::string& text);
+    void InsertCommand(int pos, int id, const std::string& text, int icon = kNoIcon);
     void InsertSeparator(int pos);
     // A separator that starts a new column at `pos`.
     void InsertColumnBreak(int pos, int id);
     // A submenu row; one that stands for a folder carries the folder row's
     // command id, any other -1.
-    MenuLevel& InsertSubmenu(int pos, const std::string& text, int id = -1);
+    MenuLevel& InsertSubmenu(int pos, const std::string& text, int id = -1, int icon = kNoIcon);
     void InsertNotice(int pos, const std::string& text);
+    // Gives the row at `pos` another picture.
+    void SetIcon(int pos, int icon);
     // Removes `count` rows from `pos` on.
     void RemoveRange(int pos, int count);
     // Position of the row with `id` in this level, or -1.

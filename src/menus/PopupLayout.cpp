@@ -224,11 +224,11 @@ private:
 
     void AddRow(const MenuItem& row, MenuLevel& out) const {
         switch (row.kind) {
-            case MenuItemKind::Command: out.InsertCommand(out.Count(), row.id, row.text); break;
+            case MenuItemKind::Command: out.InsertCommand(out.Count(), row.id, row.text, row.icon); break;
             case MenuItemKind::Separator: out.InsertSeparator(out.Count()); break;
             case MenuItemKind::ColumnBreak: out.InsertColumnBreak(out.Count(), row.id); break;
             case MenuItemKind::Submenu:
-                LayOutLevel(*row.submenu, out.InsertSubmenu(out.Count(), row.text, row.id));
+                LayOutLevel(*row.submenu, out.InsertSubmenu(out.Count(), row.text, row.id, row.icon));
                 break;
             case MenuItemKind::Notice: out.InsertNotice(out.Count(), row.text); break;
         }

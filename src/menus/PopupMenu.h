@@ -6,6 +6,7 @@
 
 #include "menus/FolderRows.h"
 #include "menus/MenuLevel.h"
+#include "menus/MenuPictures.h"
 #include "platform/Controls.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -38,6 +39,10 @@ struct PopupMenu {
     // Tags the latest request to follow the entries' paths: the answer to
     // an earlier one, for lists since rebuilt, is dropped.
     unsigned followRequest = 0;
+    // Tags the latest request to find the entries' icons, alike.
+    unsigned iconRequest = 0;
+    // The pictures of the rows' icons that the presenter holds.
+    HeldPictures pictures;
 };
 
 // A thread costs more than it saves for a shorter list: under Wine each one

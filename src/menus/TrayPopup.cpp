@@ -17,9 +17,11 @@ PopupRoom LaidOutRoom(const PopupRoom& room) {
 }
 
 void PrepareFor(PopupMenu& menu, PopupPresenter& presenter, const PopupRoom& room) {
-    presenter.Prepare(LayOutPopup(menu.tree, room, [&presenter](const MenuItem& row) {
+    const MenuLevel laidOut = LayOutPopup(menu.tree, room, [&presenter](const MenuItem& row) {
         return presenter.RowWidth(row);
-    }));
+    });
+    HoldPictures(menu.pictures, presenter, laidOut, room.dpi);
+    presenter.Prepare(laidOut);
     menu.preparedRevision = Revision(menu);
     menu.preparedRoom = LaidOutRoom(room);
 }

@@ -8,6 +8,11 @@ namespace kelvo {
 // Pixels across a small icon at 96 dots per inch; other scales take more.
 inline constexpr int kBaseIconSide = 16;
 
+// What a popup row shows before its text: the icon at this index of the
+// shell's system image list, or one of these.
+inline constexpr int kNoIcon = -1;
+inline constexpr int kUnavailableIcon = -2;
+
 // A square picture `side` pixels across, row by row, each pixel 0x00RRGGBB.
 struct IconImage {
     int side = 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 
 namespace kelvo {
 
@@ -55,6 +56,12 @@ public:
     // While the popup shows: closes it and every submenu open in it, as a
     // click elsewhere does; Track then returns 0.
     virtual void Close() = 0;
+    // Makes the picture that rows with `icon` (a MenuItem's) show, `side`
+    // pixels across, for the menus prepared or filled from now on; false
+    // when it cannot be drawn, and those rows show none.
+    virtual bool AddPicture(int icon, int side) = 0;
+    // Frees the pictures of `icons`; rows that showed one show none.
+    virtual void RemovePictures(const std::vector<int>& icons) = 0;
 };
 
 }  // namespace kelvo

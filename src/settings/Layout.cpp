@@ -120,6 +120,7 @@ constexpr auto kDesktopControls = std::to_array<Control>({
     Label("lblMenuKey", "Key to open the menu", 225, 1170, 1950, 240, 36, kPage3),
     Make(Kind::HotKey, "hkyMenuKey", "", 2250, 1125, 2265, 315, 37, kPage3),
     Make(Kind::CheckBox, "chkFolderMenus", "Show folders as submenus", 225, 1650, 5040, 315, 38, kPage3),
+    Make(Kind::CheckBox, "chkMenuIcons", "Show icons in the menu", 225, 2130, 5040, 315, 39, kPage3),
 });
 
 constexpr auto kWaitControls = std::to_array<Control>({

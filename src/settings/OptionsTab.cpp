@@ -61,14 +61,24 @@ void CommitMenuKey(const OptionsParts& parts, SettingsStore& store, OptionsState
     }
 }
 
-void CommitFolderMenus(const OptionsParts& parts, SettingsStore& store, OptionsState& state, std::string& failures) {
-    const bool wanted = parts.controls.folderMenus.IsChecked();
-    if (wanted == state.folderMenusShown) return;
-    state.folderMenus = wanted;
+// One check box of an option that takes effect at once, in this session
+// even when it cannot be saved.
+struct Switch {
+    CheckBox& box;
+    bool shown;
+    bool& inEffect;
+    void (*write)(SettingsStore&, bool);
+    const char* choice;
+};
+
+void CommitSwitch(const Switch& option, SettingsStore& store, std::string& failures) {
+    const bool wanted = option.box.IsChecked();
+    if (wanted == option.shown) return;
+    option.inEffect = wanted;
     try {
-        WriteFolderMenus(store, wanted);
+        option.write(store, wanted);
     } catch (const std::exception& error) {
-        AppendLine(failures, std::string("The choice to show folders as submenus could not be saved: ") + error.what());
+        AppendLine(failures, std::string("The choice to ") + option.choice + " could not be saved: " + error.what());
     }
 }
 
@@ -99,16 +109,23 @@ void FillOptionsTab(const OptionsParts& parts, SettingsStore& store, OptionsStat
     state.startShown = StartsAtSignIn(parts.signInStart);
     state.keyShown = ReadMenuKey(store);
     state.folderMenusShown = state.folderMenus;
+    state.menuIconsShown = state.menuIcons;
     parts.controls.startAtSignIn.SetChecked(state.startShown);
     parts.controls.menuKeyField.SetKey(state.keyShown);
     parts.controls.folderMenus.SetChecked(state.folderMenusShown);
+    parts.controls.menuIcons.SetChecked(state.menuIconsShown);
 }
 
 std::string CommitOptions(const OptionsParts& parts, SettingsStore& store, OptionsState& state, bool onOptionsTab) {
     std::string failures;
     CommitStart(parts, state, failures);
     CommitMenuKey(parts, store, state, onOptionsTab, failures);
-    CommitFolderMenus(parts, store, state, failures);
+    CommitSwitch(Switch{parts.controls.folderMenus, state.folderMenusShown, state.folderMenus, WriteFolderMenus,
+                        "show folders as submenus"},
+                 store, failures);
+    CommitSwitch(Switch{parts.controls.menuIcons, state.menuIconsShown, state.menuIcons, WriteMenuIcons,
+                        "show icons in the menu"},
+                 store, failures);
     return failures;
 }
 

@@ -21,9 +21,12 @@ struct OptionsState {
     bool startShown = false;
     std::optional<HotKey> keyShown;
     bool folderMenusShown = true;
+    bool menuIconsShown = true;
     std::optional<HotKey> registeredKey;
     // Folders open as submenus.
     bool folderMenus = true;
+    // The popup's rows show their icons.
+    bool menuIcons = true;
 };
 
 // The command that starts the program at `programPath`: the path, quoted.

@@ -21,6 +21,7 @@ struct OptionsControls {
     CheckBox& startAtSignIn;  // "Start KelvoTop when I sign in"
     HotKeyField& menuKeyField;
     CheckBox& folderMenus;  // "Show folders as submenus"
+    CheckBox& menuIcons;    // "Show icons in the menu"
 };
 
 // The settings window "KelvoTop", what is on it, and the notice shown while

@@ -40,6 +40,21 @@ std::optional<unsigned> KeyOfName(const std::string& name) {
     return std::nullopt;
 }
 
+// An option that is on until the user turns it off: on also when the value
+// is missing or cannot be read.
+bool ReadOnUnlessZero(SettingsStore& store, const char* name) {
+    try {
+        const StoredValue value = store.Get(kOptionsSection, name);
+        return !(value.kind == StoredValue::Kind::Text && value.text == "0");
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
+void WriteOnOrOff(SettingsStore& store, const char* name, bool on) {
+    store.Put(kOptionsSection, name, on ? "1" : "0");
+}
+
 }  // namespace
 
 std::string HotKeyText(const HotKey& key) {
@@ -87,16 +102,19 @@ void WriteMenuKey(SettingsStore& store, const std::optional<HotKey>& key) {
 }
 
 bool ReadFolderMenus(SettingsStore& store) {
-    try {
-        const StoredValue value = store.Get(kOptionsSection, kFolderMenusName);
-        return !(value.kind == StoredValue::Kind::Text && value.text == "0");
-    } catch (const std::exception&) {
-        return true;
-    }
+    return ReadOnUnlessZero(store, kFolderMenusName);
 }
 
 void WriteFolderMenus(SettingsStore& store, bool on) {
-    store.Put(kOptionsSection, kFolderMenusName, on ? "1" : "0");
+    WriteOnOrOff(store, kFolderMenusName, on);
+}
+
+bool ReadMenuIcons(SettingsStore& store) {
+    return ReadOnUnlessZero(store, kMenuIconsName);
+}
+
+void WriteMenuIcons(SettingsStore& store, bool on) {
+    WriteOnOrOff(store, kMenuIconsName, on);
 }
 
 }  // namespace kelvo

@@ -13,6 +13,8 @@ inline constexpr char kOptionsSection[] = "Options";
 inline constexpr char kMenuKeyName[] = "MenuKey";
 // Whether folders open as submenus: "1" or "0".
 inline constexpr char kFolderMenusName[] = "FolderMenus";
+// Whether the popup's rows show their icons: "1" or "0".
+inline constexpr char kMenuIconsName[] = "MenuIcons";
 
 // The key as the user reads it, "Ctrl+Alt+K"; the store holds this text.
 std::string HotKeyText(const HotKey& key);
@@ -30,5 +32,10 @@ void WriteMenuKey(SettingsStore& store, const std::optional<HotKey>& key);
 bool ReadFolderMenus(SettingsStore& store);
 // Throws when the store refuses.
 void WriteFolderMenus(SettingsStore& store, bool on);
+
+// True unless the store holds "0", as ReadFolderMenus.
+bool ReadMenuIcons(SettingsStore& store);
+// Throws when the store refuses.
+void WriteMenuIcons(SettingsStore& store, bool on);
 
 }  // namespace kelvo

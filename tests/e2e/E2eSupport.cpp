@@ -9,6 +9,8 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <map>
 
 namespace kelvo::e2e {
 
@@ -495,6 +497,10 @@ std::vector<std::wstring> StoredList(const wchar_t* section) {
     }
 }
 
+void StoreOption(const wchar_t* name, const wchar_t* value) {
+    SetString(HKEY_CURRENT_USER, std::wstring(kAppKey) + L"\\Options", name, value);
+}
+
 bool StoredSectionExists(const wchar_t* section) {
     HKEY key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, (std::wstring(kAppKey) + L"\\" + section).c_str(), 0, KEY_READ, &key) !=
@@ -626,5 +632,56 @@ std::vector<std::wstring> OpenedPaths() {
         paths.push_back(*path);
     }
 }
+
+Shot ShotOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    Shot shot{rect.right - rect.left, rect.bottom - rect.top, {}};
+    shot.pixels.resize(static_cast<std::size_t>(shot.width) * static_cast<std::size_t>(shot.height));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.width, shot.height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, shot.width, shot.height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = shot.width;
+    format.bmiHeader.biHeight = -shot.height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(shot.height), shot.pixels.data(), &format, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    for (std::uint32_t& pixel : shot.pixels) pixel &= 0x00FFFFFF;
+    return shot;
+}
+
+int RedPixels(const Shot& shot) {
+    int red = 0;
+    for (std::uint32_t pixel : shot.pixels) {
+        red += (pixel >> 16) >= 0xB0 && ((pixel >> 8) & 0xFF) < 0x50 && (pixel & 0xFF) < 0x50;
+    }
+    return red;
+}
+
+int MarginPicturePixels(const Shot& shot) {
+    std::map<std::uint32_t, int> counts;
+    for (std::uint32_t pixel : shot.pixels) ++counts[pixel];
+    const auto background = std::max_element(counts.begin(), counts.end(),
+                                              [](const auto& a, const auto& b) { return a.second < b.second; });
+    int picture = 0;
+    for (int y = 4; y < shot.height - 4; ++y) {
+        const std::uint32_t acrossTheRow = shot.At(shot.width - 8, y);
+        for (int x = 4; x < 34 && x < shot.width; ++x) {
+            const std::uint32_t pixel = shot.At(x, y);
+            picture += pixel != background->first && pixel != acrossTheRow && pixel != 0x000000;
+        }
+    }
+    return picture;
+}
+
 
 }  // namespace kelvo::e2e

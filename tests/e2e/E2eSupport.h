@@ -4,6 +4,8 @@
 // its windows, its stored lists and what it asked the shell to open.
 #include <windows.h>
 
+#include <cstdint>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -115,6 +117,26 @@ void PressKeys(HWND popup, const std::vector<WORD>& keys);
 // once it shows, nullptr when it does not.
 HWND ChooseProperties(HWND tray, DWORD pid);
 // True when process `pid` has loaded the library `name` ("comctl32.dll").
+// What a window shows on the screen, pixel by pixel: 0x00RRGGBB.
+struct Shot {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t At(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+    }
+};
+Shot ShotOf(HWND window);
+// Pixels of the red "unavailable" sign in `shot`.
+int RedPixels(const Shot& shot);
+// Pixels of a picture at the start of a popup's rows, inside its frame,
+// where a row's picture goes and where, without one, its text begins:
+// neither the menu's background, its most common colour, nor a line across
+// the row, such as a separator, nor the text. None in a popup of rows
+// without pictures.
+int MarginPicturePixels(const Shot& shot);
+
 bool HasLoaded(DWORD pid, const wchar_t* name);
 // The settings window of process `pid`; nullptr while it is not made.
 HWND SettingsWindowOf(DWORD pid);
@@ -134,6 +156,8 @@ std::optional<std::wstring> StoredValue(const wchar_t* section, const wchar_t* k
 // missing value.
 std::vector<std::wstring> StoredList(const wchar_t* section);
 bool StoredSectionExists(const wchar_t* section);
+// Stores `value` as option `name` of the section Options.
+void StoreOption(const wchar_t* name, const wchar_t* value);
 
 // Gives the key at `path` under HKEY_CURRENT_USER the access `sddl`
 // describes, as a policy would; false when the key cannot be changed.

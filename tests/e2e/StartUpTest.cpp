@@ -27,11 +27,14 @@ TEST_F(StartUpTest, EmptyStoreStartsIntoTheNotificationAreaAndEndsBothLists) {
 }
 
 // Most sessions never open Properties: the settings window is made when it
-// is first needed, and kept for later openings and a second start.
+// is first needed, and kept for later openings and a second start. The
+// popup's icons come from the shell's image lists, which the common controls
+// hold: they are off here.
 TEST_F(StartUpTest, SettingsWindowIsMadeWhenFirstNeededAndKept) {
     FixtureFolder folder;
     folder.AddFile(L"A.txt");
     StoreList(L"Custom", {folder.ChoiceFor(L"A.txt")});
+    StoreOption(L"MenuIcons", L"0");
     KelvoProcess kelvo;
     HWND tray = kelvo.WaitUntilResident();
     ASSERT_NE(tray, nullptr);

@@ -20,7 +20,7 @@ FakeDesktop::FakeDesktop() {
                               &popup.logTarget, &pump.logTarget, &program.logTarget,
                               &launcher.logTarget, &pointer.logTarget, &dropTarget.logTarget,
                               &messages.logTarget, &menuKey.logTarget, &signInStart.logTarget, &follower.logTarget,
-                              &shellMenus.logTarget}) {
+                              &shellMenus.logTarget, &icons.logTarget}) {
         target->log = &log;
     }
 }

@@ -4,6 +4,7 @@
 #include "fakes/FakeControls.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeFolderReader.h"
+#include "fakes/FakeIconFinder.h"
 #include "fakes/FakeImageList.h"
 #include "fakes/FakeListView.h"
 #include "fakes/FakeOptions.h"
@@ -52,10 +53,11 @@ struct FakeSettingsWindow : FakeEntryLists, SettingsWindowMaker {
     FakeCheckBox startAtSignIn;
     FakeHotKeyField menuKeyField;
     FakeCheckBox folderMenus;
+    FakeCheckBox menuIcons;
     SettingsParts settings{settingsWindow, waitNotice, tabs, lists,
                            EditingButtons{customMoveDown, customMoveUp, customRemoveItem, desktopMoveDown,
                                           desktopMoveUp, desktopRemoveItem, help},
-                           helpPane, dropTarget, OptionsControls{startAtSignIn, menuKeyField, folderMenus}};
+                           helpPane, dropTarget, OptionsControls{startAtSignIn, menuKeyField, folderMenus, menuIcons}};
     // How often the program had the window made.
     int makes = 0;
 
@@ -79,8 +81,9 @@ struct FakeTray {
     FakeFolderReader folderReader;
     FakeFollower follower;
     FakeShellMenus shellMenus;
-    TrayParts tray{taskbar, popup,       menuKey,      launcher, program,   pump,
-                   splash,  messages,    signInStart,  folderReader, follower, shellMenus};
+    FakeIconFinder icons;
+    TrayParts tray{taskbar,  popup,       menuKey,      launcher, program,  pump,      splash,
+                   messages, signInStart, folderReader, follower, shellMenus, icons};
 };
 
 // What the code that fills and edits the lists uses, as fakes reporting to

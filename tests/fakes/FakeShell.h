@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,10 @@ public:
         logTarget.Note("Close");
         ++closes;
     }
+    // Holds a picture per icon, as the real one draws it, unless the icon is
+    // one of `undrawable`.
+    bool AddPicture(int icon, int side) override;
+    void RemovePictures(const std::vector<int>& icons) override;
 
     PopupRoom room{50, 100000, 96};
     int rowWidth = 100;
@@ -73,6 +78,11 @@ public:
     // The folders' levels filled while the popup shows, by row id.
     std::map<int, MenuLevel> filled;
     int closes = 0;
+    // The pictures held now, by icon: their side.
+    std::map<int, int> pictures;
+    std::set<int> undrawable;
+    int picturesDrawn = 0;
+    std::vector<int> picturesRemoved;
     LogTarget logTarget{nullptr, "popup"};
 };
 

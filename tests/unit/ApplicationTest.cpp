@@ -39,8 +39,9 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
     EXPECT_EQ(desktop.log, (CallLog{
         "splash.Centre", "splash.Show", "pump.RunPending",
         "taskbar.IsPresent", "taskbar.AddIcon",
-        // whether folders open as submenus, which the menu follows
-        "store.Get Options FolderMenus",
+        // whether folders open as submenus and rows show icons, which the
+        // menu follows
+        "store.Get Options FolderMenus", "store.Get Options MenuIcons",
         // saves cut short are finished first
         "store.Get Custom.saving Complete", "store.Get Custom.saving MenuChoice1",
         "store.Get Desktop.saving Complete", "store.Get Desktop.saving MenuChoice1",
@@ -52,8 +53,8 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
         "store.Get Options MenuKey",
         // the settings window is not made until it is first needed
         "splash.Hide",
-        // what the entries lead to, asked on another thread
-        "follower.FollowLater"}));
+        // what the entries lead to and their icons, asked on other threads
+        "follower.FollowLater", "icons.FindLater"}));
     EXPECT_EQ(desktop.makes, 0);
 }
 

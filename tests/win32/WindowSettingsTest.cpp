@@ -211,7 +211,7 @@ TEST_F(SettingsWindowTest, KeyboardOrderFollowsTheTabOrder) {
         "desktopList", "cmdCancel", "cmdOK", "cmdExit", "cmdDesktopRemoveItem", "cmdLoadDeskTop",
         "cmdStartExplorer", "customList", "cmdDesktopMoveUp", "cmdDesktopMoveDown",
         "cmdCustomMoveUp", "cmdCustomMoveDown", "cmdCustomRemoveItem", "cmdKelvoTopHelp",
-        "helpPane", "chkStartAtSignIn", "hkyMenuKey", "chkFolderMenus", "tabs"};
+        "helpPane", "chkStartAtSignIn", "hkyMenuKey", "chkFolderMenus", "chkMenuIcons", "tabs"};
     EXPECT_EQ(order, expected);
 }
 

@@ -40,6 +40,12 @@ bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wPar
             result = AnswerMenuChar(tray.window.Handle(), reinterpret_cast<HMENU>(lParam),
                                     static_cast<wchar_t>(LOWORD(wParam)));
             return true;
+        case kIconsFoundMessage:
+            if (auto icons = tray.icons.Take(static_cast<unsigned>(wParam))) {
+                Guarded([&] { app.OnIconsFound(static_cast<unsigned>(wParam), *icons); });
+            }
+            result = 0;
+            return true;
         case kEntriesFollowedMessage:
             if (auto targets = tray.follower.Take(static_cast<unsigned>(wParam))) {
                 Guarded([&] { app.OnEntriesFollowed(static_cast<unsigned>(wParam), *targets); });
@@ -54,9 +60,16 @@ bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wPar
 // taskbar's restart and a second start.
 void ConnectTrayMessages(Win32Parts& parts, Application& app) {
     parts.tray.window.onMessage = [&app, &parts](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        // The popup's own pictures first: the shell's menu, shown over the
+        // popup, takes every other drawn row while it shows.
+        if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) &&
+            parts.tray.popup.AnswerPictureMessage(message, lParam)) {
+            result = TRUE;
+            return true;
+        }
         if (parts.tray.shellMenus.OnOwnerMessage(message, wParam, lParam, result)) return true;
         if (message == WM_MENUSELECT || message == WM_INITMENUPOPUP || message == WM_MENUCHAR ||
-            message == WM_MENURBUTTONUP || message == kEntriesFollowedMessage) {
+            message == WM_MENURBUTTONUP || message == kEntriesFollowedMessage || message == kIconsFoundMessage) {
             return OnPopupMessage(parts.tray, app, message, wParam, lParam, result);
         }
         if (message == kTrayCallbackMessage) {

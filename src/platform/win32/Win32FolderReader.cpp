@@ -17,24 +17,12 @@
 #include "platform/win32/ShortcutFiles.h"
 #include "platform/win32/SystemError.h"
 #include "platform/win32/Utf8.h"
+#include "platform/win32/NoDiskPrompts.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "text/TextUtils.h"
 
 namespace kelvo {
 namespace {
-
-// An empty card reader or disc drive would otherwise ask the user to insert
-// a disk.
-class NoDiskPrompts {
-public:
-    NoDiskPrompts() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &before_); }
-    ~NoDiskPrompts() { SetThreadErrorMode(before_, nullptr); }
-    NoDiskPrompts(const NoDiskPrompts&) = delete;
-    NoDiskPrompts& operator=(const NoDiskPrompts&) = delete;
-
-private:
-    DWORD before_ = 0;
-};
 
 FolderListing Failed(ListingOutcome outcome, std::string reason = {}) {
     return FolderListing{outcome, {}, std::move(reason)};

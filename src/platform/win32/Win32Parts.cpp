@@ -17,8 +17,9 @@ Win32Tray::Win32Tray(HINSTANCE instance, SignInStart& signInStart, std::function
       menuKey(window.Handle()),
       follower(window.Handle()),
       shellMenus(window.Handle()),
+      icons(window.Handle()),
       parts{taskbar,  popup,       menuKey,      launcher, program,   pump, splash.AsWindow(),
-            messages, signInStart, folderReader, follower, shellMenus} {}
+            messages, signInStart, folderReader, follower, shellMenus, icons} {}
 
 Win32Settings::Win32Settings(HINSTANCE instance)
     : window(instance),
@@ -28,6 +29,7 @@ Win32Settings::Win32Settings(HINSTANCE instance)
       startAtSignIn(window.ControlHandle("chkStartAtSignIn")),
       menuKeyField(window.ControlHandle("hkyMenuKey")),
       folderMenus(window.ControlHandle("chkFolderMenus")),
+      menuIcons(window.ControlHandle("chkMenuIcons")),
       parts{window.AsWindow(),
             waitNotice.AsWindow(),
             window.Tabs(),
@@ -42,7 +44,7 @@ Win32Settings::Win32Settings(HINSTANCE instance)
                            window.ButtonOf(SettingsCommand::Help)},
             helpPane,
             dropTarget,
-            OptionsControls{startAtSignIn, menuKeyField, folderMenus}} {}
+            OptionsControls{startAtSignIn, menuKeyField, folderMenus, menuIcons}} {}
 
 Win32Settings& Win32SettingsMaker::Get() {
     if (made_ == nullptr) {

@@ -12,6 +12,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32FolderReader.h"
 #include "platform/win32/Win32Follower.h"
+#include "platform/win32/Win32IconFinder.h"
 #include "platform/win32/Win32Launcher.h"
 #include "platform/win32/Win32Options.h"
 #include "platform/win32/Win32Popup.h"
@@ -42,6 +43,7 @@ struct Win32Tray {
     Win32FolderReader folderReader;
     Win32Follower follower;
     Win32ShellMenus shellMenus;
+    Win32IconFinder icons;
     TrayParts parts;
 };
 
@@ -59,6 +61,7 @@ struct Win32Settings {
     Win32CheckBox startAtSignIn;
     Win32HotKeyField menuKeyField;
     Win32CheckBox folderMenus;
+    Win32CheckBox menuIcons;
     SettingsParts parts;
 };
 

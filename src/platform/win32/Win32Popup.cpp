@@ -6,9 +6,12 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <set>
 #include <vector>
 
 #include "menus/MenuLevel.h"
+#include "menus/MenuPictures.h"
+#include "platform/win32/MenuBitmaps.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/Utf8.h"
 
@@ -29,6 +32,7 @@ struct ShownRow {
     int id = 0;
     std::wstring caption;
     std::unique_ptr<ShownLevel> submenu;
+    HBITMAP picture = nullptr;
 };
 
 // A system menu and what its rows hold, so a new preparation can compare
@@ -39,9 +43,21 @@ struct ShownLevel {
     std::vector<ShownRow> rows;
 };
 
+// The rows' pictures and how the menu manager shows them: in the row's
+// bitmap where it blends them, else drawn by the owner onto the row as the
+// menu manager has painted it, normal or highlighted.
+struct RowPictures {
+    const MenuBitmaps* bitmaps = nullptr;
+    bool drawnByOwner = false;
+
+    HBITMAP Of(const MenuItem& row) const {
+        return bitmaps != nullptr && row.icon != kNoIcon ? bitmaps->Of(row.icon) : nullptr;
+    }
+};
+
 namespace {
 
-void Update(ShownLevel& shown, const MenuLevel& wanted);
+void Update(ShownLevel& shown, const MenuLevel& wanted, const RowPictures& pictures);
 
 // A new system menu with no rows yet.
 std::unique_ptr<ShownLevel> EmptyLevel() {
@@ -65,17 +81,39 @@ UINT FlagsOf(MenuItemKind kind) {
     return MF_STRING;
 }
 
-ShownRow InsertRow(HMENU menu, int pos, const MenuItem& item) {
+// Shows `picture` in the row at `pos`, or none for nullptr. Drawn by the
+// owner, the row's data holds the picture to draw.
+void SetPicture(HMENU menu, int pos, HBITMAP picture, const RowPictures& pictures) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = picture;
+    if (pictures.drawnByOwner) {
+        info.fMask |= MIIM_DATA;
+        info.hbmpItem = picture ? HBMMENU_CALLBACK : nullptr;
+        info.dwItemData = reinterpret_cast<ULONG_PTR>(picture);
+    }
+    SetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &info);
+}
+
+void RefreshPicture(HMENU menu, int pos, ShownRow& row, HBITMAP wanted, const RowPictures& pictures) {
+    if (row.picture == wanted) return;
+    SetPicture(menu, pos, wanted, pictures);
+    row.picture = wanted;
+}
+
+ShownRow InsertRow(HMENU menu, int pos, const MenuItem& item, const RowPictures& pictures) {
     ShownRow row{item.kind, item.id, HasCaption(item.kind) ? LiteralCaption(item.text) : L"", nullptr};
     // Command ids are whole ints; the menu keeps them in full.
     auto idOrSubmenu = static_cast<UINT_PTR>(static_cast<UINT>(item.id));
     if (item.kind == MenuItemKind::Submenu) {
         row.submenu = EmptyLevel();
-        Update(*row.submenu, *item.submenu);
+        Update(*row.submenu, *item.submenu, pictures);
         idOrSubmenu = reinterpret_cast<UINT_PTR>(row.submenu->handle);
     }
     InsertMenuW(menu, static_cast<UINT>(pos), MF_BYPOSITION | FlagsOf(item.kind), idOrSubmenu,
                 HasCaption(item.kind) ? row.caption.c_str() : nullptr);
+    RefreshPicture(menu, pos, row, pictures.Of(item), pictures);
     return row;
 }
 
@@ -89,29 +127,31 @@ void SetRow(HMENU menu, int pos, UINT mask, int id, const std::wstring& caption)
 }
 
 // Brings a row that already has the wanted kind and id up to date.
-void RefreshRow(ShownLevel& shown, int pos, const MenuItem& wanted) {
+void RefreshRow(ShownLevel& shown, int pos, const MenuItem& wanted, const RowPictures& pictures) {
     ShownRow& row = shown.rows[static_cast<std::size_t>(pos)];
     if (HasCaption(wanted.kind)) {
         std::wstring caption = LiteralCaption(wanted.text);
         if (caption != row.caption) SetRow(shown.handle, pos, MIIM_STRING, 0, caption);
         row.caption = std::move(caption);
     }
-    if (row.submenu) Update(*row.submenu, *wanted.submenu);
+    RefreshPicture(shown.handle, pos, row, pictures.Of(wanted), pictures);
+    if (row.submenu) Update(*row.submenu, *wanted.submenu, pictures);
 }
 
 // Makes the row at `pos` the wanted one: a command only changes its id and
 // caption, any other row is replaced.
-void ReplaceRow(ShownLevel& shown, int pos, const MenuItem& wanted) {
+void ReplaceRow(ShownLevel& shown, int pos, const MenuItem& wanted, const RowPictures& pictures) {
     ShownRow& row = shown.rows[static_cast<std::size_t>(pos)];
     if (row.kind == MenuItemKind::Command && wanted.kind == MenuItemKind::Command) {
         std::wstring caption = LiteralCaption(wanted.text);
         SetRow(shown.handle, pos, MIIM_ID | MIIM_STRING, wanted.id, caption);
         row.id = wanted.id;
         row.caption = std::move(caption);
+        RefreshPicture(shown.handle, pos, row, pictures.Of(wanted), pictures);
         return;
     }
     DeleteMenu(shown.handle, static_cast<UINT>(pos), MF_BYPOSITION);
-    row = InsertRow(shown.handle, pos, wanted);
+    row = InsertRow(shown.handle, pos, wanted, pictures);
 }
 
 bool SameSlot(const ShownRow& row, const MenuItem& item) {
@@ -121,12 +161,12 @@ bool SameSlot(const ShownRow& row, const MenuItem& item) {
 // Rows that keep their kind and id at the start and at the end are
 // refreshed in place; the rows between them are replaced pairwise, and the
 // surplus is deleted or inserted there.
-void Update(ShownLevel& shown, const MenuLevel& wanted) {
+void Update(ShownLevel& shown, const MenuLevel& wanted, const RowPictures& pictures) {
     const int had = static_cast<int>(shown.rows.size());
     const int wants = wanted.Count();
     int head = 0;
     while (head < std::min(had, wants) && SameSlot(shown.rows[static_cast<std::size_t>(head)], wanted.At(head))) {
-        RefreshRow(shown, head, wanted.At(head));
+        RefreshRow(shown, head, wanted.At(head), pictures);
         ++head;
     }
     int tail = 0;
@@ -135,15 +175,15 @@ void Update(ShownLevel& shown, const MenuLevel& wanted) {
         ++tail;
     }
     const int paired = std::min(had, wants) - head - tail;
-    for (int pos = head; pos < head + paired; ++pos) ReplaceRow(shown, pos, wanted.At(pos));
+    for (int pos = head; pos < head + paired; ++pos) ReplaceRow(shown, pos, wanted.At(pos), pictures);
     for (int pos = had - tail - 1; pos >= head + paired; --pos) {
         DeleteMenu(shown.handle, static_cast<UINT>(pos), MF_BYPOSITION);
         shown.rows.erase(shown.rows.begin() + pos);
     }
     for (int pos = head + paired; pos < wants - tail; ++pos) {
-        shown.rows.insert(shown.rows.begin() + pos, InsertRow(shown.handle, pos, wanted.At(pos)));
+        shown.rows.insert(shown.rows.begin() + pos, InsertRow(shown.handle, pos, wanted.At(pos), pictures));
     }
-    for (int pos = wants - tail; pos < wants; ++pos) RefreshRow(shown, pos, wanted.At(pos));
+    for (int pos = wants - tail; pos < wants; ++pos) RefreshRow(shown, pos, wanted.At(pos), pictures);
 }
 
 // A folder's row carries its command id; any other submenu's is -1.
@@ -190,10 +230,21 @@ void EmptyFolders(ShownLevel& level) {
     for (ShownRow& row : level.rows) {
         if (!row.submenu) continue;
         if (IsFolderRow(row)) {
-            Update(*row.submenu, MenuLevel());
+            Update(*row.submenu, MenuLevel(), RowPictures{});
         } else {
             EmptyFolders(*row.submenu);
         }
+    }
+}
+
+// Rows that show one of `pictures` show none from now on.
+void TakeOff(ShownLevel& level, const std::set<HBITMAP>& pictures, const RowPictures& shownWith) {
+    for (std::size_t pos = 0; pos < level.rows.size(); ++pos) {
+        ShownRow& row = level.rows[pos];
+        if (row.picture && pictures.contains(row.picture)) {
+            RefreshPicture(level.handle, static_cast<int>(pos), row, nullptr, shownWith);
+        }
+        if (row.submenu) TakeOff(*row.submenu, pictures, shownWith);
     }
 }
 
@@ -201,7 +252,7 @@ void EmptyFolders(ShownLevel& level) {
 
 HMENU RenderMenu(const MenuLevel& level) {
     const std::unique_ptr<ShownLevel> shown = EmptyLevel();
-    Update(*shown, level);
+    Update(*shown, level, RowPictures{});
     return shown->handle;
 }
 
@@ -327,7 +378,10 @@ public:
         const std::wstring text = Widen(row.text);
         SIZE size{};
         GetTextExtentPoint32W(context_, text.c_str(), static_cast<int>(text.size()), &size);
-        return size.cx + margins_;
+        // Where the menu manager does not put a picture in the check mark's
+        // place, it goes before the text.
+        const int picture = row.icon == kNoIcon ? 0 : IconSide(look_.dpi) + MulDiv(4, look_.dpi, USER_DEFAULT_SCREEN_DPI);
+        return size.cx + margins_ + picture;
     }
 
 private:
@@ -373,8 +427,9 @@ int MonitorDpi(HMONITOR monitor) {
 
 }  // namespace
 
-Win32Popup::Win32Popup(HWND owner) : owner_(owner) {}
+Win32Popup::Win32Popup(HWND owner) : owner_(owner), bitmaps_(std::make_unique<MenuBitmaps>()) {}
 
+// The menu goes before the pictures its rows show.
 Win32Popup::~Win32Popup() {
     if (shown_) DestroyMenu(shown_->handle);
 }
@@ -409,7 +464,7 @@ int Win32Popup::RowWidth(const MenuItem& row) {
 
 void Win32Popup::Prepare(const MenuLevel& menu) {
     if (!shown_) shown_ = EmptyLevel();
-    Update(*shown_, menu);
+    Update(*shown_, menu, Pictures());
 }
 
 HMENU Win32Popup::Menu() const {
@@ -487,7 +542,7 @@ int Win32Popup::Track(PopupOpening opening) {
 void Win32Popup::FillFolder(int id, const MenuLevel& level) {
     if (!shown_) return;
     if (ShownLevel* folder = FolderLevel(*shown_, id)) {
-        Update(*folder, level);
+        Update(*folder, level, Pictures());
         foldersFilled_ = true;
     }
 }
@@ -502,6 +557,44 @@ std::optional<int> Win32Popup::RowIdAt(HMENU menu, int pos) const {
     const int id = level->rows[static_cast<std::size_t>(pos)].id;
     if (id <= 0) return std::nullopt;
     return id;
+}
+
+bool Win32Popup::AddPicture(int icon, int side) {
+    return bitmaps_->Add(icon, side);
+}
+
+void Win32Popup::RemovePictures(const std::vector<int>& icons) {
+    std::set<HBITMAP> pictures;
+    for (int icon : icons) {
+        if (HBITMAP picture = bitmaps_->Of(icon)) pictures.insert(picture);
+    }
+    if (shown_) TakeOff(*shown_, pictures, Pictures());
+    for (int icon : icons) bitmaps_->Remove(icon);
+}
+
+bool Win32Popup::AnswerPictureMessage(UINT message, LPARAM lParam) {
+    if (message == WM_MEASUREITEM) {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        const auto picture = reinterpret_cast<HBITMAP>(item.itemData);
+        if (item.CtlType != ODT_MENU || !bitmaps_->Holds(picture)) return false;
+        // A quarter of the picture's width keeps the text off it.
+        const SIZE size = PictureSize(picture);
+        item.itemWidth = static_cast<UINT>(size.cx + size.cx / 4);
+        item.itemHeight = static_cast<UINT>(size.cy);
+        return true;
+    }
+    if (message == WM_DRAWITEM) {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const auto picture = reinterpret_cast<HBITMAP>(item.itemData);
+        if (item.CtlType != ODT_MENU || !bitmaps_->Holds(picture)) return false;
+        DrawPicture(picture, item.hDC, item.rcItem);
+        return true;
+    }
+    return false;
+}
+
+RowPictures Win32Popup::Pictures() const {
+    return RowPictures{bitmaps_.get(), !MenusBlendBitmaps()};
 }
 
 std::optional<FolderOpening> Win32Popup::FolderOf(HMENU menu) const {

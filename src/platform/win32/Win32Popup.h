@@ -18,7 +18,9 @@ HMENU RenderMenu(const MenuLevel& level);
 std::wstring LiteralCaption(const std::string& text);
 
 struct ShownLevel;
+struct RowPictures;
 class RowMeter;
+class MenuBitmaps;
 
 // A folder's submenu that the menu manager is about to show: the id of its
 // row and its level, the popup itself being 1.
@@ -48,13 +50,21 @@ public:
     // nothing for a row without one (a separator, a notice, "DeskTop") and
     // for any other menu.
     std::optional<int> RowIdAt(HMENU menu, int pos) const;
+    bool AddPicture(int icon, int side) override;
+    void RemovePictures(const std::vector<int>& icons) override;
     // The folder whose submenu `menu` is; nothing for any other menu.
     std::optional<FolderOpening> FolderOf(HMENU menu) const;
     // The kept system menu, or nullptr before the first preparation.
     HMENU Menu() const;
+    // Answers WM_MEASUREITEM and WM_DRAWITEM for a row whose picture the
+    // owner draws; false for any other message or item.
+    bool AnswerPictureMessage(UINT message, LPARAM lParam);
 
 private:
+    RowPictures Pictures() const;
+
     HWND owner_;
+    std::unique_ptr<MenuBitmaps> bitmaps_;
     std::unique_ptr<ShownLevel> shown_;
     std::unique_ptr<RowMeter> meter_;
     // True once a folder's submenu was filled while the popup shows.

@@ -213,6 +213,18 @@ bool DrawIconAtSide(HIMAGELIST smallImages, int index, SmallSurface& surface, in
 
 }  // namespace
 
+HICON SystemIcon(int iconIndex, int side) {
+    static const auto iconOf = CommonControlsCall<decltype(&ImageList_GetIcon)>("ImageList_GetIcon");
+    const ShellImages small(SHIL_SMALL), large(SHIL_LARGE), extraLarge(SHIL_EXTRALARGE);
+    HIMAGELIST source = nullptr;
+    for (const ShellImages* list : {&small, &large, &extraLarge}) {
+        if (list->Handle() && (!source || ServesBetter(ListSide(list->Handle()), ListSide(source), side))) {
+            source = list->Handle();
+        }
+    }
+    return source ? iconOf(source, iconIndex, ILD_TRANSPARENT) : nullptr;
+}
+
 std::wstring ShellPathForm(const std::string& path) {
     std::wstring wide = Widen(path);
     if (wide.size() < MAX_PATH) return wide;

@@ -29,6 +29,11 @@ private:
     std::map<std::wstring, bool> typeIcon_;
 };
 
+// Icon `iconIndex` of the shell's system image list, from its list of
+// pictures that serve `side` pixels across best; nullptr when there is none.
+// The caller destroys it.
+HICON SystemIcon(int iconIndex, int side);
+
 // `path` as the shell's file calls take it: unchanged when it is shorter
 // than MAX_PATH; otherwise its short (8.3) form when that is short enough
 // and keeps the file's extension, else unchanged.

@@ -1,0 +1,163 @@
+#include "platform/win32/MenuBitmaps.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "lists/FileRows.h"
+#include "platform/Image.h"
+#include "platform/win32/Win32ShellInfo.h"
+
+namespace kelvo {
+namespace {
+
+// A square top-down 32-bit DIB section, cleared, selected into a memory DC
+// while it lives here.
+class Canvas {
+public:
+    explicit Canvas(int side) : side_(side), dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = side;
+        format.bmiHeader.biHeight = -side;
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(dc_, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+        pixels_ = static_cast<std::uint32_t*>(bits);
+        if (bitmap_) previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~Canvas() {
+        if (previous_) SelectObject(dc_, previous_);
+        if (bitmap_) DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    bool Ready() const { return previous_ != nullptr && pixels_ != nullptr; }
+    HDC Dc() const { return dc_; }
+    std::size_t Count() const { return static_cast<std::size_t>(side_) * static_cast<std::size_t>(side_); }
+    std::uint32_t* Pixels() {
+        GdiFlush();
+        return pixels_;
+    }
+    // The bitmap, for the caller to keep and free.
+    HBITMAP Take() {
+        SelectObject(dc_, previous_);
+        previous_ = nullptr;
+        return std::exchange(bitmap_, nullptr);
+    }
+
+private:
+    int side_;
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    std::uint32_t* pixels_ = nullptr;
+};
+
+constexpr std::uint32_t kAlpha = 0xFF000000;
+
+bool HasAlpha(const std::uint32_t* pixels, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (pixels[i] & kAlpha) return true;
+    }
+    return false;
+}
+
+// An icon without an alpha channel leaves the alpha bytes clear: its mask,
+// black where the icon shows, tells which pixels are opaque.
+void AlphaFromMask(HICON icon, int side, Canvas& picture) {
+    Canvas mask(side);
+    if (!mask.Ready() || !DrawIconEx(mask.Dc(), 0, 0, icon, side, side, 0, nullptr, DI_MASK)) return;
+    const std::uint32_t* shape = mask.Pixels();
+    std::uint32_t* pixels = picture.Pixels();
+    for (std::size_t i = 0; i < picture.Count(); ++i) {
+        pixels[i] = (shape[i] & 0x00FFFFFF) == 0 ? (pixels[i] | kAlpha) : 0;
+    }
+}
+
+HBITMAP ShellPicture(int iconIndex, int side) {
+    HICON icon = SystemIcon(iconIndex, side);
+    if (icon == nullptr) return nullptr;
+    Canvas picture(side);
+    // Drawn onto clear pixels, an icon with alpha leaves them premultiplied.
+    const bool drawn = picture.Ready() && DrawIconEx(picture.Dc(), 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
+    if (drawn && !HasAlpha(picture.Pixels(), picture.Count())) AlphaFromMask(icon, side, picture);
+    DestroyIcon(icon);
+    return drawn ? picture.Take() : nullptr;
+}
+
+// The sign is drawn on white, which is its background: clear here.
+HBITMAP UnavailableSign(int side) {
+    const IconImage sign = UnavailablePicture(side);
+    Canvas picture(side);
+    if (!picture.Ready()) return nullptr;
+    std::uint32_t* pixels = picture.Pixels();
+    for (std::size_t i = 0; i < picture.Count(); ++i) {
+        pixels[i] = sign.pixels[i] == 0xFFFFFF ? 0 : (sign.pixels[i] | kAlpha);
+    }
+    return picture.Take();
+}
+
+}  // namespace
+
+// The menu manager cannot be asked whether it blends its rows' bitmaps.
+// Windows does since Vista, which this program needs; Wine copies them as
+// they are, and Wine is known by the call its ntdll adds for programs to
+// tell it (wine_get_version).
+bool MenusBlendBitmaps() {
+    static const bool blends = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") == nullptr;
+    return blends;
+}
+
+MenuBitmaps::~MenuBitmaps() {
+    for (const auto& [icon, bitmap] : bitmaps_) DeleteObject(bitmap);
+}
+
+bool MenuBitmaps::Add(int icon, int side) {
+    if (bitmaps_.contains(icon)) return true;
+    HBITMAP bitmap = icon == kUnavailableIcon ? UnavailableSign(side) : ShellPicture(icon, side);
+    if (bitmap == nullptr) return false;
+    bitmaps_[icon] = bitmap;
+    return true;
+}
+
+void MenuBitmaps::Remove(int icon) {
+    const auto found = bitmaps_.find(icon);
+    if (found == bitmaps_.end()) return;
+    DeleteObject(found->second);
+    bitmaps_.erase(found);
+}
+
+HBITMAP MenuBitmaps::Of(int icon) const {
+    const auto found = bitmaps_.find(icon);
+    return found == bitmaps_.end() ? nullptr : found->second;
+}
+
+bool MenuBitmaps::Holds(HBITMAP picture) const {
+    for (const auto& [icon, bitmap] : bitmaps_) {
+        if (bitmap == picture) return true;
+    }
+    return false;
+}
+
+SIZE PictureSize(HBITMAP picture) {
+    BITMAP facts{};
+    if (picture == nullptr || GetObjectW(picture, sizeof facts, &facts) == 0) return SIZE{0, 0};
+    return SIZE{facts.bmWidth, facts.bmHeight};
+}
+
+void DrawPicture(HBITMAP picture, HDC target, const RECT& row) {
+    const SIZE size = PictureSize(picture);
+    HDC source = CreateCompatibleDC(target);
+    HGDIOBJ previous = SelectObject(source, picture);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    const int top = row.top + (row.bottom - row.top - size.cy) / 2;
+    GdiAlphaBlend(target, row.left, top, size.cx, size.cy, source, 0, 0, size.cx, size.cy, blend);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+}  // namespace kelvo

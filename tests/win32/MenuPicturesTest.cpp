@@ -1,0 +1,173 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "menus/MenuIds.h"
+#include "menus/MenuLevel.h"
+#include "menus/MenuPictures.h"
+#include "platform/win32/LateLibraries.h"
+#include "platform/win32/Utf8.h"
+#include "platform/win32/Win32Popup.h"
+#include "platform/win32/Win32ShellInfo.h"
+
+namespace kelvo {
+namespace {
+
+// The picture the row at `pos` shows, whether in its bitmap or, drawn by
+// the owner, in its data; nullptr for none.
+HBITMAP PictureOf(HMENU menu, int pos) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP | MIIM_DATA;
+    GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &info);
+    if (info.hbmpItem == HBMMENU_CALLBACK) return reinterpret_cast<HBITMAP>(info.dwItemData);
+    return info.hbmpItem;
+}
+
+// Each pixel as the bitmap holds it: blue, green, red, alpha.
+std::vector<std::uint32_t> PixelsOf(HBITMAP picture, int side) {
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = side;
+    format.bmiHeader.biHeight = -side;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, picture, 0, static_cast<UINT>(side), pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Premultiplied: no colour byte exceeds the pixel's alpha.
+bool Premultiplied(const std::vector<std::uint32_t>& pixels) {
+    for (std::uint32_t pixel : pixels) {
+        const std::uint32_t alpha = pixel >> 24;
+        if ((pixel & 0xFF) > alpha || ((pixel >> 8) & 0xFF) > alpha || ((pixel >> 16) & 0xFF) > alpha) return false;
+    }
+    return true;
+}
+
+int OpaquePixels(const std::vector<std::uint32_t>& pixels) {
+    int opaque = 0;
+    for (std::uint32_t pixel : pixels) opaque += (pixel >> 24) == 0xFF;
+    return opaque;
+}
+
+// A popup of two text files, an entry that cannot be reached, Properties
+// without a picture, and "DeskTop" holding a third text file.
+class MenuPicturesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnterComApartment();
+        wchar_t folder[MAX_PATH];
+        GetTempPathW(MAX_PATH, folder);
+        textFile = Narrow(folder) + "kelvo picture test.txt";
+        std::ofstream(Widen(textFile).c_str()) << "text";
+        Win32ShellInfo shell;
+        const auto described = shell.Describe(textFile);
+        ASSERT_TRUE(described.has_value());
+        textIcon = described->iconIndex;
+
+        level.InsertSeparator(0);
+        level.InsertCommand(1, kCustomIdBase + 1, "a.txt", textIcon);
+        level.InsertCommand(2, kCustomIdBase + 2, "b.txt", textIcon);
+        level.InsertCommand(3, kCustomIdBase + 3, "away.txt", kUnavailableIcon);
+        level.InsertSubmenu(4, "DeskTop").InsertCommand(0, kDesktopIdBase + 1, "c.txt", textIcon);
+        level.InsertCommand(5, kPropertiesId, "Properties");
+    }
+    void TearDown() override { DeleteFileW(Widen(textFile).c_str()); }
+
+    std::string textFile;
+    int textIcon = 0;
+    MenuLevel level;
+};
+
+TEST_F(MenuPicturesTest, RowsShareOneBitmapPerIconOfTheSideOfEachScale) {
+    const struct {
+        int dpi;
+        int side;
+    } scales[] = {{96, 16}, {144, 24}, {192, 32}};
+    for (const auto& scale : scales) {
+        SCOPED_TRACE(scale.dpi);
+        Win32Popup popup(nullptr);
+        HeldPictures held;
+        HoldPictures(held, popup, level, scale.dpi);
+        popup.Prepare(level);
+        HMENU menu = popup.Menu();
+        HMENU desk = GetSubMenu(menu, 4);
+        const HBITMAP text = PictureOf(menu, 1);
+        const HBITMAP away = PictureOf(menu, 3);
+        ASSERT_NE(text, nullptr);
+        ASSERT_NE(away, nullptr);
+        EXPECT_EQ(PictureOf(menu, 2), text);
+        EXPECT_EQ(PictureOf(desk, 0), text) << "shared with the submenu's rows";
+        EXPECT_NE(away, text);
+        EXPECT_EQ(PictureOf(menu, 0), nullptr);
+        EXPECT_EQ(PictureOf(menu, 4), nullptr) << "\"DeskTop\" keeps its text alone";
+        EXPECT_EQ(PictureOf(menu, 5), nullptr) << "\"Properties\" keeps its text alone";
+        for (HBITMAP picture : {text, away}) {
+            BITMAP facts{};
+            ASSERT_NE(GetObjectW(picture, sizeof facts, &facts), 0);
+            EXPECT_EQ(facts.bmWidth, scale.side);
+            EXPECT_EQ(facts.bmHeight, scale.side);
+            EXPECT_EQ(facts.bmBitsPixel, 32);
+            const std::vector<std::uint32_t> pixels = PixelsOf(picture, scale.side);
+            EXPECT_TRUE(Premultiplied(pixels));
+            EXPECT_GT(OpaquePixels(pixels), 0) << "the icon shows";
+        }
+        EXPECT_EQ(PixelsOf(away, scale.side).front() >> 24, 0u) << "the sign's corner lets the row show through";
+    }
+}
+
+TEST_F(MenuPicturesTest, PicturesNoRowShowsAreFreedAndTheRowsShowNone) {
+    Win32Popup popup(nullptr);
+    HeldPictures held;
+    HoldPictures(held, popup, level, 96);
+    popup.Prepare(level);
+    const HBITMAP text = PictureOf(popup.Menu(), 1);
+    const HBITMAP away = PictureOf(popup.Menu(), 3);
+
+    // The lists changed: the rows have no icon (yet).
+    MenuLevel without;
+    without.InsertSeparator(0);
+    without.InsertCommand(1, kCustomIdBase + 1, "a.txt");
+    without.InsertCommand(2, kCustomIdBase + 2, "b.txt");
+    without.InsertCommand(3, kCustomIdBase + 3, "away.txt", kUnavailableIcon);
+    HoldPictures(held, popup, without, 96);
+    popup.Prepare(without);
+    EXPECT_EQ(PictureOf(popup.Menu(), 1), nullptr);
+    EXPECT_EQ(PictureOf(popup.Menu(), 2), nullptr);
+    EXPECT_EQ(PictureOf(popup.Menu(), 3), away) << "still shown, so kept";
+    BITMAP facts{};
+    EXPECT_EQ(GetObjectW(text, sizeof facts, &facts), 0) << "freed";
+}
+
+// Where the menu manager does not blend bitmaps, the owner is asked for the
+// picture's size and draws it; a row the owner does not know is left alone.
+TEST_F(MenuPicturesTest, OwnerAnswersForItsOwnPicturesOnly) {
+    Win32Popup popup(nullptr);
+    HeldPictures held;
+    HoldPictures(held, popup, level, 144);
+    popup.Prepare(level);
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemData = reinterpret_cast<ULONG_PTR>(PictureOf(popup.Menu(), 1));
+    ASSERT_TRUE(popup.AnswerPictureMessage(WM_MEASUREITEM, reinterpret_cast<LPARAM>(&measure)));
+    EXPECT_EQ(measure.itemHeight, 24u);
+    EXPECT_GE(measure.itemWidth, 24u);
+
+    MEASUREITEMSTRUCT stranger{};
+    stranger.CtlType = ODT_MENU;
+    stranger.itemData = 12345;
+    EXPECT_FALSE(popup.AnswerPictureMessage(WM_MEASUREITEM, reinterpret_cast<LPARAM>(&stranger)));
+}
+
+}  // namespace
+}  // namespace kelvo
