@@ -11,6 +11,7 @@
 #include "menus/MenuLevel.h"
 #include "menus/MenuPictures.h"
 #include "platform/win32/LateLibraries.h"
+#include "platform/win32/PixelSurface.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Popup.h"
 #include "platform/win32/Win32ShellInfo.h"
@@ -31,13 +32,7 @@ HBITMAP PictureOf(HMENU menu, int pos) {
 
 // Each pixel as the bitmap holds it: blue, green, red, alpha.
 std::vector<std::uint32_t> PixelsOf(HBITMAP picture, int side) {
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = side;
-    format.bmiHeader.biHeight = -side;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDownFormat(side);
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
     HDC screen = GetDC(nullptr);
     GetDIBits(screen, picture, 0, static_cast<UINT>(side), pixels.data(), &format, DIB_RGB_COLORS);

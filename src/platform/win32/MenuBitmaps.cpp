@@ -1,61 +1,14 @@
 #include "platform/win32/MenuBitmaps.h"
 
 #include <cstdint>
-#include <utility>
 
 #include "lists/FileRows.h"
 #include "platform/Image.h"
+#include "platform/win32/PixelSurface.h"
 #include "platform/win32/Win32ShellInfo.h"
 
 namespace kelvo {
 namespace {
-
-// A square top-down 32-bit DIB section, cleared, selected into a memory DC
-// while it lives here.
-class Canvas {
-public:
-    explicit Canvas(int side) : side_(side), dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = side;
-        format.bmiHeader.biHeight = -side;
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        format.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-        pixels_ = static_cast<std::uint32_t*>(bits);
-        if (bitmap_) previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~Canvas() {
-        if (previous_) SelectObject(dc_, previous_);
-        if (bitmap_) DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    bool Ready() const { return previous_ != nullptr && pixels_ != nullptr; }
-    HDC Dc() const { return dc_; }
-    std::size_t Count() const { return static_cast<std::size_t>(side_) * static_cast<std::size_t>(side_); }
-    std::uint32_t* Pixels() {
-        GdiFlush();
-        return pixels_;
-    }
-    // The bitmap, for the caller to keep and free.
-    HBITMAP Take() {
-        SelectObject(dc_, previous_);
-        previous_ = nullptr;
-        return std::exchange(bitmap_, nullptr);
-    }
-
-private:
-    int side_;
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    std::uint32_t* pixels_ = nullptr;
-};
 
 constexpr std::uint32_t kAlpha = 0xFF000000;
 
@@ -68,8 +21,8 @@ bool HasAlpha(const std::uint32_t* pixels, std::size_t count) {
 
 // An icon without an alpha channel leaves the alpha bytes clear: its mask,
 // black where the icon shows, tells which pixels are opaque.
-void AlphaFromMask(HICON icon, int side, Canvas& picture) {
-    Canvas mask(side);
+void AlphaFromMask(HICON icon, int side, PixelSurface& picture) {
+    PixelSurface mask(side);
     if (!mask.Ready() || !DrawIconEx(mask.Dc(), 0, 0, icon, side, side, 0, nullptr, DI_MASK)) return;
     const std::uint32_t* shape = mask.Pixels();
     std::uint32_t* pixels = picture.Pixels();
@@ -81,7 +34,7 @@ void AlphaFromMask(HICON icon, int side, Canvas& picture) {
 HBITMAP ShellPicture(int iconIndex, int side) {
     HICON icon = SystemIcon(iconIndex, side);
     if (icon == nullptr) return nullptr;
-    Canvas picture(side);
+    PixelSurface picture(side);
     // Drawn onto clear pixels, an icon with alpha leaves them premultiplied.
     const bool drawn = picture.Ready() && DrawIconEx(picture.Dc(), 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
     if (drawn && !HasAlpha(picture.Pixels(), picture.Count())) AlphaFromMask(icon, side, picture);
@@ -92,7 +45,7 @@ HBITMAP ShellPicture(int iconIndex, int side) {
 // The sign is drawn on white, which is its background: clear here.
 HBITMAP UnavailableSign(int side) {
     const IconImage sign = UnavailablePicture(side);
-    Canvas picture(side);
+    PixelSurface picture(side);
     if (!picture.Ready()) return nullptr;
     std::uint32_t* pixels = picture.Pixels();
     for (std::size_t i = 0; i < picture.Count(); ++i) {

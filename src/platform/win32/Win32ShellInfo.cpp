@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "platform/win32/LateLibraries.h"
+#include "platform/win32/PixelSurface.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 
@@ -100,53 +101,19 @@ DWORD_PTR DescribeByNameAndAttributes(const std::string& path, DWORD attributes,
                           kDescribeFlags | SHGFI_USEFILEATTRIBUTES);
 }
 
-// A square top-down 32-bit drawing surface selected into its own memory DC.
-class SmallSurface {
-public:
-    explicit SmallSurface(int side) : side_(side), dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = side;
-        format.bmiHeader.biHeight = -side;
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        format.bmiHeader.biCompression = BI_RGB;
-        if (dc_) bitmap_ = CreateDIBSection(dc_, &format, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        if (bitmap_) previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~SmallSurface() {
-        if (previous_) SelectObject(dc_, previous_);
-        if (bitmap_) DeleteObject(bitmap_);
-        if (dc_) DeleteDC(dc_);
-    }
-    SmallSurface(const SmallSurface&) = delete;
-    SmallSurface& operator=(const SmallSurface&) = delete;
+void Clear(PixelSurface& surface, int systemColour) {
+    RECT all{0, 0, surface.Side(), surface.Side()};
+    FillRect(surface.Dc(), &all, GetSysColorBrush(systemColour));
+}
 
-    bool Ready() const { return previous_ != nullptr && bits_ != nullptr; }
-    HDC Dc() const { return dc_; }
-
-    void Clear(int systemColour) {
-        RECT all{0, 0, side_, side_};
-        FillRect(dc_, &all, GetSysColorBrush(systemColour));
-    }
-
-    // Each 32-bit pixel of the section is blue, green, red and a byte the
-    // picture does not use.
-    IconImage Read() const {
-        GdiFlush();
-        IconImage image = IconImage::Filled(side_, 0);
-        const auto* pixels = static_cast<const std::uint32_t*>(bits_);
-        for (std::size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = pixels[i] & 0x00FFFFFF;
-        return image;
-    }
-
-private:
-    int side_;
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    void* bits_ = nullptr;
-};
+// Each 32-bit pixel of the surface is blue, green, red and a byte the
+// picture does not use.
+IconImage ImageOf(PixelSurface& surface) {
+    IconImage image = IconImage::Filled(surface.Side(), 0);
+    const std::uint32_t* pixels = surface.Pixels();
+    for (std::size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = pixels[i] & 0x00FFFFFF;
+    return image;
+}
 
 int ListSide(HIMAGELIST list) {
     int width = 0;
@@ -188,7 +155,7 @@ private:
 
 // Draws icon `index` of `list` filling the surface, scaled when the list's
 // pictures have another size.
-bool DrawIcon(HIMAGELIST list, int index, SmallSurface& surface, int side) {
+bool DrawIcon(HIMAGELIST list, int index, PixelSurface& surface, int side) {
     static const auto draw = CommonControlsCall<decltype(&ImageList_Draw)>("ImageList_Draw");
     static const auto iconOf = CommonControlsCall<decltype(&ImageList_GetIcon)>("ImageList_GetIcon");
     if (ListSide(list) == side) return draw(list, index, surface.Dc(), 0, 0, ILD_TRANSPARENT);
@@ -201,7 +168,7 @@ bool DrawIcon(HIMAGELIST list, int index, SmallSurface& surface, int side) {
 
 // At the system's scale the small list holds the size asked for; at another
 // one, the shell's larger lists may hold it, or one to draw smaller.
-bool DrawIconAtSide(HIMAGELIST smallImages, int index, SmallSurface& surface, int side) {
+bool DrawIconAtSide(HIMAGELIST smallImages, int index, PixelSurface& surface, int side) {
     if (ListSide(smallImages) == side) return DrawIcon(smallImages, index, surface, side);
     HIMAGELIST source = smallImages;
     const ShellImages small(SHIL_SMALL), large(SHIL_LARGE), extraLarge(SHIL_EXTRALARGE);
@@ -280,12 +247,12 @@ std::int32_t Win32ShellInfo::ExecutableType(const std::string& path) {
 
 std::optional<IconImage> Win32ShellInfo::DrawSmallIcon(int iconIndex, int side) {
     if (!systemImages_ || side <= 0) return std::nullopt;
-    SmallSurface surface(side);
+    PixelSurface surface(side);
     if (!surface.Ready()) return std::nullopt;
     // A fresh surface each time, so no earlier icon shows through.
-    surface.Clear(COLOR_WINDOW);
+    Clear(surface, COLOR_WINDOW);
     if (!DrawIconAtSide(systemImages_, iconIndex, surface, side)) return std::nullopt;
-    return surface.Read();
+    return ImageOf(surface);
 }
 
 }  // namespace kelvo
