@@ -73,47 +73,13 @@ double Median(std::vector<double> samples) {
     return samples[samples.size() / 2];
 }
 
-// A copy of `menu` and its submenus made through the API alone.
-HMENU CopyOf(HMENU menu) {
-    HMENU copy = CreatePopupMenu();
-    for (int pos = 0; pos < GetMenuItemCount(menu); ++pos) {
-        wchar_t caption[512] = {};
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU | MIIM_STATE;
-        item.dwTypeData = caption;
-        item.cch = 511;
-        GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &item);
-        if (item.hSubMenu != nullptr) item.hSubMenu = CopyOf(item.hSubMenu);
-        InsertMenuItemW(copy, static_cast<UINT>(pos), TRUE, &item);
-    }
-    return copy;
-}
-
-// The names in `folder`, listed and put in Explorer's order of names.
-std::vector<std::wstring> ListedInOrder(const std::string& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileExW(kelvo::Widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
-                                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        names.emplace_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    std::stable_sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
-        return StrCmpLogicalW(a.c_str(), b.c_str()) < 0;
-    });
-    return names;
-}
-
 // A row of a menu, with its caption, ready to be put into another.
 struct Row {
     MENUITEMINFOW item{};
     std::wstring caption;
 };
 
-// The rows of `menu`; their submenus go with them.
+// The rows of `menu`, their submenus those of `menu`.
 std::vector<Row> RowsOf(HMENU menu) {
     std::vector<Row> rows(static_cast<std::size_t>(GetMenuItemCount(menu)));
     for (std::size_t pos = 0; pos < rows.size(); ++pos) {
@@ -134,6 +100,34 @@ void AppendRows(HMENU menu, std::vector<Row>& rows) {
         row.item.dwTypeData = row.caption.data();
         InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &row.item);
     }
+}
+
+// A copy of `menu` and its submenus made through the API alone.
+HMENU CopyOf(HMENU menu) {
+    std::vector<Row> rows = RowsOf(menu);
+    for (Row& row : rows) {
+        if (row.item.hSubMenu != nullptr) row.item.hSubMenu = CopyOf(row.item.hSubMenu);
+    }
+    HMENU copy = CreatePopupMenu();
+    AppendRows(copy, rows);
+    return copy;
+}
+
+// The names in `folder`, listed and put in Explorer's order of names.
+std::vector<std::wstring> ListedInOrder(const std::string& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileExW(kelvo::Widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.emplace_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::stable_sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+        return StrCmpLogicalW(a.c_str(), b.c_str()) < 0;
+    });
+    return names;
 }
 
 // The popup of one folder entry, its submenu filled as the program fills it.
