@@ -28,6 +28,8 @@ public:
     // store cannot be read for any other reason, which is never taken for
     // an absent key.
     virtual StoredValue Get(const std::string& section, const std::string& key) = 0;
+    // True when the section exists, even without keys; throws as Get does.
+    virtual bool HasSection(const std::string& section) = 0;
     // Creates the section and key when needed.
     virtual void Put(const std::string& section, const std::string& key, const std::string& value) = 0;
     // Removes the section with all its keys; nothing happens when it does

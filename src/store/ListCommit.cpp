@@ -173,8 +173,10 @@ void FinishInterruptedSave(SettingsStore& store, const std::string& section) {
     std::optional<Values> values = StagedList(store, staging);
     if (!values) {
         // Cut short before the copy began, if there is one at all: the list
-        // stands as it was, and the section holds nothing to keep.
-        if (store.Get(staging, ChoiceKey(1)).kind != StoredValue::Kind::Absent) Discard(store, staging);
+        // stands as it was, and the section holds nothing to keep. A kill
+        // between making the section and writing its first key leaves it
+        // without keys.
+        if (store.HasSection(staging)) Discard(store, staging);
         return;
     }
     std::vector<Overwritten> overwritten;

@@ -131,7 +131,10 @@ TEST_P(SettingsStoreContract, DeletedSectionLosesItsKeysAndCanBeWrittenAgain) {
     store->Put("Desktop.saving", "MenuChoice1", "a");
     store->Put("Desktop.saving", "Complete", "1");
     store->Put("Desktop", "MenuChoice1", "kept");
+    EXPECT_TRUE(store->HasSection("desktop.SAVING"));
     store->DeleteSection("DESKTOP.saving");
+    EXPECT_FALSE(store->HasSection("Desktop.saving"));
+    EXPECT_TRUE(store->HasSection("Desktop"));
     EXPECT_EQ(Get("Desktop.saving", "MenuChoice1"), StoredValue::Absent());
     EXPECT_EQ(Get("Desktop.saving", "Complete"), StoredValue::Absent());
     EXPECT_EQ(Get("Desktop", "MenuChoice1"), Text("kept"));
@@ -141,6 +144,7 @@ TEST_P(SettingsStoreContract, DeletedSectionLosesItsKeysAndCanBeWrittenAgain) {
 
 TEST_P(SettingsStoreContract, DeletingAnAbsentSectionDoesNothing) {
     store->DeleteSection("Custom");
+    EXPECT_FALSE(store->HasSection("Custom"));
     EXPECT_EQ(Get("Custom", "MenuChoice1"), StoredValue::Absent());
 }
 

@@ -21,6 +21,7 @@ class PassedOn final : public SettingsStore {
 public:
     explicit PassedOn(SettingsStore& store) : store_(store) {}
     StoredValue Get(const std::string& section, const std::string& key) override { return store_.Get(section, key); }
+    bool HasSection(const std::string& section) override { return store_.HasSection(section); }
     void Put(const std::string& section, const std::string& key, const std::string& value) override {
         store_.Put(section, key, value);
     }
@@ -46,6 +47,13 @@ StoredValue FakeSettingsStore::Get(const std::string& section, const std::string
     return v == s->second.values.end() ? StoredValue::Absent() : v->second.value;
 }
 
+bool FakeSettingsStore::HasSection(const std::string& section) {
+    const std::lock_guard turn(*turns_);
+    logTarget.Note("HasSection " + section);
+    if (failsReads && failsReads(section, "")) throw std::runtime_error("store cannot read " + section);
+    return sections_.contains(section);
+}
+
 void FakeSettingsStore::Put(const std::string& section, const std::string& key, const std::string& value) {
     const std::lock_guard turn(*turns_);
     logTarget.Note("Put " + section + " " + key + " " + value);
@@ -67,6 +75,10 @@ void FakeSettingsStore::CountWrite() {
 
 void FakeSettingsStore::Seed(const std::string& section, const std::string& key, const std::string& value) {
     Store(section, key, StoredValue::Text(value));
+}
+
+void FakeSettingsStore::SeedSection(const std::string& section) {
+    sections_.try_emplace(section, Section{section, {}});
 }
 
 void FakeSettingsStore::SeedUnreadable(const std::string& section, const std::string& key) {

@@ -21,6 +21,7 @@ struct CaseInsensitiveLess {
 class FakeSettingsStore : public SettingsStore {
 public:
     StoredValue Get(const std::string& section, const std::string& key) override;
+    bool HasSection(const std::string& section) override;
     void Put(const std::string& section, const std::string& key, const std::string& value) override;
     void DeleteSection(const std::string& section) override;
     // With `offersOtherThread`, a store that passes every call on to this
@@ -29,6 +30,9 @@ public:
 
     // For test set-up and assertions; neither logs nor counts.
     void Seed(const std::string& section, const std::string& key, const std::string& value);
+    // A section without keys, as a write cut short between making the
+    // section and its first key leaves it.
+    void SeedSection(const std::string& section);
     // A value that is not text, as another program may leave.
     void SeedUnreadable(const std::string& section, const std::string& key);
     // The text of a key; nullopt when it is absent or not text.
@@ -43,7 +47,7 @@ public:
     // true: the write throws and changes nothing.
     std::function<bool(int n)> refuses;
     // A store that cannot be read: every Get of a key for which this gives
-    // true throws.
+    // true throws, and HasSection when it gives true for an empty key.
     std::function<bool(const std::string& section, const std::string& key)> failsReads;
     LogTarget logTarget{nullptr, "store"};
     bool offersOtherThread = false;

@@ -43,8 +43,8 @@ TEST_F(ApplicationTest, StartUpRunsInOrder) {
         // menu follows
         "store.Get Options FolderMenus", "store.Get Options MenuIcons",
         // saves cut short are finished first
-        "store.Get Custom.saving Complete", "store.Get Custom.saving MenuChoice1",
-        "store.Get Desktop.saving Complete", "store.Get Desktop.saving MenuChoice1",
+        "store.Get Custom.saving Complete", "store.HasSection Custom.saving",
+        "store.Get Desktop.saving Complete", "store.HasSection Desktop.saving",
         // the popup menu: custom, then desktop, whose length decides
         // whether a thread of its own reads it
         "store.Get Desktop MenuChoice101", "store.Get Custom MenuChoice1", "store.Get Custom MenuChoice2",

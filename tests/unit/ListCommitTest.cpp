@@ -127,7 +127,8 @@ TEST_F(ListCommitTest, StartDropsAStagingSectionThatIsNotMarkedWhole) {
         int stagedEntries;
         bool terminated;
     };
-    const Case cases[] = {{"no marker", nullptr, 2, true},
+    const Case cases[] = {{"no keys at all", nullptr, 0, false},
+                          {"no marker", nullptr, 2, true},
                           {"marker not a count", "two", 2, true},
                           {"negative count", "-1", 2, true},
                           {"more entries marked than staged", "3", 2, true},
@@ -137,12 +138,13 @@ TEST_F(ListCommitTest, StartDropsAStagingSectionThatIsNotMarkedWhole) {
         FakeSettingsStore store;
         Seed(store);
         const std::string staging = StagingSection(kDesktopSection);
+        store.SeedSection(staging);
         for (int k = 1; k <= c.stagedEntries; ++k) store.Seed(staging, ChoiceKey(k), "s.txt%C:\\%1");
         if (c.terminated) store.Seed(staging, ChoiceKey(c.stagedEntries + 1), "Done");
         if (c.marker) store.Seed(staging, "Complete", c.marker);
         EXPECT_EQ(FinishInterruptedSaves(store), ListFailures{});
         EXPECT_EQ(ReadList(store, kDesktopSection), Before(kDesktopSection));
-        EXPECT_EQ(store.Keys(staging), std::vector<std::string>{});
+        EXPECT_EQ(store.Sections(), (std::vector<std::string>{kCustomSection, kDesktopSection}));
     }
 }
 

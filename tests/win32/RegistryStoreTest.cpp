@@ -13,6 +13,7 @@
 #include "platform/win32/Utf8.h"
 #include "store/ChoiceReader.h"
 #include "store/Choices.h"
+#include "store/ListCommit.h"
 
 namespace kelvo {
 namespace {
@@ -34,6 +35,7 @@ public:
     void Put(const std::string& section, const std::string& key, const std::string& value) override {
         store_.Put(section, key, value);
     }
+    bool HasSection(const std::string& section) override { return store_.HasSection(section); }
     void DeleteSection(const std::string& section) override { store_.DeleteSection(section); }
     std::unique_ptr<SettingsStore> OpenForOtherThread() override { return store_.OpenForOtherThread(); }
 
@@ -74,6 +76,14 @@ public:
     bool Writable(const std::string& section) const { return Opens(section, KEY_SET_VALUE); }
     bool Readable(const std::string& section) const { return Opens(section, KEY_QUERY_VALUE); }
 
+    // A section's key without values, as a write cut short leaves it.
+    void MakeEmptyRaw(const std::string& section) {
+        HKEY handle;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str(), 0, nullptr, 0,
+                                  KEY_WRITE, nullptr, &handle, nullptr),
+                  ERROR_SUCCESS);
+        RegCloseKey(handle);
+    }
     void DeleteRaw(const std::string& section) {
         RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path_ + "\\" + section).c_str());
     }
@@ -235,6 +245,15 @@ TEST_F(RegistryLayoutTest, DeletedSectionIsGoneFromTheRegistry) {
     store.DeleteSection("Desktop.saving");
     EXPECT_FALSE(store.SectionExists("Desktop.saving"));
     EXPECT_TRUE(store.SectionExists("Desktop"));
+}
+
+// A kill between making a staging section's key and writing its first value.
+TEST_F(RegistryLayoutTest, StagingSectionWithoutValuesIsGoneAfterTheNextStart) {
+    store.Put("Desktop", "MenuChoice1", "Done");
+    store.MakeEmptyRaw(StagingSection(kDesktopSection));
+    EXPECT_EQ(FinishInterruptedSaves(store), ListFailures{});
+    EXPECT_FALSE(store.SectionExists(StagingSection(kDesktopSection)));
+    EXPECT_EQ(store.Get("Desktop", "MenuChoice1"), StoredValue::Text("Done"));
 }
 
 }  // namespace

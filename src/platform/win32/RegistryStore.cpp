@@ -104,6 +104,17 @@ bool RegistryStore::IsText(HKEY section, const std::wstring& name) const {
     return status != ERROR_SUCCESS || type == REG_SZ || type == REG_EXPAND_SZ;
 }
 
+bool RegistryStore::HasSection(const std::string& section) {
+    // A key kept open may have been deleted since: asking it about itself tells.
+    const LSTATUS status = OnSection(section, false, [](HKEY key) {
+        return RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                nullptr, nullptr, nullptr);
+    });
+    if (status == ERROR_FILE_NOT_FOUND) return false;
+    ThrowUnlessDone(status, "cannot read " + section);
+    return true;
+}
+
 void RegistryStore::Put(const std::string& section, const std::string& key, const std::string& value) {
     const std::wstring name = Widen(key);
     const std::wstring text = Widen(value);

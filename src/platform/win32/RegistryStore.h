@@ -28,6 +28,7 @@ public:
 
     StoredValue Get(const std::string& section, const std::string& key) override;
     // Both throw std::system_error when the registry refuses.
+    bool HasSection(const std::string& section) override;
     void Put(const std::string& section, const std::string& key, const std::string& value) override;
     void DeleteSection(const std::string& section) override;
     // Another store under the same key, with its own open keys.
