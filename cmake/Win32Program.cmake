@@ -57,6 +57,8 @@ endfunction()
 file(GLOB KELVO_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(KELVO_WIN32_TEST_SOURCES)
   kelvo_wine_test(win32_tests ${KELVO_WIN32_TEST_SOURCES})
+  # The icon finder's tests start the program itself.
+  add_dependencies(win32_tests KelvoTop)
 endif()
 
 # The system's error texts once more in a French session, where they have

@@ -1,5 +1,7 @@
 #include "E2eSupport.h"
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,6 +10,21 @@
 
 namespace kelvo::e2e {
 namespace {
+
+// Running processes of KelvoTop.exe: the program, and while it finds icons,
+// the process that finds them.
+int ProgramProcesses() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        count += lstrcmpiW(entry.szExeFile, L"KelvoTop.exe") == 0;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
 
 // The program resident with a custom list of a text file of the fixture
 // folder and a file on a drive that is not there, which shows the red
@@ -52,6 +69,7 @@ TEST_F(MenuIconsE2eTest, TheRowsShowTheirIconsOnceFoundAndAnEntryOpensAsBefore) 
         << "the entry on the missing drive shows the unavailable sign";
     ASSERT_TRUE(ShowUntil([](const Shot& shot) { return MarginPicturePixels(shot) > 100; }))
         << "the text file shows its icon";
+    EXPECT_TRUE(WaitUntil([] { return ProgramProcesses() == 1; })) << "the icon finder has ended";
     EXPECT_EQ(OpenFromPopup(tray, kelvo->Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"Readme.txt");
 }
 

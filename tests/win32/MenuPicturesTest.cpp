@@ -10,7 +10,9 @@
 #include "menus/MenuIds.h"
 #include "menus/MenuLevel.h"
 #include "menus/MenuPictures.h"
+#include "menus/FoundPictures.h"
 #include "platform/win32/LateLibraries.h"
+#include "platform/win32/MenuBitmaps.h"
 #include "platform/win32/PixelSurface.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Popup.h"
@@ -142,6 +144,28 @@ TEST_F(MenuPicturesTest, PicturesNoRowShowsAreFreedAndTheRowsShowNone) {
     EXPECT_EQ(PictureOf(popup.Menu(), 3), away) << "still shown, so kept";
     BITMAP facts{};
     EXPECT_EQ(GetObjectW(text, sizeof facts, &facts), 0) << "freed";
+}
+
+// The entries' icons come drawn by the finder process, at the monitors'
+// scales; another scale takes the nearest, drawn to its side.
+TEST_F(MenuPicturesTest, PicturesFoundElsewhereShowAtEveryScale) {
+    FoundPictures found;
+    const std::uint32_t opaqueRed = 0xFFFF0000;
+    const int icon = found.Take(IconAnswer{{0}, {{0, 16, std::vector<std::uint32_t>(16 * 16, opaqueRed)}}})[0];
+    MenuLevel entries;
+    entries.InsertCommand(0, kCustomIdBase + 1, "a.txt", icon);
+    for (const auto& [dpi, side] : {std::pair{96, 16}, std::pair{192, 32}}) {
+        SCOPED_TRACE(dpi);
+        Win32Popup popup(nullptr, found);
+        HeldPictures held;
+        HoldPictures(held, popup, entries, dpi);
+        popup.Prepare(entries);
+        const HBITMAP picture = PictureOf(popup.Menu(), 0);
+        ASSERT_NE(picture, nullptr);
+        const std::vector<std::uint32_t> pixels = PixelsOf(picture, side);
+        EXPECT_EQ(PictureSize(picture).cx, side);
+        EXPECT_EQ(pixels[pixels.size() / 2], opaqueRed);
+    }
 }
 
 // Where the menu manager does not blend bitmaps, the owner is asked for the

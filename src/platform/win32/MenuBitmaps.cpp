@@ -1,5 +1,6 @@
 #include "platform/win32/MenuBitmaps.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "lists/FileRows.h"
@@ -31,15 +32,37 @@ void AlphaFromMask(HICON icon, int side, PixelSurface& picture) {
     }
 }
 
-HBITMAP ShellPicture(int iconIndex, int side) {
-    HICON icon = SystemIcon(iconIndex, side);
-    if (icon == nullptr) return nullptr;
-    PixelSurface picture(side);
+bool DrawShellIcon(int iconIndex, PixelSurface& picture) {
+    HICON icon = SystemIcon(iconIndex, picture.Side());
+    if (icon == nullptr) return false;
     // Drawn onto clear pixels, an icon with alpha leaves them premultiplied.
+    const int side = picture.Side();
     const bool drawn = picture.Ready() && DrawIconEx(picture.Dc(), 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
     if (drawn && !HasAlpha(picture.Pixels(), picture.Count())) AlphaFromMask(icon, side, picture);
     DestroyIcon(icon);
-    return drawn ? picture.Take() : nullptr;
+    return drawn;
+}
+
+HBITMAP ShellPicture(int iconIndex, int side) {
+    PixelSurface picture(side);
+    return DrawShellIcon(iconIndex, picture) ? picture.Take() : nullptr;
+}
+
+// A picture found by the other process, drawn smaller or larger where it was
+// not drawn at `side`.
+HBITMAP FoundPicture(const IconPicture& found, int side) {
+    PixelSurface source(found.side);
+    if (!source.Ready() || found.pixels.size() != source.Count()) return nullptr;
+    std::copy(found.pixels.begin(), found.pixels.end(), source.Pixels());
+    if (found.side == side) return source.Take();
+    PixelSurface picture(side);
+    if (!picture.Ready()) return nullptr;
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    SetStretchBltMode(picture.Dc(), HALFTONE);
+    if (!GdiAlphaBlend(picture.Dc(), 0, 0, side, side, source.Dc(), 0, 0, found.side, found.side, blend)) {
+        return nullptr;
+    }
+    return picture.Take();
 }
 
 // The sign is drawn on white, which is its background: clear here.
@@ -56,6 +79,13 @@ HBITMAP UnavailableSign(int side) {
 
 }  // namespace
 
+std::optional<std::vector<std::uint32_t>> ShellIconPixels(int iconIndex, int side) {
+    PixelSurface picture(side);
+    if (!DrawShellIcon(iconIndex, picture)) return std::nullopt;
+    const std::uint32_t* pixels = picture.Pixels();
+    return std::vector<std::uint32_t>(pixels, pixels + picture.Count());
+}
+
 // The menu manager cannot be asked whether it blends its rows' bitmaps.
 // Windows does since Vista, which this program needs; Wine copies them as
 // they are, and Wine is known by the call its ntdll adds for programs to
@@ -71,7 +101,14 @@ MenuBitmaps::~MenuBitmaps() {
 
 bool MenuBitmaps::Add(int icon, int side) {
     if (bitmaps_.contains(icon)) return true;
-    HBITMAP bitmap = icon == kUnavailableIcon ? UnavailableSign(side) : ShellPicture(icon, side);
+    HBITMAP bitmap = nullptr;
+    if (icon == kUnavailableIcon) {
+        bitmap = UnavailableSign(side);
+    } else if (const IconPicture* found = found_.Nearest(icon, side)) {
+        bitmap = FoundPicture(*found, side);
+    } else if (!FoundPictures::IsFound(icon)) {
+        bitmap = ShellPicture(icon, side);
+    }
     if (bitmap == nullptr) return false;
     bitmaps_[icon] = bitmap;
     return true;

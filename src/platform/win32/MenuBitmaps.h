@@ -1,18 +1,30 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <map>
+#include <optional>
+#include <vector>
+
+#include "menus/FoundPictures.h"
 
 namespace kelvo {
 
 // Whether the menu manager blends its rows' bitmaps by their alpha.
 bool MenusBlendBitmaps();
 
+// The small icon at `iconIndex` of this process's system image list, drawn
+// `side` pixels across: premultiplied blue, green, red and alpha, row by row
+// from the top; nothing when it cannot be drawn.
+std::optional<std::vector<std::uint32_t>> ShellIconPixels(int iconIndex, int side);
+
 // The pictures of the popup's rows: one 32-bit premultiplied-alpha DIB
-// section per icon, as the menu manager takes them in a row's bitmap.
+// section per icon, as the menu manager takes them in a row's bitmap. The
+// entries' icons come drawn from `found`; the rows of folders' contents
+// show icons of this process's system image list.
 class MenuBitmaps {
 public:
-    MenuBitmaps() = default;
+    explicit MenuBitmaps(const FoundPictures& found) : found_(found) {}
     ~MenuBitmaps();
     MenuBitmaps(const MenuBitmaps&) = delete;
     MenuBitmaps& operator=(const MenuBitmaps&) = delete;
@@ -28,6 +40,7 @@ public:
     bool Holds(HBITMAP picture) const;
 
 private:
+    const FoundPictures& found_;
     std::map<int, HBITMAP> bitmaps_;
 };
 

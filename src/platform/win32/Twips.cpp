@@ -24,6 +24,19 @@ int WindowDpi(HWND window) {
     return ScreenDpi();
 }
 
+int MonitorDpi(HMONITOR monitor) {
+    using DpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static HMODULE shcore = LoadLibraryW(L"shcore.dll");
+    static const auto dpiForMonitor = shcore == nullptr ? nullptr : reinterpret_cast<DpiForMonitorFn>(
+        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    if (dpiForMonitor != nullptr && SUCCEEDED(dpiForMonitor(monitor, 0, &dpiX, &dpiY)) && dpiY > 0) {
+        return static_cast<int>(dpiY);
+    }
+    return WindowDpi(nullptr);
+}
+
 int MetricForDpi(int metric, int dpi) {
     using ForDpiFn = int(WINAPI*)(int, UINT);
     static const auto forDpi = UserCall<ForDpiFn>("GetSystemMetricsForDpi");

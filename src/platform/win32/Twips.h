@@ -17,6 +17,8 @@ Function UserCall(const char* name) {
 // Dots per inch of `window` (of the screen when the system cannot say per
 // window, or for a null window).
 int WindowDpi(HWND window);
+// Dots per inch of `monitor`, or of the screen where the system cannot say.
+int MonitorDpi(HMONITOR monitor);
 int TwipsToPixels(int twips, int dpi);
 // A size metric of the system (SM_CXSMICON, SM_CXICON...) at `dpi`: the
 // system's own value for that scale where it can tell, else its value at the

@@ -11,13 +11,13 @@ Win32Tray::Win32Tray(HINSTANCE instance, SignInStart& signInStart, std::function
     : window(instance),
       splash(instance, NoticeKind::Logo),
       taskbar(window.Handle(), IDI_KELVOTOP),
-      popup(window.Handle()),
+      popup(window.Handle(), foundPictures),
       launcher(window.Handle()),
       messages(std::move(messageOwner)),
       menuKey(window.Handle()),
       follower(window.Handle()),
       shellMenus(window.Handle()),
-      icons(window.Handle()),
+      icons(window.Handle(), foundPictures),
       parts{taskbar,  popup,       menuKey,      launcher, program,   pump, splash.AsWindow(),
             messages, signInStart, folderReader, follower, shellMenus, icons} {}
 

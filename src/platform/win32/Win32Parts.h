@@ -32,6 +32,8 @@ struct Win32Tray {
     Win32Tray& operator=(const Win32Tray&) = delete;
 
     TrayWindow window;
+    // The entries' icons as the finder drew them, for the popup's rows.
+    FoundPictures foundPictures;
     NoticeWindow splash;
     Win32Taskbar taskbar;
     Win32Popup popup;

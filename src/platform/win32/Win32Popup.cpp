@@ -409,25 +409,8 @@ private:
     int margins_ = 0;
 };
 
-namespace {
-
-// Dots per inch of `monitor`, or of the screen where the system cannot say.
-int MonitorDpi(HMONITOR monitor) {
-    using DpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static HMODULE shcore = LoadLibraryW(L"shcore.dll");
-    static const auto dpiForMonitor = shcore == nullptr ? nullptr : reinterpret_cast<DpiForMonitorFn>(
-        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
-    UINT dpiX = 0;
-    UINT dpiY = 0;
-    if (dpiForMonitor != nullptr && SUCCEEDED(dpiForMonitor(monitor, 0, &dpiX, &dpiY)) && dpiY > 0) {
-        return static_cast<int>(dpiY);
-    }
-    return WindowDpi(nullptr);
-}
-
-}  // namespace
-
-Win32Popup::Win32Popup(HWND owner) : owner_(owner), bitmaps_(std::make_unique<MenuBitmaps>()) {}
+Win32Popup::Win32Popup(HWND owner, const FoundPictures& found)
+    : owner_(owner), bitmaps_(std::make_unique<MenuBitmaps>(found)) {}
 
 // The menu goes before the pictures its rows show.
 Win32Popup::~Win32Popup() {

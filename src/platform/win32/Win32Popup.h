@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "menus/FoundPictures.h"
 #include "platform/Shell.h"
 
 namespace kelvo {
@@ -22,6 +23,12 @@ struct RowPictures;
 class RowMeter;
 class MenuBitmaps;
 
+// No pictures found by another process.
+inline const FoundPictures& NoFoundPictures() {
+    static const FoundPictures none;
+    return none;
+}
+
 // A folder's submenu that the menu manager is about to show: the id of its
 // row and its level, the popup itself being 1.
 struct FolderOpening {
@@ -34,7 +41,9 @@ struct FolderOpening {
 // preparations change only the rows that differ.
 class Win32Popup final : public PopupPresenter {
 public:
-    explicit Win32Popup(HWND owner);
+    // Rows' pictures of entries' icons come from `found`; without it, rows
+    // show the icons of this process's system image list.
+    explicit Win32Popup(HWND owner, const FoundPictures& found = NoFoundPictures());
     ~Win32Popup() override;
     Win32Popup(const Win32Popup&) = delete;
     Win32Popup& operator=(const Win32Popup&) = delete;

@@ -2,7 +2,9 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
+#include "platform/win32/IconHelper.h"
 #include "platform/win32/LateLibraries.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/SingleInstance.h"
@@ -48,7 +50,10 @@ int Run(HINSTANCE instance) {
 }  // namespace
 }  // namespace kelvo
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    if (commandLine != nullptr && std::wstring_view(commandLine) == kelvo::kFindIconsSwitch) {
+        return kelvo::RunIconFinder();
+    }
     kelvo::SingleInstance single(kelvo::kSingleInstanceName);
     if (!single.IsFirst()) {
         // The user's way back to a copy whose icon is gone.
