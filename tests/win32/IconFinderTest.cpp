@@ -5,6 +5,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "platform/Image.h"
 #include "platform/win32/IconHelper.h"
@@ -57,6 +58,21 @@ TEST_F(IconFinderTest, TheFinderProcessDrawsEachDistinctIconAtEachSide) {
     const int text = answer->icons[0];
     const int folderIcon = answer->icons[2];
     EXPECT_EQ(drawn, (std::set<std::pair<int, int>>{{text, 16}, {text, 32}, {folderIcon, 16}, {folderIcon, 32}}));
+}
+
+// The lists changed while the last icons were still being found.
+TEST_F(IconFinderTest, FindersAskedAtOnceEachAnswerTheirOwnRequest) {
+    const IconRequest files{{16}, {folder + "\\a.txt", folder + "\\b.txt"}};
+    const IconRequest justTheFolder{{16}, {folder}};
+    std::optional<IconAnswer> filesAnswer;
+    std::optional<IconAnswer> folderAnswer;
+    std::thread other([&] { folderAnswer = AskIconFinder(justTheFolder, ProgramBesideTests()); });
+    filesAnswer = AskIconFinder(files, ProgramBesideTests());
+    other.join();
+    ASSERT_TRUE(filesAnswer.has_value());
+    ASSERT_TRUE(folderAnswer.has_value());
+    EXPECT_EQ(filesAnswer->icons.size(), 2U);
+    EXPECT_EQ(folderAnswer->icons.size(), 1U);
 }
 
 TEST_F(IconFinderTest, WithoutAFinderToStartThereIsNoAnswer) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -91,6 +92,24 @@ std::vector<IconPicture> DrawIcons(const std::vector<int>& icons, const std::vec
     return pictures;
 }
 
+// Starts the finder with a pipe to its standard input (`toFinder`) and one
+// from its standard output (`fromFinder`). One finder at a time is started:
+// another would inherit this one's ends while they are still inheritable,
+// and this one's answer would not end before that other finder did.
+bool StartWithPipes(const std::wstring& program, OwnedHandle& toFinder, OwnedHandle& fromFinder,
+                    PROCESS_INFORMATION& started) {
+    static std::mutex oneAtATime;
+    const std::lock_guard lock(oneAtATime);
+    OwnedHandle requestRead, answerWrite;
+    if (!MakePipe(requestRead, toFinder) || !KeepHere(toFinder) || !MakePipe(fromFinder, answerWrite) ||
+        !KeepHere(fromFinder)) {
+        return false;
+    }
+    if (!StartFinder(program, requestRead.Get(), answerWrite.Get(), started)) return false;
+    CloseHandle(started.hThread);
+    return true;
+}
+
 }  // namespace
 
 std::wstring ThisProgram() {
@@ -104,20 +123,12 @@ std::wstring ThisProgram() {
 }
 
 std::optional<IconAnswer> AskIconFinder(const IconRequest& request, const std::wstring& program) {
-    OwnedHandle requestRead, requestWrite, answerRead, answerWrite;
-    if (!MakePipe(requestRead, requestWrite) || !KeepHere(requestWrite) || !MakePipe(answerRead, answerWrite) ||
-        !KeepHere(answerRead)) {
-        return std::nullopt;
-    }
+    OwnedHandle toFinder, fromFinder;
     PROCESS_INFORMATION started{};
-    if (!StartFinder(program, requestRead.Get(), answerWrite.Get(), started)) return std::nullopt;
-    CloseHandle(started.hThread);
-    // Only the finder holds these now: its end of the answer closes with it.
-    requestRead.Close();
-    answerWrite.Close();
-    const bool sent = WriteAll(requestWrite.Get(), EncodeIconRequest(request));
-    requestWrite.Close();
-    const std::string answer = sent ? ReadAll(answerRead.Get()) : std::string();
+    if (!StartWithPipes(program, toFinder, fromFinder, started)) return std::nullopt;
+    const bool sent = WriteAll(toFinder.Get(), EncodeIconRequest(request));
+    toFinder.Close();
+    const std::string answer = sent ? ReadAll(fromFinder.Get()) : std::string();
     if (!sent) TerminateProcess(started.hProcess, 1);
     WaitForSingleObject(started.hProcess, INFINITE);
     DWORD exitCode = 1;
