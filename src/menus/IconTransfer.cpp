@@ -62,6 +62,38 @@ private:
     std::string_view bytes_;
 };
 
+void PutTexts(std::string& bytes, const std::vector<std::string>& texts) {
+    PutNumber(bytes, static_cast<std::uint32_t>(texts.size()));
+    for (const std::string& text : texts) PutText(bytes, text);
+}
+
+void PutIcons(std::string& bytes, const std::vector<int>& icons) {
+    PutNumber(bytes, static_cast<std::uint32_t>(icons.size()));
+    for (int icon : icons) PutNumber(bytes, static_cast<std::uint32_t>(icon));
+}
+
+bool ReadTexts(Reader& reader, std::vector<std::string>& texts) {
+    const std::optional<std::uint32_t> count = reader.Count(sizeof(std::uint32_t));
+    if (!count) return false;
+    for (std::uint32_t k = 0; k < *count; ++k) {
+        std::optional<std::string> text = reader.Text();
+        if (!text) return false;
+        texts.push_back(std::move(*text));
+    }
+    return true;
+}
+
+bool ReadIcons(Reader& reader, std::vector<int>& icons) {
+    const std::optional<std::uint32_t> count = reader.Count(sizeof(std::uint32_t));
+    if (!count) return false;
+    for (std::uint32_t k = 0; k < *count; ++k) {
+        const std::optional<int> icon = reader.Signed();
+        if (!icon) return false;
+        icons.push_back(*icon);
+    }
+    return true;
+}
+
 bool ReadSides(Reader& reader, std::vector<int>& sides) {
     const std::optional<std::uint32_t> count = reader.Count(sizeof(std::uint32_t));
     if (!count) return false;
@@ -92,34 +124,41 @@ std::optional<IconPicture> ReadPicture(Reader& reader) {
 
 }  // namespace
 
+std::string TypeKey(const std::string& path, bool isFolder) {
+    if (isFolder) return "\\";
+    const std::size_t slash = path.find_last_of("\\/");
+    const std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    std::string extension = path.substr(dot);
+    for (char& c : extension) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return extension;
+}
+
 std::string EncodeIconRequest(const IconRequest& request) {
     std::string bytes;
     PutNumber(bytes, static_cast<std::uint32_t>(request.sides.size()));
     for (int side : request.sides) PutNumber(bytes, static_cast<std::uint32_t>(side));
-    PutNumber(bytes, static_cast<std::uint32_t>(request.paths.size()));
-    for (const std::string& path : request.paths) PutText(bytes, path);
+    PutTexts(bytes, request.paths);
+    PutTexts(bytes, request.types);
     return bytes;
 }
 
 std::optional<IconRequest> DecodeIconRequest(std::string_view bytes) {
     Reader reader(bytes);
     IconRequest request;
-    if (!ReadSides(reader, request.sides)) return std::nullopt;
-    const std::optional<std::uint32_t> count = reader.Count(sizeof(std::uint32_t));
-    if (!count) return std::nullopt;
-    for (std::uint32_t k = 0; k < *count; ++k) {
-        std::optional<std::string> path = reader.Text();
-        if (!path) return std::nullopt;
-        request.paths.push_back(std::move(*path));
+    if (!ReadSides(reader, request.sides) || !ReadTexts(reader, request.paths) || !ReadTexts(reader, request.types) ||
+        !reader.AtEnd()) {
+        return std::nullopt;
     }
-    if (!reader.AtEnd()) return std::nullopt;
     return request;
 }
 
 std::string EncodeIconAnswer(const IconAnswer& answer) {
     std::string bytes;
-    PutNumber(bytes, static_cast<std::uint32_t>(answer.icons.size()));
-    for (int icon : answer.icons) PutNumber(bytes, static_cast<std::uint32_t>(icon));
+    PutIcons(bytes, answer.icons);
+    PutIcons(bytes, answer.typeIcons);
     PutNumber(bytes, static_cast<std::uint32_t>(answer.pictures.size()));
     for (const IconPicture& picture : answer.pictures) {
         PutNumber(bytes, static_cast<std::uint32_t>(picture.icon));
@@ -132,13 +171,7 @@ std::string EncodeIconAnswer(const IconAnswer& answer) {
 std::optional<IconAnswer> DecodeIconAnswer(std::string_view bytes) {
     Reader reader(bytes);
     IconAnswer answer;
-    const std::optional<std::uint32_t> icons = reader.Count(sizeof(std::uint32_t));
-    if (!icons) return std::nullopt;
-    for (std::uint32_t k = 0; k < *icons; ++k) {
-        const std::optional<int> icon = reader.Signed();
-        if (!icon) return std::nullopt;
-        answer.icons.push_back(*icon);
-    }
+    if (!ReadIcons(reader, answer.icons) || !ReadIcons(reader, answer.typeIcons)) return std::nullopt;
     const std::optional<std::uint32_t> pictures = reader.Count(3 * sizeof(std::uint32_t));
     if (!pictures) return std::nullopt;
     for (std::uint32_t k = 0; k < *pictures; ++k) {

@@ -7,12 +7,17 @@
 
 namespace kelvo {
 
+// The key of the icon that a file or folder shows by its name and kind alone:
+// "\\" for a folder, else the name's extension in lower case ("" for none).
+std::string TypeKey(const std::string& path, bool isFolder);
+
 // What the program asks of the process that finds its entries' icons: the
-// icon of each of `paths`, drawn `sides` pixels across (one side per scale
-// of the monitors).
+// icon of each of `paths` and of each type of `types` (TypeKey), drawn
+// `sides` pixels across (one side per scale of the monitors).
 struct IconRequest {
     std::vector<int> sides;
     std::vector<std::string> paths;
+    std::vector<std::string> types;
     bool operator==(const IconRequest&) const = default;
 };
 
@@ -25,10 +30,12 @@ struct IconPicture {
     bool operator==(const IconPicture&) const = default;
 };
 
-// The answer: one icon per path (as FindEntryIcons gives them), and the
-// pictures of every distinct icon that is not kNoIcon or kUnavailableIcon.
+// The answer: one icon per path (as FindEntryIcons gives them), one per
+// type, and the pictures of every distinct icon that is not kNoIcon or
+// kUnavailableIcon.
 struct IconAnswer {
     std::vector<int> icons;
+    std::vector<int> typeIcons;
     std::vector<IconPicture> pictures;
     bool operator==(const IconAnswer&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -149,6 +150,36 @@ TEST_F(FolderMenusTest, WithTheOptionOffAFolderIsAPlainRowThatOpensTheExplorer) 
     EXPECT_EQ(VisiblePopupOf(kelvo->Id()), nullptr);
     EndProcessOf(explorer);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(explorer); }));
+}
+
+// The folder's icon comes with the entries'; a text file's type was not
+// among them, and is found once its folder first opens. Neither loads the
+// shell's image lists (and the common controls with them) into the program.
+TEST_F(FolderMenusTest, AFoldersRowsShowTheirTypesIconsByTheNextShowing) {
+    Start();
+    // Picture pixels of "Projects"' own level, the menu that opens last; -1
+    // while the entries are not looked at and "Projects" opens no level.
+    const auto pictureOfProjects = [&] {
+        HWND popup = nullptr;
+        if (!ShowLevels(kIntoDeskTop, 2, popup)) return -1;
+        const std::vector<HWND> before = VisiblePopupsOf(kelvo->Id());
+        Press(popup, {'p', VK_RIGHT});
+        HWND projects = nullptr;
+        for (int look = 0; look < 100 && projects == nullptr; ++look, Sleep(20)) {
+            for (HWND menu : VisiblePopupsOf(kelvo->Id())) {
+                if (std::find(before.begin(), before.end(), menu) == before.end()) projects = menu;
+            }
+        }
+        const int pixels = projects ? MarginPicturePixels(ShotOf(projects)) : -1;
+        Press(popup, {VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
+        WaitUntil([&] { return VisiblePopupOf(kelvo->Id()) == nullptr; });
+        return pixels;
+    };
+    int first = -1;
+    ASSERT_TRUE(WaitUntil([&] { return (first = pictureOfProjects()) > 0; }))
+        << "\"Alpha\" shows the folder's icon, found with the entries'";
+    EXPECT_TRUE(WaitUntil([&] { return pictureOfProjects() > first; })) << "\"apple.txt\" gets the text files' icon";
+    EXPECT_FALSE(HasLoaded(kelvo->Id(), L"comctl32.dll"));
 }
 
 // The Windows path of the folder that drive Q: of the test prefix leads to

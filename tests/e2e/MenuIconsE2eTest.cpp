@@ -11,16 +11,16 @@
 namespace kelvo::e2e {
 namespace {
 
-// Running processes of KelvoTop.exe: the program, and while it finds icons,
-// the process that finds them.
-int ProgramProcesses() {
+// Running copies of KelvoTop.exe that the program `pid` started: the
+// finders of its icons.
+int IconFindersOf(DWORD pid) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return -1;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     int count = 0;
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        count += lstrcmpiW(entry.szExeFile, L"KelvoTop.exe") == 0;
+        count += entry.th32ParentProcessID == pid && lstrcmpiW(entry.szExeFile, L"KelvoTop.exe") == 0;
     }
     CloseHandle(snapshot);
     return count;
@@ -69,7 +69,7 @@ TEST_F(MenuIconsE2eTest, TheRowsShowTheirIconsOnceFoundAndAnEntryOpensAsBefore) 
         << "the entry on the missing drive shows the unavailable sign";
     ASSERT_TRUE(ShowUntil([](const Shot& shot) { return MarginPicturePixels(shot) > 100; }))
         << "the text file shows its icon";
-    EXPECT_TRUE(WaitUntil([] { return ProgramProcesses() == 1; })) << "the icon finder has ended";
+    EXPECT_TRUE(WaitUntil([&] { return IconFindersOf(kelvo->Id()) == 0; })) << "the icon finder has ended";
     EXPECT_EQ(OpenFromPopup(tray, kelvo->Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"Readme.txt");
 }
 

@@ -12,7 +12,7 @@ IconPicture Picture(int icon, int side) {
 
 TEST(FoundPicturesTest, EachAnswerGetsNumbersOfItsOwnAndKeepsTheSigns) {
     FoundPictures found;
-    const std::vector<int> first = found.Take(IconAnswer{{0, 5, kUnavailableIcon, 0, kNoIcon}, {Picture(0, 16)}});
+    const std::vector<int> first = found.Take(IconAnswer{{0, 5, kUnavailableIcon, 0, kNoIcon}, {}, {Picture(0, 16)}}, {});
     ASSERT_EQ(first.size(), 5U);
     EXPECT_TRUE(FoundPictures::IsFound(first[0]));
     EXPECT_TRUE(FoundPictures::IsFound(first[1]));
@@ -24,7 +24,7 @@ TEST(FoundPicturesTest, EachAnswerGetsNumbersOfItsOwnAndKeepsTheSigns) {
     EXPECT_EQ(found.Nearest(first[1], 16), nullptr) << "icon 5 came without a picture";
 
     // The same index in a later answer is another icon: the lists changed.
-    const std::vector<int> second = found.Take(IconAnswer{{0}, {Picture(0, 16)}});
+    const std::vector<int> second = found.Take(IconAnswer{{0}, {}, {Picture(0, 16)}}, {});
     EXPECT_NE(second[0], first[0]);
     EXPECT_EQ(found.Nearest(first[0], 16), nullptr) << "the earlier answer's pictures are gone";
     EXPECT_NE(found.Nearest(second[0], 16), nullptr);
@@ -40,12 +40,31 @@ TEST(FoundPicturesTest, TheNearestSideServesAScaleThatWasNotDrawn) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.wanted);
         FoundPictures found;
-        IconAnswer answer{{0}, {}};
+        IconAnswer answer{{0}, {}, {}};
         for (int side : c.drawn) answer.pictures.push_back(Picture(0, side));
-        const int icon = found.Take(answer)[0];
+        const int icon = found.Take(answer, {})[0];
         ASSERT_NE(found.Nearest(icon, c.wanted), nullptr);
         EXPECT_EQ(found.Nearest(icon, c.wanted)->side, c.served);
     }
+}
+
+// Folders' rows show their types' icons, asked for as folders open: those
+// stay while the lists, and with them the entries' pictures, change.
+TEST(FoundPicturesTest, TypesFoundStayAcrossAnswers) {
+    FoundPictures found;
+    EXPECT_EQ(found.TypeIcon(".txt"), std::nullopt);
+    const std::vector<int> entries =
+        found.Take(IconAnswer{{4}, {4, kNoIcon}, {Picture(4, 16)}}, {".txt", ".odd"});
+    ASSERT_TRUE(found.TypeIcon(".txt").has_value());
+    EXPECT_EQ(*found.TypeIcon(".txt"), entries[0]) << "the entry's icon and its type's are one picture";
+    EXPECT_EQ(found.TypeIcon(".odd"), kNoIcon) << "known to have none: not asked again";
+
+    found.Take(IconAnswer{{}, {9}, {Picture(9, 16)}}, {"\\"});
+    EXPECT_NE(found.Nearest(entries[0], 16), nullptr) << "an answer for types alone keeps the entries' pictures";
+    found.Take(IconAnswer{{2}, {}, {Picture(2, 16)}}, {});
+    const int text = *found.TypeIcon(".txt");
+    EXPECT_NE(found.Nearest(text, 16), nullptr) << "the type's picture outlives the entries'";
+    EXPECT_NE(found.Nearest(*found.TypeIcon("\\"), 16), nullptr);
 }
 
 }  // namespace

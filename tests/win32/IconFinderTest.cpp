@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/Image.h"
 #include "platform/win32/IconHelper.h"
@@ -37,7 +38,8 @@ protected:
 };
 
 TEST_F(IconFinderTest, TheFinderProcessDrawsEachDistinctIconAtEachSide) {
-    const IconRequest request{{16, 32}, {folder + "\\a.txt", folder + "\\b.txt", folder, folder + "\\gone.txt"}};
+    const IconRequest request{
+        {16, 32}, {folder + "\\a.txt", folder + "\\b.txt", folder, folder + "\\gone.txt"}, {"\\", ".txt"}};
     const std::optional<IconAnswer> answer = AskIconFinder(request, ProgramBesideTests());
     ASSERT_TRUE(answer.has_value());
     ASSERT_EQ(answer->icons.size(), 4U);
@@ -46,6 +48,8 @@ TEST_F(IconFinderTest, TheFinderProcessDrawsEachDistinctIconAtEachSide) {
     EXPECT_GE(answer->icons[2], 0);
     EXPECT_NE(answer->icons[2], answer->icons[0]) << "a folder shows another";
     EXPECT_EQ(answer->icons[3], kUnavailableIcon);
+    // Known by name and kind alone, for folders' rows.
+    EXPECT_EQ(answer->typeIcons, (std::vector<int>{answer->icons[2], answer->icons[0]}));
 
     std::set<std::pair<int, int>> drawn;
     for (const IconPicture& picture : answer->pictures) {
@@ -62,8 +66,8 @@ TEST_F(IconFinderTest, TheFinderProcessDrawsEachDistinctIconAtEachSide) {
 
 // The lists changed while the last icons were still being found.
 TEST_F(IconFinderTest, FindersAskedAtOnceEachAnswerTheirOwnRequest) {
-    const IconRequest files{{16}, {folder + "\\a.txt", folder + "\\b.txt"}};
-    const IconRequest justTheFolder{{16}, {folder}};
+    const IconRequest files{{16}, {folder + "\\a.txt", folder + "\\b.txt"}, {}};
+    const IconRequest justTheFolder{{16}, {folder}, {}};
     std::optional<IconAnswer> filesAnswer;
     std::optional<IconAnswer> folderAnswer;
     std::thread other([&] { folderAnswer = AskIconFinder(justTheFolder, ProgramBesideTests()); });
@@ -76,7 +80,7 @@ TEST_F(IconFinderTest, FindersAskedAtOnceEachAnswerTheirOwnRequest) {
 }
 
 TEST_F(IconFinderTest, WithoutAFinderToStartThereIsNoAnswer) {
-    const IconRequest request{{16}, {folder + "\\a.txt"}};
+    const IconRequest request{{16}, {folder + "\\a.txt"}, {}};
     EXPECT_EQ(AskIconFinder(request, L"C:\\nowhere\\KelvoTop.exe"), std::nullopt);
     EXPECT_EQ(AskIconFinder(request, L""), std::nullopt);
 }

@@ -151,7 +151,7 @@ TEST_F(MenuPicturesTest, PicturesNoRowShowsAreFreedAndTheRowsShowNone) {
 TEST_F(MenuPicturesTest, PicturesFoundElsewhereShowAtEveryScale) {
     FoundPictures found;
     const std::uint32_t opaqueRed = 0xFFFF0000;
-    const int icon = found.Take(IconAnswer{{0}, {{0, 16, std::vector<std::uint32_t>(16 * 16, opaqueRed)}}})[0];
+    const int icon = found.Take(IconAnswer{{0}, {}, {{0, 16, std::vector<std::uint32_t>(16 * 16, opaqueRed)}}}, {})[0];
     MenuLevel entries;
     entries.InsertCommand(0, kCustomIdBase + 1, "a.txt", icon);
     for (const auto& [dpi, side] : {std::pair{96, 16}, std::pair{192, 32}}) {

@@ -1,6 +1,7 @@
 #include "platform/win32/IconHelper.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <mutex>
@@ -13,6 +14,7 @@
 #include "platform/win32/MenuBitmaps.h"
 #include "platform/win32/NoDiskPrompts.h"
 #include "platform/win32/ShortcutFiles.h"
+#include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ShellInfo.h"
 
@@ -80,10 +82,24 @@ bool StartFinder(const std::wstring& program, HANDLE input, HANDLE output, PROCE
                           CREATE_NO_WINDOW | BELOW_NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &started);
 }
 
+// The small icon of a type (TypeKey) in the system image list, known from
+// a name and kind alone; kNoIcon when the shell has none.
+int TypeIconIndex(const std::string& type) {
+    const bool folder = type == TypeKey({}, true);
+    const std::wstring name = folder ? L"folder" : L"file" + Widen(type);
+    SHFILEINFOW info{};
+    const DWORD attributes = folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    if (SHGetFileInfoW(name.c_str(), attributes, &info, sizeof info,
+                       SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON) == 0) {
+        return kNoIcon;
+    }
+    return info.iIcon;
+}
+
 // Each distinct icon, drawn at each side.
-std::vector<IconPicture> DrawIcons(const std::vector<int>& icons, const std::vector<int>& sides) {
+std::vector<IconPicture> DrawIcons(const std::set<int>& icons, const std::vector<int>& sides) {
     std::vector<IconPicture> pictures;
-    for (int icon : std::set<int>(icons.begin(), icons.end())) {
+    for (int icon : icons) {
         if (icon < 0) continue;
         for (int side : sides) {
             if (auto pixels = ShellIconPixels(icon, side)) pictures.push_back(IconPicture{icon, side, std::move(*pixels)});
@@ -147,7 +163,10 @@ int RunIconFinder() {
     Win32ShellInfo shell;
     IconAnswer answer;
     answer.icons = FindEntryIcons(files, shell, request->paths);
-    answer.pictures = DrawIcons(answer.icons, request->sides);
+    for (const std::string& type : request->types) answer.typeIcons.push_back(TypeIconIndex(type));
+    std::set<int> icons(answer.icons.begin(), answer.icons.end());
+    icons.insert(answer.typeIcons.begin(), answer.typeIcons.end());
+    answer.pictures = DrawIcons(icons, request->sides);
     return WriteAll(GetStdHandle(STD_OUTPUT_HANDLE), EncodeIconAnswer(answer)) ? 0 : 3;
 }
 

@@ -68,6 +68,10 @@ void ConnectTrayMessages(Win32Parts& parts, Application& app) {
             return true;
         }
         if (parts.tray.shellMenus.OnOwnerMessage(message, wParam, lParam, result)) return true;
+        if (parts.tray.icons.OnMessage(message, wParam)) {
+            result = 0;
+            return true;
+        }
         if (message == WM_MENUSELECT || message == WM_INITMENUPOPUP || message == WM_MENUCHAR ||
             message == WM_MENURBUTTONUP || message == kEntriesFollowedMessage || message == kIconsFoundMessage) {
             return OnPopupMessage(parts.tray, app, message, wParam, lParam, result);

@@ -1,17 +1,11 @@
 #include "platform/win32/Win32IconFinder.h"
 
-#include <shellapi.h>
-
 #include <utility>
-
-#include <set>
 
 #include "menus/MenuPictures.h"
 #include "platform/Image.h"
 #include "platform/win32/IconHelper.h"
-#include "platform/win32/LateLibraries.h"
 #include "platform/win32/Twips.h"
-#include "platform/win32/Utf8.h"
 
 namespace kelvo {
 
@@ -33,29 +27,65 @@ std::vector<int> MonitorSides() {
 }  // namespace
 
 void Win32IconFinder::FindLater(unsigned request, std::vector<std::string> paths) {
-    IconRequest asked{MonitorSides(), std::move(paths)};
-    PostedAnswers<std::optional<IconAnswer>>::WorkLater(
-        answers_, window_, kIconsFoundMessage, request, [asked = std::move(asked)] { return AskIconFinder(asked, ThisProgram()); });
-}
-
-std::optional<std::vector<int>> Win32IconFinder::Take(unsigned request) {
-    std::optional<std::optional<IconAnswer>> answer = answers_->Take(request);
-    if (!answer || !*answer) return std::nullopt;
-    return found_.Take(std::move(**answer));
+    std::vector<std::string> types{TypeKey({}, true)};
+    for (const std::string& path : paths) types.push_back(TypeKey(path, false));
+    std::vector<std::string> newTypes = NewTypes(std::move(types));
+    Ask(entryReplies_, kIconsFoundMessage, request, IconRequest{MonitorSides(), std::move(paths), std::move(newTypes)});
 }
 
 int Win32IconFinder::TypeIcon(const std::string& path, bool isFolder) {
-    EnterComApartment();
-    const std::wstring wide = Widen(path);
-    const std::size_t slash = wide.find_last_of(L"\\/");
-    const std::wstring name = slash == std::wstring::npos ? wide : wide.substr(slash + 1);
-    SHFILEINFOW info{};
-    const DWORD attributes = isFolder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
-    if (SHGetFileInfoW(name.c_str(), attributes, &info, sizeof info,
-                       SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON) == 0) {
-        return kNoIcon;
+    const std::string type = TypeKey(path, isFolder);
+    if (const std::optional<int> icon = found_.TypeIcon(type)) return *icon;
+    if (askedTypes_.insert(type).second) {
+        if (wantedTypes_.empty()) PostMessageW(window_, kTypesWantedMessage, 0, 0);
+        wantedTypes_.push_back(type);
     }
-    return info.iIcon;
+    return kNoIcon;
+}
+
+std::optional<std::vector<int>> Win32IconFinder::Take(unsigned request) {
+    std::optional<Reply> reply = entryReplies_->Take(request);
+    if (!reply) return std::nullopt;
+    return Keep(std::move(*reply));
+}
+
+bool Win32IconFinder::OnMessage(UINT message, WPARAM wParam) {
+    if (message == kTypesWantedMessage) {
+        if (!wantedTypes_.empty()) {
+            Ask(typeReplies_, kTypeIconsFoundMessage, ++typeRequest_,
+                IconRequest{MonitorSides(), {}, std::exchange(wantedTypes_, {})});
+        }
+        return true;
+    }
+    if (message == kTypeIconsFoundMessage) {
+        if (std::optional<Reply> reply = typeReplies_->Take(static_cast<unsigned>(wParam))) Keep(std::move(*reply));
+        return true;
+    }
+    return false;
+}
+
+void Win32IconFinder::Ask(const std::shared_ptr<Replies>& replies, UINT message, unsigned request,
+                          IconRequest asked) {
+    Replies::WorkLater(replies, window_, message, request, [asked = std::move(asked)] {
+        return Reply{asked.types, AskIconFinder(asked, ThisProgram())};
+    });
+}
+
+std::vector<std::string> Win32IconFinder::NewTypes(std::vector<std::string> types) {
+    std::vector<std::string> added;
+    for (std::string& type : types) {
+        if (!found_.TypeIcon(type) && askedTypes_.insert(type).second) added.push_back(std::move(type));
+    }
+    return added;
+}
+
+// A finder that gave no answer leaves its types to be asked for again.
+std::optional<std::vector<int>> Win32IconFinder::Keep(Reply reply) {
+    if (!reply.answer) {
+        for (const std::string& type : reply.types) askedTypes_.erase(type);
+        return std::nullopt;
+    }
+    return found_.Take(std::move(*reply.answer), reply.types);
 }
 
 }  // namespace kelvo

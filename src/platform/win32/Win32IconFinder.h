@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,28 +17,53 @@ namespace kelvo {
 // Posted to the tray's window when a request's icons are found; wParam
 // holds the request.
 inline constexpr UINT kIconsFoundMessage = WM_APP + 2;
+// Posted to the tray's window by the finder itself: types' icons are wanted,
+// and the icons of a request for types are found (wParam holds it).
+inline constexpr UINT kTypesWantedMessage = WM_APP + 3;
+inline constexpr UINT kTypeIconsFoundMessage = WM_APP + 4;
 
-// Finds the entries' icons in a process of its own (see AskIconFinder), drawn
-// at the scale of every monitor, waiting for it on a thread that posts
-// kIconsFoundMessage to `window` when done. Their pictures go to `found`.
+// Finds icons in a process of its own (see AskIconFinder), drawn at the scale
+// of every monitor, waiting for it on a thread that posts to `window` when
+// done. Their pictures go to `found`.
 class Win32IconFinder final : public IconFinder {
 public:
     Win32IconFinder(HWND window, FoundPictures& found) : window_(window), found_(found) {}
 
-    // Without a thread or a process to be had, the rows show no icons.
+    // The folder's type and the entries' types are asked for with the
+    // entries. Without a thread or a process to be had, the rows show no
+    // icons.
     void FindLater(unsigned request, std::vector<std::string> paths) override;
-    // From this process's system image list.
+    // A type not found yet is asked for once the caller is done, for a later
+    // showing of its row.
     int TypeIcon(const std::string& path, bool isFolder) override;
     // The icons of `request`, once, their pictures kept in `found`; nothing
     // when none are waiting or the finder gave none.
     std::optional<std::vector<int>> Take(unsigned request);
+    // Handles kTypesWantedMessage and kTypeIconsFoundMessage; false for any
+    // other message.
+    bool OnMessage(UINT message, WPARAM wParam);
+
+    // What a finder answered, and the types it was asked for.
+    struct Reply {
+        std::vector<std::string> types;
+        std::optional<IconAnswer> answer;
+    };
 
 private:
+    using Replies = PostedAnswers<Reply>;
+    void Ask(const std::shared_ptr<Replies>& replies, UINT message, unsigned request, IconRequest asked);
+    // Types not asked for yet, marked as asked now.
+    std::vector<std::string> NewTypes(std::vector<std::string> types);
+    std::optional<std::vector<int>> Keep(Reply reply);
+
     HWND window_;
     FoundPictures& found_;
+    std::set<std::string> askedTypes_;
+    std::vector<std::string> wantedTypes_;
+    unsigned typeRequest_ = 0;
     // Shared with the workers, which may outlive this object.
-    std::shared_ptr<PostedAnswers<std::optional<IconAnswer>>> answers_ =
-        std::make_shared<PostedAnswers<std::optional<IconAnswer>>>();
+    std::shared_ptr<Replies> entryReplies_ = std::make_shared<Replies>();
+    std::shared_ptr<Replies> typeReplies_ = std::make_shared<Replies>();
 };
 
 }  // namespace kelvo
