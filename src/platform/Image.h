@@ -9,9 +9,12 @@ namespace kelvo {
 inline constexpr int kBaseIconSide = 16;
 
 // What a popup row shows before its text: the icon at this index of the
-// shell's system image list, or one of these.
+// shell's system image list (or of pictures found elsewhere), or one of
+// these. A blank keeps an icon's room, so that a row without one lines up
+// with its level's rows that have one.
 inline constexpr int kNoIcon = -1;
 inline constexpr int kUnavailableIcon = -2;
+inline constexpr int kBlankIcon = -3;
 
 // A square picture `side` pixels across, row by row, each pixel 0x00RRGGBB.
 struct IconImage {

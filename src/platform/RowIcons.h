@@ -14,7 +14,8 @@ public:
     virtual void FindLater(unsigned request, std::vector<std::string> paths) = 0;
     // The icon of a file or folder with the name that ends `path`, known
     // from its name and kind alone: nothing is looked at, so it answers at
-    // once even for a file on a slow share. kNoIcon when the shell has none.
+    // once even for a file on a slow share. kNoIcon or kBlankIcon when none
+    // is known.
     virtual int TypeIcon(const std::string& path, bool isFolder) = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -154,6 +155,7 @@ TEST_F(MenuPicturesTest, PicturesFoundElsewhereShowAtEveryScale) {
     const int icon = found.Take(IconAnswer{{0}, {}, {{0, 16, std::vector<std::uint32_t>(16 * 16, opaqueRed)}}}, {})[0];
     MenuLevel entries;
     entries.InsertCommand(0, kCustomIdBase + 1, "a.txt", icon);
+    entries.InsertCommand(1, kCustomIdBase + 2, "a longer name.csv", kBlankIcon);
     for (const auto& [dpi, side] : {std::pair{96, 16}, std::pair{192, 32}}) {
         SCOPED_TRACE(dpi);
         Win32Popup popup(nullptr, found);
@@ -165,6 +167,12 @@ TEST_F(MenuPicturesTest, PicturesFoundElsewhereShowAtEveryScale) {
         const std::vector<std::uint32_t> pixels = PixelsOf(picture, side);
         EXPECT_EQ(PictureSize(picture).cx, side);
         EXPECT_EQ(pixels[pixels.size() / 2], opaqueRed);
+        // A row whose icon is not known keeps its room, and shows nothing there.
+        const HBITMAP blank = PictureOf(popup.Menu(), 1);
+        ASSERT_NE(blank, nullptr);
+        EXPECT_EQ(PictureSize(blank).cx, side);
+        const std::vector<std::uint32_t> blankPixels = PixelsOf(blank, side);
+        EXPECT_EQ(std::count(blankPixels.begin(), blankPixels.end(), 0u), side * side);
     }
 }
 

@@ -77,6 +77,12 @@ HBITMAP UnavailableSign(int side) {
     return picture.Take();
 }
 
+// Clear pixels: the row shows through.
+HBITMAP BlankPicture(int side) {
+    PixelSurface picture(side);
+    return picture.Ready() ? picture.Take() : nullptr;
+}
+
 }  // namespace
 
 std::optional<std::vector<std::uint32_t>> ShellIconPixels(int iconIndex, int side) {
@@ -104,6 +110,8 @@ bool MenuBitmaps::Add(int icon, int side) {
     HBITMAP bitmap = nullptr;
     if (icon == kUnavailableIcon) {
         bitmap = UnavailableSign(side);
+    } else if (icon == kBlankIcon) {
+        bitmap = BlankPicture(side);
     } else if (const IconPicture* found = found_.Nearest(icon, side)) {
         bitmap = FoundPicture(*found, side);
     } else if (!FoundPictures::IsFound(icon)) {

@@ -33,14 +33,18 @@ void Win32IconFinder::FindLater(unsigned request, std::vector<std::string> paths
     Ask(entryReplies_, kIconsFoundMessage, request, IconRequest{MonitorSides(), std::move(paths), std::move(newTypes)});
 }
 
+// A row whose type has no icon, or none yet, keeps an icon's room: the menu
+// manager under Wine sets every row's text after its level's widest picture
+// but measures a row without a picture as its text alone, which cuts the
+// text of the widest such row.
 int Win32IconFinder::TypeIcon(const std::string& path, bool isFolder) {
     const std::string type = TypeKey(path, isFolder);
-    if (const std::optional<int> icon = found_.TypeIcon(type)) return *icon;
+    if (const std::optional<int> icon = found_.TypeIcon(type)) return *icon == kNoIcon ? kBlankIcon : *icon;
     if (askedTypes_.insert(type).second) {
         if (wantedTypes_.empty()) PostMessageW(window_, kTypesWantedMessage, 0, 0);
         wantedTypes_.push_back(type);
     }
-    return kNoIcon;
+    return kBlankIcon;
 }
 
 std::optional<std::vector<int>> Win32IconFinder::Take(unsigned request) {
