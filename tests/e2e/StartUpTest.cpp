@@ -28,16 +28,23 @@ TEST_F(StartUpTest, EmptyStoreStartsIntoTheNotificationAreaAndEndsBothLists) {
 
 // Most sessions never open Properties: the settings window is made when it
 // is first needed, and kept for later openings and a second start. The
-// popup's icons come from the shell's image lists, which the common controls
-// hold: they are off here.
+// popup's icons are found by another process: the shell's image lists, and
+// the common controls that hold them, stay out of this one.
 TEST_F(StartUpTest, SettingsWindowIsMadeWhenFirstNeededAndKept) {
     FixtureFolder folder;
     folder.AddFile(L"A.txt");
     StoreList(L"Custom", {folder.ChoiceFor(L"A.txt")});
-    StoreOption(L"MenuIcons", L"0");
     KelvoProcess kelvo;
     HWND tray = kelvo.WaitUntilResident();
     ASSERT_NE(tray, nullptr);
+    ASSERT_TRUE(WaitUntil([&] {
+        HWND popup = ShowPopupOf(tray, kelvo.Id());
+        if (popup == nullptr) return false;
+        const bool iconShown = MarginPicturePixels(ShotOf(popup)) > 0;
+        PressKeys(popup, {VK_ESCAPE});
+        WaitUntil([&] { return VisiblePopupOf(kelvo.Id()) == nullptr; });
+        return iconShown;
+    })) << "the entry's icon shows";
     EXPECT_EQ(SettingsWindowOf(kelvo.Id()), nullptr);
     EXPECT_TRUE(HasLoaded(kelvo.Id(), L"shell32.dll")) << "the module list can be read";
     EXPECT_FALSE(HasLoaded(kelvo.Id(), L"comctl32.dll")) << "nothing needs the common controls yet";
