@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/Image.h"
-#include "platform/win32/IconHelper.h"
+#include "platform/win32/IconFinderProcess.h"
 #include "platform/win32/Utf8.h"
 
 namespace kelvo {

@@ -4,7 +4,7 @@
 
 #include "menus/MenuPictures.h"
 #include "platform/Image.h"
-#include "platform/win32/IconHelper.h"
+#include "platform/win32/IconFinderProcess.h"
 #include "platform/win32/Twips.h"
 
 namespace kelvo {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/win32/IconHelper.h"
+#include "platform/win32/IconFinderProcess.h"
 #include "platform/win32/LateLibraries.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/SingleInstance.h"

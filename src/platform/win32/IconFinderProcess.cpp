@@ -1,4 +1,4 @@
-#include "platform/win32/IconHelper.h"
+#include "platform/win32/IconFinderProcess.h"
 
 #include <windows.h>
 #include <shellapi.h>
