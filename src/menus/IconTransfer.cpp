@@ -62,54 +62,64 @@ private:
     std::string_view bytes_;
 };
 
-void PutTexts(std::string& bytes, const std::vector<std::string>& texts) {
-    PutNumber(bytes, static_cast<std::uint32_t>(texts.size()));
-    for (const std::string& text : texts) PutText(bytes, text);
+bool IsDrawableSide(int side) {
+    return side > 0 && side <= kLargestSide;
 }
 
-void PutIcons(std::string& bytes, const std::vector<int>& icons) {
-    PutNumber(bytes, static_cast<std::uint32_t>(icons.size()));
-    for (int icon : icons) PutNumber(bytes, static_cast<std::uint32_t>(icon));
+// A count, then each item as `putOne` writes it.
+template <class Item, class PutOne>
+void PutList(std::string& bytes, const std::vector<Item>& items, PutOne putOne) {
+    PutNumber(bytes, static_cast<std::uint32_t>(items.size()));
+    for (const Item& item : items) putOne(item);
+}
+
+void PutSigned(std::string& bytes, int number) {
+    PutNumber(bytes, static_cast<std::uint32_t>(number));
+}
+
+// A count, then as many items as `readOne` reads, each at least `itemBytes`
+// long; false once one is missing or refused.
+template <class Item, class ReadOne>
+bool ReadList(Reader& reader, std::size_t itemBytes, std::vector<Item>& items, ReadOne readOne) {
+    const std::optional<std::uint32_t> count = reader.Count(itemBytes);
+    if (!count) return false;
+    for (std::uint32_t k = 0; k < *count; ++k) {
+        std::optional<Item> item = readOne();
+        if (!item) return false;
+        items.push_back(std::move(*item));
+    }
+    return true;
+}
+
+bool ReadNumbers(Reader& reader, std::vector<int>& numbers) {
+    return ReadList(reader, sizeof(std::uint32_t), numbers, [&reader] { return reader.Signed(); });
 }
 
 bool ReadTexts(Reader& reader, std::vector<std::string>& texts) {
-    const std::optional<std::uint32_t> count = reader.Count(sizeof(std::uint32_t));
-    if (!count) return false;
-    for (std::uint32_t k = 0; k < *count; ++k) {
-        std::optional<std::string> text = reader.Text();
-        if (!text) return false;
-        texts.push_back(std::move(*text));
-    }
-    return true;
-}
-
-bool ReadIcons(Reader& reader, std::vector<int>& icons) {
-    const std::optional<std::uint32_t> count = reader.Count(sizeof(std::uint32_t));
-    if (!count) return false;
-    for (std::uint32_t k = 0; k < *count; ++k) {
-        const std::optional<int> icon = reader.Signed();
-        if (!icon) return false;
-        icons.push_back(*icon);
-    }
-    return true;
+    return ReadList(reader, sizeof(std::uint32_t), texts, [&reader] { return reader.Text(); });
 }
 
 bool ReadSides(Reader& reader, std::vector<int>& sides) {
-    const std::optional<std::uint32_t> count = reader.Count(sizeof(std::uint32_t));
-    if (!count) return false;
-    for (std::uint32_t k = 0; k < *count; ++k) {
+    return ReadList(reader, sizeof(std::uint32_t), sides, [&reader]() -> std::optional<int> {
         const std::optional<int> side = reader.Signed();
-        if (!side || *side <= 0 || *side > kLargestSide) return false;
-        sides.push_back(*side);
-    }
-    return true;
+        if (!side || !IsDrawableSide(*side)) return std::nullopt;
+        return side;
+    });
+}
+
+void PutNumbers(std::string& bytes, const std::vector<int>& numbers) {
+    PutList(bytes, numbers, [&bytes](int number) { PutSigned(bytes, number); });
+}
+
+void PutTexts(std::string& bytes, const std::vector<std::string>& texts) {
+    PutList(bytes, texts, [&bytes](const std::string& text) { PutText(bytes, text); });
 }
 
 std::optional<IconPicture> ReadPicture(Reader& reader) {
     IconPicture picture;
     const std::optional<int> icon = reader.Signed();
     const std::optional<int> side = reader.Signed();
-    if (!icon || !side || *side <= 0 || *side > kLargestSide) return std::nullopt;
+    if (!icon || !side || !IsDrawableSide(*side)) return std::nullopt;
     picture.icon = *icon;
     picture.side = *side;
     const std::size_t count = static_cast<std::size_t>(*side) * static_cast<std::size_t>(*side);
@@ -138,8 +148,7 @@ std::string TypeKey(const std::string& path, bool isFolder) {
 
 std::string EncodeIconRequest(const IconRequest& request) {
     std::string bytes;
-    PutNumber(bytes, static_cast<std::uint32_t>(request.sides.size()));
-    for (int side : request.sides) PutNumber(bytes, static_cast<std::uint32_t>(side));
+    PutNumbers(bytes, request.sides);
     PutTexts(bytes, request.paths);
     PutTexts(bytes, request.types);
     return bytes;
@@ -157,29 +166,25 @@ std::optional<IconRequest> DecodeIconRequest(std::string_view bytes) {
 
 std::string EncodeIconAnswer(const IconAnswer& answer) {
     std::string bytes;
-    PutIcons(bytes, answer.icons);
-    PutIcons(bytes, answer.typeIcons);
-    PutNumber(bytes, static_cast<std::uint32_t>(answer.pictures.size()));
-    for (const IconPicture& picture : answer.pictures) {
-        PutNumber(bytes, static_cast<std::uint32_t>(picture.icon));
-        PutNumber(bytes, static_cast<std::uint32_t>(picture.side));
+    PutNumbers(bytes, answer.icons);
+    PutNumbers(bytes, answer.typeIcons);
+    PutList(bytes, answer.pictures, [&bytes](const IconPicture& picture) {
+        PutSigned(bytes, picture.icon);
+        PutSigned(bytes, picture.side);
         for (std::uint32_t pixel : picture.pixels) PutNumber(bytes, pixel);
-    }
+    });
     return bytes;
 }
 
 std::optional<IconAnswer> DecodeIconAnswer(std::string_view bytes) {
     Reader reader(bytes);
     IconAnswer answer;
-    if (!ReadIcons(reader, answer.icons) || !ReadIcons(reader, answer.typeIcons)) return std::nullopt;
-    const std::optional<std::uint32_t> pictures = reader.Count(3 * sizeof(std::uint32_t));
-    if (!pictures) return std::nullopt;
-    for (std::uint32_t k = 0; k < *pictures; ++k) {
-        std::optional<IconPicture> picture = ReadPicture(reader);
-        if (!picture) return std::nullopt;
-        answer.pictures.push_back(std::move(*picture));
+    // A picture is at least its icon, its side and one pixel.
+    if (!ReadNumbers(reader, answer.icons) || !ReadNumbers(reader, answer.typeIcons) ||
+        !ReadList(reader, 3 * sizeof(std::uint32_t), answer.pictures, [&reader] { return ReadPicture(reader); }) ||
+        !reader.AtEnd()) {
+        return std::nullopt;
     }
-    if (!reader.AtEnd()) return std::nullopt;
     return answer;
 }
 
