@@ -7,15 +7,6 @@
 namespace kelvo {
 namespace {
 
-// Whether a picture `candidate` pixels across serves `side` better than one
-// `current` across: drawn smaller looks better than drawn larger.
-bool ServesBetter(int candidate, int current, int side) {
-    if (current == side) return false;
-    if (candidate == side) return true;
-    if ((candidate > side) != (current > side)) return candidate > side;
-    return candidate > side ? candidate < current : candidate > current;
-}
-
 void Consider(const std::vector<IconPicture>& pictures, int icon, int side, const IconPicture*& best) {
     for (const IconPicture& picture : pictures) {
         if (picture.icon == icon && (!best || ServesBetter(picture.side, best->side, side))) best = &picture;

@@ -8,6 +8,16 @@ namespace kelvo {
 // Pixels across a small icon at 96 dots per inch; other scales take more.
 inline constexpr int kBaseIconSide = 16;
 
+// Whether pictures `candidate` pixels across serve `side` better than
+// pictures `current` across: the same size first, then the nearest larger
+// one (drawn smaller), and only then the largest smaller one.
+inline bool ServesBetter(int candidate, int current, int side) {
+    if (current == side) return false;
+    if (candidate == side) return true;
+    if ((candidate > side) != (current > side)) return candidate > side;
+    return candidate > side ? candidate < current : candidate > current;
+}
+
 // What a popup row shows before its text: the icon at this index of the
 // shell's system image list (or of pictures found elsewhere), or one of
 // these. A blank keeps an icon's room, so that a row without one lines up

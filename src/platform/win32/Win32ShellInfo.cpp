@@ -123,16 +123,6 @@ int ListSide(HIMAGELIST list) {
     return width;
 }
 
-// Whether pictures `candidate` pixels across serve `side` better than
-// pictures `current` across: the same size first, then the nearest larger
-// one (drawn smaller), and only then the largest smaller one.
-bool ServesBetter(int candidate, int current, int side) {
-    if (current == side) return false;
-    if (candidate == side) return true;
-    if ((candidate > side) != (current > side)) return candidate > side;
-    return candidate > side ? candidate < current : candidate > current;
-}
-
 // The shell's own image lists share one numbering of their icons.
 constexpr GUID kImageListId{0x46eb5926, 0x582e, 0x4017, {0x9f, 0xdf, 0xe8, 0x99, 0x8d, 0xaa, 0x09, 0x50}};
 
@@ -166,30 +156,35 @@ bool DrawIcon(HIMAGELIST list, int index, PixelSurface& surface, int side) {
     return drawn;
 }
 
+// Gives `use` the image list whose pictures serve `side` best: `start`, or
+// one of the shell's small, large and extra-large lists, held meanwhile;
+// nullptr when there is none.
+template <class Use>
+auto OnBestList(HIMAGELIST start, int side, Use use) {
+    const ShellImages small(SHIL_SMALL), large(SHIL_LARGE), extraLarge(SHIL_EXTRALARGE);
+    HIMAGELIST source = start;
+    for (const ShellImages* list : {&small, &large, &extraLarge}) {
+        if (list->Handle() && (!source || ServesBetter(ListSide(list->Handle()), ListSide(source), side))) {
+            source = list->Handle();
+        }
+    }
+    return use(source);
+}
+
 // At the system's scale the small list holds the size asked for; at another
 // one, the shell's larger lists may hold it, or one to draw smaller.
 bool DrawIconAtSide(HIMAGELIST smallImages, int index, PixelSurface& surface, int side) {
     if (ListSide(smallImages) == side) return DrawIcon(smallImages, index, surface, side);
-    HIMAGELIST source = smallImages;
-    const ShellImages small(SHIL_SMALL), large(SHIL_LARGE), extraLarge(SHIL_EXTRALARGE);
-    for (const ShellImages* list : {&small, &large, &extraLarge}) {
-        if (list->Handle() && ServesBetter(ListSide(list->Handle()), ListSide(source), side)) source = list->Handle();
-    }
-    return DrawIcon(source, index, surface, side);
+    return OnBestList(smallImages, side, [&](HIMAGELIST source) { return DrawIcon(source, index, surface, side); });
 }
 
 }  // namespace
 
 HICON SystemIcon(int iconIndex, int side) {
     static const auto iconOf = CommonControlsCall<decltype(&ImageList_GetIcon)>("ImageList_GetIcon");
-    const ShellImages small(SHIL_SMALL), large(SHIL_LARGE), extraLarge(SHIL_EXTRALARGE);
-    HIMAGELIST source = nullptr;
-    for (const ShellImages* list : {&small, &large, &extraLarge}) {
-        if (list->Handle() && (!source || ServesBetter(ListSide(list->Handle()), ListSide(source), side))) {
-            source = list->Handle();
-        }
-    }
-    return source ? iconOf(source, iconIndex, ILD_TRANSPARENT) : nullptr;
+    return OnBestList(nullptr, side, [&](HIMAGELIST source) -> HICON {
+        return source ? iconOf(source, iconIndex, ILD_TRANSPARENT) : nullptr;
+    });
 }
 
 std::wstring ShellPathForm(const std::string& path) {
