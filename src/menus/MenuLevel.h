@@ -17,8 +17,8 @@ struct MenuItem {
     int id = 0;
     std::string text;
     std::unique_ptr<MenuLevel> submenu;
-    // The picture before the text: a shell icon, the "unavailable" sign or
-    // kNoIcon.
+    // The picture before the text: an icon as the IconFinder numbers it, or
+    // kNoIcon, kUnavailableIcon or kBlankIcon.
     int icon = kNoIcon;
 };
 

@@ -18,9 +18,8 @@ inline bool ServesBetter(int candidate, int current, int side) {
     return candidate > side ? candidate < current : candidate > current;
 }
 
-// What a popup row shows before its text: the icon at this index of the
-// shell's system image list (or of pictures found elsewhere), or one of
-// these. A blank keeps an icon's room, so that a row without one lines up
+// What a popup row shows before its text: an icon as the IconFinder numbers
+// it, or one of these. A blank keeps an icon's room, so that a row without one lines up
 // with its level's rows that have one.
 inline constexpr int kNoIcon = -1;
 inline constexpr int kUnavailableIcon = -2;

@@ -4,7 +4,7 @@
 
 namespace kelvo {
 
-// Finds the icons of the popup's rows in the shell's system image list.
+// Finds the icons of the popup's rows.
 class IconFinder {
 public:
     virtual ~IconFinder() = default;

@@ -71,7 +71,14 @@ protected:
         Win32ShellInfo shell;
         const auto described = shell.Describe(textFile);
         ASSERT_TRUE(described.has_value());
-        textIcon = described->iconIndex;
+        // Drawn at each scale's side, as the icon finder draws them.
+        IconAnswer drawn{{described->iconIndex}, {}, {}};
+        for (int side : {16, 24, 32}) {
+            auto pixels = ShellIconPixels(described->iconIndex, side);
+            ASSERT_TRUE(pixels.has_value()) << side;
+            drawn.pictures.push_back(IconPicture{described->iconIndex, side, std::move(*pixels)});
+        }
+        textIcon = found.Take(std::move(drawn), {})[0];
 
         level.InsertSeparator(0);
         level.InsertCommand(1, kCustomIdBase + 1, "a.txt", textIcon);
@@ -83,6 +90,7 @@ protected:
     void TearDown() override { DeleteFileW(Widen(textFile).c_str()); }
 
     std::string textFile;
+    FoundPictures found;
     int textIcon = 0;
     MenuLevel level;
 };
@@ -94,7 +102,7 @@ TEST_F(MenuPicturesTest, RowsShareOneBitmapPerIconOfTheSideOfEachScale) {
     } scales[] = {{96, 16}, {144, 24}, {192, 32}};
     for (const auto& scale : scales) {
         SCOPED_TRACE(scale.dpi);
-        Win32Popup popup(nullptr);
+        Win32Popup popup(nullptr, found);
         HeldPictures held;
         HoldPictures(held, popup, level, scale.dpi);
         popup.Prepare(level);
@@ -125,7 +133,7 @@ TEST_F(MenuPicturesTest, RowsShareOneBitmapPerIconOfTheSideOfEachScale) {
 }
 
 TEST_F(MenuPicturesTest, PicturesNoRowShowsAreFreedAndTheRowsShowNone) {
-    Win32Popup popup(nullptr);
+    Win32Popup popup(nullptr, found);
     HeldPictures held;
     HoldPictures(held, popup, level, 96);
     popup.Prepare(level);
@@ -150,7 +158,6 @@ TEST_F(MenuPicturesTest, PicturesNoRowShowsAreFreedAndTheRowsShowNone) {
 // The entries' icons come drawn by the finder process, at the monitors'
 // scales; another scale takes the nearest, drawn to its side.
 TEST_F(MenuPicturesTest, PicturesFoundElsewhereShowAtEveryScale) {
-    FoundPictures found;
     const std::uint32_t opaqueRed = 0xFFFF0000;
     const int icon = found.Take(IconAnswer{{0}, {}, {{0, 16, std::vector<std::uint32_t>(16 * 16, opaqueRed)}}}, {})[0];
     MenuLevel entries;
@@ -179,7 +186,7 @@ TEST_F(MenuPicturesTest, PicturesFoundElsewhereShowAtEveryScale) {
 // Where the menu manager does not blend bitmaps, the owner is asked for the
 // picture's size and draws it; a row the owner does not know is left alone.
 TEST_F(MenuPicturesTest, OwnerAnswersForItsOwnPicturesOnly) {
-    Win32Popup popup(nullptr);
+    Win32Popup popup(nullptr, found);
     HeldPictures held;
     HoldPictures(held, popup, level, 144);
     popup.Prepare(level);

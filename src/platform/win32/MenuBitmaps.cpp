@@ -43,11 +43,6 @@ bool DrawShellIcon(int iconIndex, PixelSurface& picture) {
     return drawn;
 }
 
-HBITMAP ShellPicture(int iconIndex, int side) {
-    PixelSurface picture(side);
-    return DrawShellIcon(iconIndex, picture) ? picture.Take() : nullptr;
-}
-
 // A picture found by the other process, drawn smaller or larger where it was
 // not drawn at `side`.
 HBITMAP FoundPicture(const IconPicture& found, int side) {
@@ -114,8 +109,6 @@ bool MenuBitmaps::Add(int icon, int side) {
         bitmap = BlankPicture(side);
     } else if (const IconPicture* found = found_.Nearest(icon, side)) {
         bitmap = FoundPicture(*found, side);
-    } else if (!FoundPictures::IsFound(icon)) {
-        bitmap = ShellPicture(icon, side);
     }
     if (bitmap == nullptr) return false;
     bitmaps_[icon] = bitmap;

@@ -19,9 +19,8 @@ bool MenusBlendBitmaps();
 std::optional<std::vector<std::uint32_t>> ShellIconPixels(int iconIndex, int side);
 
 // The pictures of the popup's rows: one 32-bit premultiplied-alpha DIB
-// section per icon, as the menu manager takes them in a row's bitmap. The
-// entries' icons come drawn from `found`; the rows of folders' contents
-// show icons of this process's system image list.
+// section per icon, as the menu manager takes them in a row's bitmap. Icons
+// come drawn from `found`: the shell's image lists stay out of this process.
 class MenuBitmaps {
 public:
     explicit MenuBitmaps(const FoundPictures& found) : found_(found) {}

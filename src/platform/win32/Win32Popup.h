@@ -41,8 +41,8 @@ struct FolderOpening {
 // preparations change only the rows that differ.
 class Win32Popup final : public PopupPresenter {
 public:
-    // Rows' pictures of entries' icons come from `found`; without it, rows
-    // show the icons of this process's system image list.
+    // Rows' pictures of icons come from `found`; without it, rows show only
+    // the unavailable sign and blanks.
     explicit Win32Popup(HWND owner, const FoundPictures& found = NoFoundPictures());
     ~Win32Popup() override;
     Win32Popup(const Win32Popup&) = delete;
