@@ -667,20 +667,46 @@ int RedPixels(const Shot& shot) {
     return red;
 }
 
-int MarginPicturePixels(const Shot& shot) {
-    std::map<std::uint32_t, int> counts;
-    for (std::uint32_t pixel : shot.pixels) ++counts[pixel];
-    const auto background = std::max_element(counts.begin(), counts.end(),
-                                              [](const auto& a, const auto& b) { return a.second < b.second; });
+namespace {
+
+// Picture pixels of line `y` of a menu shot's margin (see MarginPicturePixels).
+int MarginPictureLine(const Shot& shot, int y, std::uint32_t background) {
+    const std::uint32_t acrossTheRow = shot.At(shot.width - 8, y);
     int picture = 0;
-    for (int y = 4; y < shot.height - 4; ++y) {
-        const std::uint32_t acrossTheRow = shot.At(shot.width - 8, y);
-        for (int x = 4; x < 34 && x < shot.width; ++x) {
-            const std::uint32_t pixel = shot.At(x, y);
-            picture += pixel != background->first && pixel != acrossTheRow && pixel != 0x000000;
-        }
+    for (int x = 4; x < 34 && x < shot.width; ++x) {
+        const std::uint32_t pixel = shot.At(x, y);
+        picture += pixel != background && pixel != acrossTheRow && pixel != 0x000000;
     }
     return picture;
+}
+
+std::uint32_t MostCommonColour(const Shot& shot) {
+    std::map<std::uint32_t, int> counts;
+    for (std::uint32_t pixel : shot.pixels) ++counts[pixel];
+    return std::max_element(counts.begin(), counts.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
+}
+
+}  // namespace
+
+int MarginPicturePixels(const Shot& shot) {
+    const std::uint32_t background = MostCommonColour(shot);
+    int picture = 0;
+    for (int y = 4; y < shot.height - 4; ++y) picture += MarginPictureLine(shot, y, background);
+    return picture;
+}
+
+int MarginPictures(const Shot& shot) {
+    const std::uint32_t background = MostCommonColour(shot);
+    int pictures = 0;
+    bool inPicture = false;
+    for (int y = 4; y < shot.height - 4; ++y) {
+        const bool lineHasPicture = MarginPictureLine(shot, y, background) > 0;
+        pictures += lineHasPicture && !inPicture;
+        inPicture = lineHasPicture;
+    }
+    return pictures;
 }
 
 

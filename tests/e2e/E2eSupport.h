@@ -136,6 +136,9 @@ int RedPixels(const Shot& shot);
 // the row, such as a separator, nor the text. None in a popup of rows
 // without pictures.
 int MarginPicturePixels(const Shot& shot);
+// How many rows of a menu shot show a picture: runs of lines with picture
+// pixels, rows being apart by more than a line.
+int MarginPictures(const Shot& shot);
 
 bool HasLoaded(DWORD pid, const wchar_t* name);
 // The settings window of process `pid`; nullptr while it is not made.
