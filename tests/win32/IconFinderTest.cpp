@@ -10,6 +10,7 @@
 
 #include "platform/Image.h"
 #include "platform/win32/IconFinderProcess.h"
+#include "platform/win32/ProgramFile.h"
 #include "platform/win32/Utf8.h"
 
 namespace kelvo {

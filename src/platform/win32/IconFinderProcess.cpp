@@ -128,16 +128,6 @@ bool StartWithPipes(const std::wstring& program, OwnedHandle& toFinder, OwnedHan
 
 }  // namespace
 
-std::wstring ThisProgram() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) return path.substr(0, length);
-        path.resize(path.size() * 2);
-    }
-}
-
 std::optional<IconAnswer> AskIconFinder(const IconRequest& request, const std::wstring& program) {
     OwnedHandle toFinder, fromFinder;
     PROCESS_INFORMATION started{};

@@ -14,9 +14,6 @@ inline constexpr std::wstring_view kFindIconsSwitch = L"--find-icons";
 // megabytes in the process that asks for them. A process of its own does
 // that work and then ends, so the resident program holds only the pictures.
 
-// The path of the running program's file; empty when it cannot be told.
-std::wstring ThisProgram();
-
 // Starts `program` as the icon finder, sends it `request` and waits for its
 // answer: nothing when it could not be started or answered nothing whole.
 std::optional<IconAnswer> AskIconFinder(const IconRequest& request, const std::wstring& program);

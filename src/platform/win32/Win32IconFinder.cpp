@@ -5,6 +5,7 @@
 #include "menus/MenuPictures.h"
 #include "platform/Image.h"
 #include "platform/win32/IconFinderProcess.h"
+#include "platform/win32/ProgramFile.h"
 #include "platform/win32/Twips.h"
 
 namespace kelvo {

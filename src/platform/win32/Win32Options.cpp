@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/win32/ProgramFile.h"
 #include "platform/win32/SystemError.h"
 #include "platform/win32/Utf8.h"
 
@@ -147,10 +148,7 @@ Win32SignInStart::Win32SignInStart(std::wstring currentVersionKey, std::wstring 
     : base_(std::move(currentVersionKey)), programPath_(std::move(programPath)) {}
 
 std::string Win32SignInStart::ProgramPath() const {
-    if (!programPath_.empty()) return Narrow(programPath_);
-    std::vector<wchar_t> path(32768);
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    return Narrow(std::wstring(path.data(), length));
+    return Narrow(programPath_.empty() ? ThisProgram() : programPath_);
 }
 
 bool Win32SignInStart::NamesThisProgram(const std::string& command) const {
