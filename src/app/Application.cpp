@@ -25,7 +25,7 @@
 namespace kelvo {
 
 Application::Application(const TrayParts& tray, const EntrySources& sources, SettingsWindowMaker& settingsMaker)
-    : tray_(tray), sources_(sources), settingsMaker_(settingsMaker), folderLevels_(tray.folderReader, sources.files) {}
+    : tray_(tray), sources_(sources), settingsMaker_(settingsMaker), folderLevels_(tray.folderReader, tray.files) {}
 
 namespace {
 using Say = std::string (*)(const std::string& list, const std::string& reason);
@@ -228,7 +228,7 @@ void Application::OnRowRightReleased(int id) {
         return;
     }
     const RaisedWhile shown(shellMenuShown_);
-    if (const std::string why = WhyNoShellMenu(sources_.files, folderLevels_.Roots(), *path); !why.empty()) {
+    if (const std::string why = WhyNoShellMenu(tray_.files, folderLevels_.Roots(), *path); !why.empty()) {
         tray_.shellMenus.ShowNotice(why);
         return;
     }

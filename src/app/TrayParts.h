@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Controls.h"
+#include "platform/FileSystem.h"
 #include "platform/FolderReader.h"
 #include "platform/Launcher.h"
 #include "platform/Options.h"
@@ -31,6 +32,9 @@ struct TrayParts {
     ShellMenus& shellMenus;
     // The icons of the popup's rows, found after the lists are built.
     IconFinder& icons;
+    // The entries' files and roots as the popup looks at them while it
+    // shows: no look holds it longer than the folder reader's deadline.
+    FileSystem& files;
 };
 
 }  // namespace kelvo

@@ -28,25 +28,43 @@ std::string PathRoot(std::string_view path) {
 bool ReachableRoots::Reachable(const std::string& path) {
     const std::string root = PathRoot(path);
     if (root.empty()) return true;
-    const auto [known, added] = known_.try_emplace(AsciiLowerCase(root), false);
-    if (added) known->second = files_.RootReachable(root);
+    const auto [known, added] = known_.try_emplace(AsciiLowerCase(root), RootState::Unreachable);
+    if (added && files_.RootReachable(root)) known->second = RootState::Reachable;
+    return known->second == RootState::Reachable;
+}
+
+std::optional<ReachableRoots::RootState> ReachableRoots::Known(const std::string& path) const {
+    const auto known = known_.find(AsciiLowerCase(PathRoot(path)));
+    if (known == known_.end()) return std::nullopt;
     return known->second;
 }
 
 bool ReachableRoots::KnownUnreachable(const std::string& path) const {
-    const auto known = known_.find(AsciiLowerCase(PathRoot(path)));
-    return known != known_.end() && !known->second;
+    const auto state = Known(path);
+    return state && *state != RootState::Reachable;
+}
+
+bool ReachableRoots::KnownNotResponding(const std::string& path) const {
+    return Known(path) == RootState::NotResponding;
+}
+
+void ReachableRoots::Note(const std::string& path, RootState state) {
+    const std::string root = PathRoot(path);
+    if (!root.empty()) known_[AsciiLowerCase(root)] = state;
 }
 
 void ReachableRoots::NoteUnreachable(const std::string& path) {
-    const std::string root = PathRoot(path);
-    if (!root.empty()) known_[AsciiLowerCase(root)] = false;
+    Note(path, RootState::Unreachable);
+}
+
+void ReachableRoots::NoteNotResponding(const std::string& path) {
+    Note(path, RootState::NotResponding);
 }
 
 std::set<std::string> ReachableRoots::UnreachableRoots() const {
     std::set<std::string> unreachable;
-    for (const auto& [root, reachable] : known_)
-        if (!reachable) unreachable.insert(root);
+    for (const auto& [root, state] : known_)
+        if (state != RootState::Reachable) unreachable.insert(root);
     return unreachable;
 }
 

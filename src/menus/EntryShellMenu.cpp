@@ -12,6 +12,7 @@ std::optional<std::string> ShellItemOfRow(const PopupMenu& menu, const FolderLev
 }
 
 std::string WhyNoShellMenu(FileSystem& files, ReachableRoots& roots, const std::string& path) {
+    if (roots.KnownNotResponding(path)) return kNotRespondingText;
     if (!roots.Reachable(path)) return kNotAvailableText;
     switch (files.Look(path)) {
         case PathLookup::FileNotFound:

@@ -20,8 +20,9 @@ inline constexpr char kFileNotFoundText[] = "Not found";
 std::optional<std::string> ShellItemOfRow(const PopupMenu& menu, const FolderLevels& folders, int id);
 
 // Why the Explorer's menu of `path` cannot be shown now: its drive or share
-// does not answer (one known not to is not asked again), or the file is not
-// there. Empty when the shell may be asked for it.
+// does not answer (one known not to, or known to have run past a deadline,
+// is not asked again), or the file is not there. Empty when the shell may
+// be asked for it: only then is the file's root known to answer.
 std::string WhyNoShellMenu(FileSystem& files, ReachableRoots& roots, const std::string& path);
 
 }  // namespace kelvo

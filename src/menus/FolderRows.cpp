@@ -142,14 +142,17 @@ std::string StatusRowText(const FolderRows& contents) {
 }
 
 FolderRows ReadFolderRows(FolderReader& reader, ReachableRoots& roots, const FolderRow& row) {
-    if (row.stalled) return FolderRows{FolderOutcome::NotResponding, {}, {}};
+    if (row.stalled || roots.KnownNotResponding(row.listed)) return FolderRows{FolderOutcome::NotResponding, {}, {}};
     if (roots.KnownUnreachable(row.listed)) return FolderRows{FolderOutcome::NotAvailable, {}, {}};
     const FolderListing listing = reader.List(row.listed);
     switch (listing.outcome) {
         case ListingOutcome::NotAvailable:
             roots.NoteUnreachable(row.listed);
             return FolderRows{FolderOutcome::NotAvailable, {}, {}};
-        case ListingOutcome::NotResponding: return FolderRows{FolderOutcome::NotResponding, {}, {}};
+        // Asked again, it would only hold the popup as long once more.
+        case ListingOutcome::NotResponding:
+            roots.NoteNotResponding(row.listed);
+            return FolderRows{FolderOutcome::NotResponding, {}, {}};
         case ListingOutcome::Unreadable: return FolderRows{FolderOutcome::Unreadable, {}, listing.reason};
         case ListingOutcome::Listed: break;
     }

@@ -213,5 +213,32 @@ TEST_F(FolderMenusTest, AFolderOnADriveThatWentAwayOpensAtOnceAndTheMenuAnswers)
     PostMessageW(box, WM_CLOSE, 0, 0);
 }
 
+// A highlighted row is told to the program with the low 16 bits of its id
+// only; the first custom entry, the first desktop entry and the first row of
+// a folder share them with Properties, whose highlight makes the settings
+// window. Only Properties may make it.
+TEST_F(FolderMenusTest, OnlyHighlightingPropertiesMakesTheSettingsWindow) {
+    tree.AddFolder(L"Letters");
+    tree.AddFile(L"Letters\\x.txt");
+    tree.AddFile(L"A.txt");
+    tree.AddFile(L"B.txt");
+    StoreList(L"Custom", {folder.ChoiceFor(L"A.txt")});
+    StoreList(L"Desktop", {folder.ChoiceFor(L"B.txt"), folder.ChoiceFor(L"Letters")});
+    Start();
+    // A.txt, DeskTop; in it B.txt, Letters; in that Open, x.txt.
+    HWND popup = nullptr;
+    ASSERT_TRUE(ShowLevels({VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RIGHT, VK_DOWN}, 3, popup));
+    Press(popup, {VK_ESCAPE, VK_ESCAPE});
+    // The keys are taken in order: once the submenus are gone, every row
+    // before them was highlighted and told.
+    ASSERT_TRUE(WaitUntil([&] { return VisiblePopupsOf(kelvo->Id()).size() == 1; }));
+    EXPECT_EQ(SettingsWindowOf(kelvo->Id()), nullptr) << "an entry or a folder's row made the settings window";
+    Press(popup, {VK_DOWN});  // Properties, below DeskTop
+    ASSERT_TRUE(WaitUntil([&] { return SettingsWindowOf(kelvo->Id()) != nullptr; }));
+    EXPECT_FALSE(IsWindowVisible(SettingsWindowOf(kelvo->Id())));
+    Press(popup, {VK_ESCAPE});
+}
+
+
 }  // namespace
 }  // namespace kelvo::e2e

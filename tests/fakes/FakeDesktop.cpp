@@ -10,7 +10,7 @@ FakeListParts::FakeListParts() {
     }
 }
 
-FakeDesktop::FakeDesktop() {
+FakeDesktop::FakeDesktop() : FakeTray(files) {
     for (LogTarget* target : {&store.logTarget, &desktopList.logTarget, &customList.logTarget,
                               &desktopImages.logTarget, &customImages.logTarget, &settingsWindow.logTarget,
                               &splash.logTarget, &waitNotice.logTarget, &customMoveDown.logTarget,

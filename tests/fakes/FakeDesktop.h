@@ -67,8 +67,12 @@ struct FakeSettingsWindow : FakeEntryLists, SettingsWindowMaker {
     }
 };
 
-// The tray's parts as fakes.
+// The tray's parts as fakes; the popup looks at `files`.
 struct FakeTray {
+    explicit FakeTray(FileSystem& files)
+        : tray{taskbar,  popup,       menuKey,      launcher, program,    pump,  splash,
+               messages, signInStart, folderReader, follower, shellMenus, icons, files} {}
+
     FakeTaskbar taskbar;
     FakePopupPresenter popup;
     FakeMenuKey menuKey;
@@ -82,8 +86,7 @@ struct FakeTray {
     FakeFollower follower;
     FakeShellMenus shellMenus;
     FakeIconFinder icons;
-    TrayParts tray{taskbar,  popup,       menuKey,      launcher, program,  pump,      splash,
-                   messages, signInStart, folderReader, follower, shellMenus, icons};
+    TrayParts tray;
 };
 
 // What the code that fills and edits the lists uses, as fakes reporting to

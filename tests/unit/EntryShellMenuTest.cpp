@@ -149,6 +149,18 @@ TEST_F(EntryShellMenuTest, ADriveFoundAwayIsNotAskedAgainWhileThePopupShows) {
     });
 }
 
+// A folder of the drive ran past the deadline: the Explorer's menu of a file
+// there is not built, nor is the drive asked, while the popup shows.
+TEST_F(EntryShellMenuTest, AFileOnADriveThatRanPastTheDeadlineSaysSoAtOnce) {
+    desktop.folderReader.folders["C:\\Docs"] = FolderListing{ListingOutcome::NotResponding, {}, {}};
+    Show([&] {
+        app.OnSubmenuOpening(kDesktopIdBase + 1, 3);
+        const int asked = desktop.files.rootQueries;
+        EXPECT_EQ(RightReleased(kDesktopIdBase + 2), (CallLog{"shellMenus.ShowNotice Not responding"}));
+        EXPECT_EQ(desktop.files.rootQueries, asked);
+    });
+}
+
 TEST_F(EntryShellMenuTest, AMenuTheShellCannotMakeShowsItsReasonInstead) {
     desktop.shellMenus.outcome = {ShellMenuEnd::NotShown, "Access is denied."};
     Show([&] {

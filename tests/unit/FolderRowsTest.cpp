@@ -163,17 +163,20 @@ TEST_F(FolderRowsTest, AFolderOnARootKnownNotToAnswerIsNotAsked) {
     EXPECT_TRUE(reader.listed.empty());
 }
 
-// A share that did not answer once is not asked again for another folder;
-// a slow folder says nothing of its drive.
-TEST_F(FolderRowsTest, ADriveThatDidNotAnswerIsNotAskedAgain) {
+// A share that did not answer once is not asked again for another folder,
+// nor is a drive one of whose folders ran past the deadline: each would
+// hold the popup once more. Another drive is still listed.
+TEST_F(FolderRowsTest, ARootThatDidNotAnswerIsNotAskedAgain) {
     reader.folders["\\\\server\\off\\a"] = FolderListing{ListingOutcome::NotAvailable, {}, {}};
     reader.folders["C:\\Slow"] = FolderListing{ListingOutcome::NotResponding, {}, {}};
     reader.Hold("C:\\Fast", {ListedFile("a.txt")});
+    reader.Hold("D:\\Other", {ListedFile("b.txt")});
     Read("\\\\server\\off\\a");
     EXPECT_EQ(Read("\\\\Server\\Off\\b").outcome, FolderOutcome::NotAvailable);
-    Read("C:\\Slow");
-    EXPECT_EQ(Read("C:\\Fast").outcome, FolderOutcome::Rows);
-    EXPECT_EQ(reader.listed, (std::vector<std::string>{"\\\\server\\off\\a", "C:\\Slow", "C:\\Fast"}));
+    EXPECT_EQ(Read("C:\\Slow").outcome, FolderOutcome::NotResponding);
+    EXPECT_EQ(Read("c:\\Fast").outcome, FolderOutcome::NotResponding);
+    EXPECT_EQ(Read("D:\\Other").outcome, FolderOutcome::Rows);
+    EXPECT_EQ(reader.listed, (std::vector<std::string>{"\\\\server\\off\\a", "C:\\Slow", "D:\\Other"}));
     EXPECT_EQ(files.rootQueries, 0) << "no drive is asked whether it answers";
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -400,6 +401,47 @@ TEST(PopupRoomOnScreen, AnotherMenuFontAtTheSameScaleIsAnotherRoom) {
     EXPECT_LT(changed.rowsHigh, before.rowsHigh) << "a taller font, fewer rows";
     EXPECT_NE(restored.rowMetrics, changed.rowMetrics);
     EXPECT_EQ(restored.rowsHigh, before.rowsHigh);
+}
+
+// The popup whose rows the owner tells apart, and the whole ids it told.
+Win32Popup* highlightsOf = nullptr;
+std::vector<int> highlighted;
+
+LRESULT CALLBACK HighlightOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MENUSELECT && !(HIWORD(wParam) & MF_POPUP) && lParam != 0 && highlightsOf != nullptr) {
+        highlighted.push_back(highlightsOf->HighlightedRowId(reinterpret_cast<HMENU>(lParam), LOWORD(wParam)).value_or(0));
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// WM_MENUSELECT brings the low 16 bits of a row's id, which the first
+// custom entry, the first desktop entry and the first folder row share with
+// Properties: each highlighted row is still told by its whole id.
+TEST(PopupHighlight, EachHighlightedRowIsToldByItsWholeId) {
+    WNDCLASSW type{};
+    type.lpfnWndProc = HighlightOwnerProc;
+    type.hInstance = GetModuleHandleW(nullptr);
+    type.lpszClassName = L"KelvoHighlightTest";
+    RegisterClassW(&type);
+    HWND owner = CreateWindowW(type.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, type.hInstance,
+                               nullptr);
+    ASSERT_NE(owner, nullptr);
+    const std::vector<int> ids{kCustomIdBase + 1, kFolderIdBase + 1, kDesktopIdBase + 1, kPropertiesId, kExitId};
+    MenuLevel level;
+    for (int id : ids) level.InsertCommand(level.Count(), id, "Row " + std::to_string(id));
+    Win32Popup popup(owner);
+    popup.Prepare(level);
+    highlightsOf = &popup;
+    highlighted.clear();
+    for (std::size_t k = 0; k < ids.size(); ++k) PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageW(owner, WM_KEYDOWN, VK_ESCAPE, 1);
+    popup.Track(PopupOpening::Mouse);
+    highlightsOf = nullptr;
+    EXPECT_EQ(highlighted, ids);
+    HMENU other = CreatePopupMenu();
+    EXPECT_EQ(popup.HighlightedRowId(other, 1), std::nullopt) << "another menu";
+    DestroyMenu(other);
+    DestroyWindow(owner);
 }
 
 TEST_F(TrackTest, DismissedMenuGivesZero) {

@@ -23,6 +23,13 @@ TEST(SystemError, TellsWhatFailedAndTheSystemsText) {
     EXPECT_NO_THROW(ThrowUnlessDone(ERROR_SUCCESS, "done"));
 }
 
+// A code without a text of the system's is told by its number, as the
+// system writes it: an HRESULT in hexadecimal, not as a long decimal.
+TEST(SystemError, ACodeWithoutTextIsToldByItsNumber) {
+    EXPECT_EQ(SystemErrorText(0x8BADF00Du, ""), "error 0x8BADF00D");
+    EXPECT_EQ(SystemErrorText(0x0000BEEFu, ""), "error 48879");
+}
+
 // The test command runs the cases of this file once more in a French session
 // (win32_tests_french): there the system's text has accents, which must
 // reach the message whole.

@@ -65,7 +65,8 @@ private:
 
 TrayParts WithTaskbar(const TrayParts& p, Taskbar& taskbar) {
     return TrayParts{taskbar,  p.popup,    p.menuKey,     p.launcher,     p.program,  p.pump,
-                     p.splash, p.messages, p.signInStart, p.folderReader, p.follower, p.shellMenus, p.icons};
+                     p.splash, p.messages, p.signInStart, p.folderReader, p.follower, p.shellMenus, p.icons,
+                     p.files};
 }
 
 // The program's real windows wired to the application as in KelvoTop.exe,

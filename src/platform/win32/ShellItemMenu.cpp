@@ -71,7 +71,8 @@ std::optional<std::string> ShellItemMenu::Run(UINT id, POINT at) const {
     info.nShow = SW_SHOWNORMAL;
     info.ptInvoke = at;
     const HRESULT result = verbs_->InvokeCommand(reinterpret_cast<CMINVOKECOMMANDINFO*>(&info));
-    if (SUCCEEDED(result) || result == HRESULT_FROM_WIN32(ERROR_CANCELLED)) return std::nullopt;
+    // A verb the user cancelled (a dialog of its own closed) failed nothing.
+    if (SUCCEEDED(result) || result == HRESULT_FROM_WIN32(ERROR_CANCELLED) || result == E_ABORT) return std::nullopt;
     return ResultText(result, path_);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/win32/SystemError.h"
 
+#include <cstdio>
 #include <cwctype>
 
 #include "platform/win32/Utf8.h"
@@ -14,6 +15,15 @@ std::string Replaced(std::string text, const std::string& insert, const std::str
     return text;
 }
 
+// A failure code (an HRESULT, with its top bit set) reads as the system
+// writes it, in hexadecimal; a plain error number in decimal.
+std::string CodeText(DWORD code) {
+    if ((code & 0x80000000u) == 0) return std::to_string(code);
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(code));
+    return text;
+}
+
 }  // namespace
 
 std::string SystemErrorText(DWORD code, const std::string& subject) {
@@ -24,7 +34,7 @@ std::string SystemErrorText(DWORD code, const std::string& subject) {
     std::wstring message = text ? std::wstring(text, length) : std::wstring();
     LocalFree(text);
     while (!message.empty() && std::iswspace(message.back())) message.pop_back();
-    if (message.empty()) return "error " + std::to_string(code);
+    if (message.empty()) return "error " + CodeText(code);
     return Replaced(Narrow(message), "%1", subject);
 }
 

@@ -6,8 +6,10 @@
 
 namespace kelvo {
 
-// The system's text for error `code` in the user's language, as UTF-8 and
-// without its line end; a "%1" in it stands for `subject`.
+// The system's text for error `code` (an error number or an HRESULT) in the
+// user's language, as UTF-8 and without its line end; a "%1" in it stands
+// for `subject`. A code the system has no text for reads "error 5" or
+// "error 0x8BADF00D".
 std::string SystemErrorText(DWORD code, const std::string& subject);
 
 // A refusal of the system. Its what() is "<what>: <the system's text>" in

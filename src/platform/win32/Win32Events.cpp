@@ -23,7 +23,10 @@ bool OnPopupMessage(Win32Tray& tray, Application& app, UINT message, WPARAM wPar
                     LRESULT& result) {
     switch (message) {
         case WM_MENUSELECT:
-            if (!(HIWORD(wParam) & MF_POPUP)) Guarded([&] { app.OnMenuRowHighlighted(LOWORD(wParam)); });
+            if (HIWORD(wParam) & MF_POPUP) return false;
+            if (const auto id = tray.popup.HighlightedRowId(reinterpret_cast<HMENU>(lParam), LOWORD(wParam))) {
+                Guarded([&] { app.OnMenuRowHighlighted(*id); });
+            }
             return false;
         case WM_INITMENUPOPUP:
             if (const auto folder = tray.popup.FolderOf(reinterpret_cast<HMENU>(wParam))) {

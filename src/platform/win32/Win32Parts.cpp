@@ -19,7 +19,7 @@ Win32Tray::Win32Tray(HINSTANCE instance, SignInStart& signInStart, std::function
       shellMenus(window.Handle()),
       icons(window.Handle(), foundPictures),
       parts{taskbar,  popup,       menuKey,      launcher, program,   pump, splash.AsWindow(),
-            messages, signInStart, folderReader, follower, shellMenus, icons} {}
+            messages, signInStart, folderReader, follower, shellMenus, icons, files} {}
 
 Win32Settings::Win32Settings(HINSTANCE instance)
     : window(instance),

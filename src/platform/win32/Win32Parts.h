@@ -9,6 +9,7 @@
 #include "platform/win32/SettingsWindow.h"
 #include "platform/win32/TrayWindow.h"
 #include "platform/win32/Win32EventPump.h"
+#include "platform/win32/DeadlineFileSystem.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32FolderReader.h"
 #include "platform/win32/Win32Follower.h"
@@ -46,6 +47,7 @@ struct Win32Tray {
     Win32Follower follower;
     Win32ShellMenus shellMenus;
     Win32IconFinder icons;
+    DeadlineFileSystem files{std::make_shared<Win32FileSystem>(), RootLooks::Shared()};
     TrayParts parts;
 };
 

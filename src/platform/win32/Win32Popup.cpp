@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <cwchar>
 #include <set>
 #include <vector>
 
@@ -456,6 +457,16 @@ HMENU Win32Popup::Menu() const {
 
 namespace {
 
+// The class of the windows in which the menu manager shows menus.
+constexpr wchar_t kMenuWindowClass[] = L"#32768";
+
+bool IsMenuWindowOfThisThread(HWND window) {
+    if (window == nullptr || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
+    std::array<wchar_t, 16> className{};
+    GetClassNameW(window, className.data(), static_cast<int>(className.size()));
+    return std::wcscmp(className.data(), kMenuWindowClass) == 0;
+}
+
 // While the popup's menu loop runs, a right-button release on one of its
 // rows with an id chooses nothing: it is taken from the loop and told to
 // the owner as WM_MENURBUTTONUP, the message that reports it where the
@@ -482,9 +493,13 @@ private:
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    // True when `at` is on a row of the popup with an id, now told.
+    // True when `at` is on a row of the popup with an id, now told. Only a
+    // menu window of this thread is asked which menu it shows: a window of
+    // another program could hold this thread until that program answered.
     bool Tell(POINT at) const {
-        const auto menu = reinterpret_cast<HMENU>(SendMessageW(WindowFromPoint(at), MN_GETHMENU, 0, 0));
+        HWND window = WindowFromPoint(at);
+        if (!IsMenuWindowOfThisThread(window)) return false;
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
         if (menu == nullptr) return false;
         const int pos = MenuItemFromPoint(nullptr, menu, at);
         if (pos < 0 || !popup_.RowIdAt(menu, pos)) return false;
@@ -540,6 +555,23 @@ std::optional<int> Win32Popup::RowIdAt(HMENU menu, int pos) const {
     const int id = level->rows[static_cast<std::size_t>(pos)].id;
     if (id <= 0) return std::nullopt;
     return id;
+}
+
+std::optional<int> Win32Popup::HighlightedRowId(HMENU menu, unsigned shortId) const {
+    const ShownLevel* level = shown_ ? LevelOfMenu(*shown_, menu) : nullptr;
+    if (level == nullptr) return std::nullopt;
+    std::optional<int> onlyMatch;
+    int matches = 0;
+    for (std::size_t pos = 0; pos < level->rows.size(); ++pos) {
+        const int id = level->rows[pos].id;
+        if (id <= 0 || (static_cast<unsigned>(id) & 0xFFFFu) != shortId) continue;
+        if (GetMenuState(menu, static_cast<UINT>(pos), MF_BYPOSITION) & MF_HILITE) return id;
+        onlyMatch = id;
+        ++matches;
+    }
+    // The menu manager lights the row before it tells of it; where it would
+    // not, a row that alone has these bits is still the one.
+    return matches == 1 ? onlyMatch : std::nullopt;
 }
 
 bool Win32Popup::AddPicture(int icon, int side) {

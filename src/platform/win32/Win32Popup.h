@@ -59,6 +59,11 @@ public:
     // nothing for a row without one (a separator, a notice, "DeskTop") and
     // for any other menu.
     std::optional<int> RowIdAt(HMENU menu, int pos) const;
+    // The id of the row of `menu`, one of the popup's levels, that
+    // WM_MENUSELECT reported as highlighted with `shortId`: the message
+    // carries only the low 16 bits of an id, which many rows share, so the
+    // row is told by the menu itself. Nothing for any other row or menu.
+    std::optional<int> HighlightedRowId(HMENU menu, unsigned shortId) const;
     bool AddPicture(int icon, int side) override;
     void RemovePictures(const std::vector<int>& icons) override;
     // The folder whose submenu `menu` is; nothing for any other menu.
