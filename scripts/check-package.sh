@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Packages the program into a temporary folder and checks what a user gets:
 # both archives with exactly KelvoTop.exe, LICENSE and README.txt; each
-# KelvoTop.exe built for its Windows and carrying the project's version; the
+# KelvoTop.exe built for its Windows and carrying the project's version, and
+# importing only what the oldest Windows named in the READMEs has; the
 # program this host runs under Wine starts and shows its icon; SHA256SUMS
 # matches; a second packaging from other build trees gives the same bytes.
 set -euo pipefail
@@ -40,6 +41,8 @@ ProductVersion $version"
 }
 check_archive x86 i386
 check_archive x64 x86-64
+scripts/check_imports.py "$work/x86/KelvoTop.exe" "$work/x64/KelvoTop.exe" ||
+  fail "a KelvoTop.exe imports a function that is newer than the oldest Windows the READMEs name, or unlisted"
 
 # The program of the architecture this host runs, started as a user would.
 if [ "$KELVO_WINE_BUILD" = i686 ]; then run=x86; else run=x64; fi

@@ -28,10 +28,15 @@ class PeFile:
         sections = u16(data, header + 6)
         optional = header + 24
         optional_size = u16(data, header + 20)
-        directories = optional + (112 if u16(data, optional) == 0x20B else 96)
-        self.resource_rva = u32(data, directories + 2 * 8)
+        self.wide = u16(data, optional) == 0x20B
+        self.directories = optional + (112 if self.wide else 96)
+        self.resource_rva = self.directory(2)
         table = optional + optional_size
         self.sections = [struct.unpack_from("<IIII", data, table + 40 * i + 8) for i in range(sections)]
+
+    def directory(self, index):
+        """The address of the data directory `index` (1 imports, 2 resources)."""
+        return u32(self.data, self.directories + index * 8)
 
     def offset_of(self, rva):
         for virtual_size, address, raw_size, raw_offset in self.sections:

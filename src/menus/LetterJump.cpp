@@ -25,14 +25,14 @@ bool SameAsciiLetter(char32_t typed, char32_t first) {
     return AsciiLower(typed) == AsciiLower(first);
 }
 
-std::optional<int> NextRowStartingWith(std::span<const std::string> captions, std::optional<int> highlighted,
+std::optional<int> NextRowStartingWith(std::span<const LetterRow> rows, std::optional<int> highlighted,
                                        char32_t typed, const SameLetter& same) {
-    const int count = static_cast<int>(captions.size());
+    const int count = static_cast<int>(rows.size());
     const int start = highlighted && *highlighted >= 0 && *highlighted < count ? *highlighted + 1 : 0;
     for (int step = 0; step < count; ++step) {
         const int at = (start + step) % count;
-        const std::string& caption = captions[static_cast<std::size_t>(at)];
-        if (!caption.empty() && same(typed, FirstCharacter(caption))) return at;
+        const LetterRow& row = rows[static_cast<std::size_t>(at)];
+        if (!row.grey && !row.caption.empty() && same(typed, FirstCharacter(row.caption))) return at;
     }
     return std::nullopt;
 }

@@ -9,10 +9,11 @@
 namespace kelvo {
 namespace {
 
-// A folder's level: "Open", a separator, entries, a column break, and the
-// rows that are no entries.
-const std::vector<std::string> kLevel = {
-    "Open", "", "alpha", "Beta", "apple", "2024 Taxes", "", "\xC3\x84rger", "Properties", "Exit",
+// A folder's level: "Open", a separator, entries, a column break, the rows
+// that are no entries, and a grey notice.
+const std::vector<LetterRow> kLevel = {
+    {"Open"}, {""}, {"alpha"}, {"Beta"}, {"apple"}, {"2024 Taxes"}, {""}, {"\xC3\x84rger"},
+    {"Properties"}, {"Exit"}, {"Not available", true},
 };
 
 TEST(LetterJumpTest, ATypedCharacterSelectsTheNextRowStartingWithItAndWrapsAround) {
@@ -30,6 +31,7 @@ TEST(LetterJumpTest, ATypedCharacterSelectsTheNextRowStartingWithItAndWrapsAroun
         {"a row that is no entry", 3, U'p', 8},
         {"the only match stays selected", 0, U'o', 0},
         {"no match", 3, U'z', std::nullopt},
+        {"a grey notice is no match", std::nullopt, U'n', std::nullopt},
         {"a position past the level counts as none", 42, U'e', 9},
         {"non-ASCII, the same character", std::nullopt, U'\u00C4', 7},
         {"non-ASCII in another case: only the system can tell", std::nullopt, U'\u00E4', std::nullopt},
@@ -38,11 +40,22 @@ TEST(LetterJumpTest, ATypedCharacterSelectsTheNextRowStartingWithItAndWrapsAroun
         EXPECT_EQ(NextRowStartingWith(kLevel, c.highlighted, c.typed), c.selected) << c.what;
 }
 
-TEST(LetterJumpTest, SeparatorsAndColumnBreaksAreNeverLandedOn) {
+TEST(LetterJumpTest, SeparatorsColumnBreaksAndGreyRowsAreNeverLandedOn) {
     const auto anyCharacter = [](char32_t, char32_t) { return true; };
-    EXPECT_EQ(NextRowStartingWith(kLevel, 0, U'x', anyCharacter), 2);
-    EXPECT_EQ(NextRowStartingWith(kLevel, 5, U'x', anyCharacter), 7);
-    EXPECT_EQ(NextRowStartingWith(std::vector<std::string>{"", ""}, std::nullopt, U'x', anyCharacter), std::nullopt);
+    const std::vector<LetterRow> nothingToLandOn = {{""}, {"Not responding", true}, {"Empty", true}};
+    const struct {
+        const char* what;
+        const std::vector<LetterRow>& level;
+        std::optional<int> highlighted;
+        std::optional<int> selected;
+    } cases[] = {
+        {"past a separator", kLevel, 0, 2},
+        {"past a column break", kLevel, 5, 7},
+        {"past a grey notice, wrapping around", kLevel, 9, 0},
+        {"no row but grey ones", nothingToLandOn, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NextRowStartingWith(c.level, c.highlighted, U'x', anyCharacter), c.selected) << c.what;
 }
 
 TEST(LetterJumpTest, TheSuppliedComparisonDecidesBeyondAscii) {

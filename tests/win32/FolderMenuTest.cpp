@@ -114,8 +114,8 @@ TEST_F(FolderMenuTest, AFolderOnAShareThatIsNotThereShowsNotAvailable) {
     EXPECT_EQ(GetMenuItemCount(opened), 0) << "emptied";
 }
 
-// A level as the menu manager holds it: rows of every kind, one of them
-// highlighted.
+// A level as the menu manager holds it: rows of every kind, a grey notice
+// among them, one of them highlighted.
 TEST(AnswerMenuChar, SelectsTheNextRowStartingWithTheLetterWrappingAround) {
     MenuLevel level;
     level.InsertSeparator(0);
@@ -125,6 +125,7 @@ TEST(AnswerMenuChar, SelectsTheNextRowStartingWithTheLetterWrappingAround) {
     level.InsertSubmenu(4, "DeskTop");
     level.InsertCommand(5, kPropertiesId, "Properties");
     level.InsertCommand(6, kExitId, "Exit");
+    level.InsertNotice(7, "Not found");
     HMENU menu = RenderMenu(level);
     struct Case {
         wchar_t typed;
@@ -136,6 +137,7 @@ TEST(AnswerMenuChar, SelectsTheNextRowStartingWithTheLetterWrappingAround) {
         {L'e', -1, MAKELRESULT(6, MNC_SELECT)},   {L'\u00C9', -1, MAKELRESULT(2, MNC_SELECT)},
         {L'p', 6, MAKELRESULT(5, MNC_SELECT)},    {L'r', 1, MAKELRESULT(1, MNC_SELECT)},
         {L'x', -1, MAKELRESULT(0, MNC_IGNORE)},   {L'&', -1, MAKELRESULT(0, MNC_IGNORE)},
+        {L'n', -1, MAKELRESULT(0, MNC_IGNORE)},   {L'n', 6, MAKELRESULT(0, MNC_IGNORE)},
     };
     HWND owner = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     for (const Case& c : cases) {
@@ -144,7 +146,8 @@ TEST(AnswerMenuChar, SelectsTheNextRowStartingWithTheLetterWrappingAround) {
             MENUITEMINFOW state{};
             state.cbSize = sizeof state;
             state.fMask = MIIM_STATE;
-            state.fState = pos == c.highlighted ? MFS_HILITE : 0;
+            GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &state);
+            state.fState = (state.fState & ~MFS_HILITE) | (pos == c.highlighted ? MFS_HILITE : 0);
             SetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &state);
         }
         EXPECT_EQ(AnswerMenuChar(owner, menu, c.typed), c.answer);

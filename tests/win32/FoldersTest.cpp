@@ -11,13 +11,10 @@
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Folders.h"
+#include "platform/win32/WineCheck.h"
 
 namespace kelvo {
 namespace {
-
-bool IsWine() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
 
 std::vector<std::string> Sorted(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());
@@ -114,7 +111,7 @@ TEST_F(FoldersTest, FindsTheDesktopSharedByAllUsersAndListsWhatIsPutThere) {
     ASSERT_FALSE(shared.empty());
     EXPECT_NE(shared.back(), '\\');
     EXPECT_NE(shared, folders.DesktopFolder());
-    if (IsWine()) {
+    if (RunsUnderWine()) {
         EXPECT_EQ(CompareStringOrdinal(Widen(shared).c_str(), -1, L"C:\\users\\Public\\Desktop", -1, TRUE), CSTR_EQUAL);
     }
     const DWORD attributes = GetFileAttributesW(Widen(shared).c_str());

@@ -18,6 +18,7 @@
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32Popup.h"
 #include "platform/win32/Win32ShellInfo.h"
+#include "platform/win32/WineCheck.h"
 
 namespace kelvo {
 namespace {
@@ -180,6 +181,30 @@ TEST_F(MenuPicturesTest, PicturesFoundElsewhereShowAtEveryScale) {
         EXPECT_EQ(PictureSize(blank).cx, side);
         const std::vector<std::uint32_t> blankPixels = PixelsOf(blank, side);
         EXPECT_EQ(std::count(blankPixels.begin(), blankPixels.end(), 0u), side * side);
+    }
+}
+
+// Windows' menu manager blends a row's bitmap itself; Wine's does not, so
+// there the row is drawn by its owner and its data holds the picture.
+TEST_F(MenuPicturesTest, EachSystemIsHandedThePicturesAsItShowsThem) {
+    const struct {
+        const char* system;
+        bool wine;
+    } systems[] = {{"Windows", false}, {"Wine", true}};
+    for (const auto& system : systems) {
+        SCOPED_TRACE(system.system);
+        const WineAnswerOverride answer(system.wine);
+        Win32Popup popup(nullptr, found);
+        HeldPictures held;
+        HoldPictures(held, popup, level, 96);
+        popup.Prepare(level);
+        MENUITEMINFOW row{};
+        row.cbSize = sizeof row;
+        row.fMask = MIIM_BITMAP | MIIM_DATA;
+        ASSERT_TRUE(GetMenuItemInfoW(popup.Menu(), 1, TRUE, &row));
+        EXPECT_EQ(row.hbmpItem == HBMMENU_CALLBACK, system.wine);
+        const auto picture = system.wine ? reinterpret_cast<HBITMAP>(row.dwItemData) : row.hbmpItem;
+        EXPECT_EQ(PictureSize(picture).cx, 16) << "the row's picture itself";
     }
 }
 

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Utf8.h"
 
 namespace kelvo {
@@ -14,13 +15,6 @@ namespace {
 
 bool comEntered = false;
 bool oleEntered = false;
-
-HMODULE Library(const wchar_t* name) {
-    if (HMODULE loaded = GetModuleHandleW(name)) return loaded;
-    HMODULE loaded = LoadLibraryW(name);
-    if (loaded == nullptr) throw std::runtime_error("cannot load " + Narrow(name));
-    return loaded;
-}
 
 bool RegisterCommonControlClasses() {
     INITCOMMONCONTROLSEX classes{sizeof classes,
@@ -31,7 +25,8 @@ bool RegisterCommonControlClasses() {
 }  // namespace
 
 void* LateCall(const wchar_t* library, const char* name) {
-    void* call = reinterpret_cast<void*>(GetProcAddress(Library(library), name));
+    if (SystemLibrary(library) == nullptr) throw std::runtime_error("cannot load " + Narrow(library));
+    void* call = SystemCall(library, name);
     if (call == nullptr) throw std::runtime_error(std::string("the system has no ") + name);
     return call;
 }

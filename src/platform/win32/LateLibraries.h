@@ -7,8 +7,8 @@ namespace kelvo {
 // window and by opening a file: a session that only shows the icon and its
 // popup never carries them.
 
-// A call of `library`, loaded now if it was not yet. Throws when either is
-// missing.
+// A call of the system library `library`, loaded now if it was not yet.
+// Throws when either is missing.
 void* LateCall(const wchar_t* library, const char* name);
 
 template <typename Function>

@@ -7,6 +7,7 @@
 #include "platform/Image.h"
 #include "platform/win32/PixelSurface.h"
 #include "platform/win32/Win32ShellInfo.h"
+#include "platform/win32/WineCheck.h"
 
 namespace kelvo {
 namespace {
@@ -88,12 +89,9 @@ std::optional<std::vector<std::uint32_t>> ShellIconPixels(int iconIndex, int sid
 }
 
 // The menu manager cannot be asked whether it blends its rows' bitmaps.
-// Windows does since Vista, which this program needs; Wine copies them as
-// they are, and Wine is known by the call its ntdll adds for programs to
-// tell it (wine_get_version).
+// Windows does since Vista; Wine copies them as they are.
 bool MenusBlendBitmaps() {
-    static const bool blends = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") == nullptr;
-    return blends;
+    return !RunsUnderWine();
 }
 
 MenuBitmaps::~MenuBitmaps() {

@@ -4,10 +4,12 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "menus/LetterJump.h"
 #include "platform/win32/Utf8.h"
+#include "platform/win32/WineCheck.h"
 
 namespace kelvo {
 namespace {
@@ -18,49 +20,58 @@ std::wstring Utf16(char32_t character) {
     return {static_cast<wchar_t>(0xD800 + (offset >> 10)), static_cast<wchar_t>(0xDC00 + (offset & 0x3FF))};
 }
 
-// The caption a row shows: its text with each doubled '&' single; empty
-// for a separator or a column break, which is no row to land on.
-std::string ShownCaption(HMENU menu, int pos, bool& highlighted) {
+// A level's row as typing sees it, and whether it is highlighted.
+struct ShownRow {
+    LetterRow row;
+    bool highlighted = false;
+};
+
+// The row at `pos`: whether it is grey or lit, and the caption it shows, its
+// text with each doubled '&' single (empty for a separator or column break).
+ShownRow RowAt(HMENU menu, int pos) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
     GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &info);
-    highlighted = (info.fState & MFS_HILITE) != 0;
-    if ((info.fType & MFT_SEPARATOR) != 0 || info.cch == 0) return {};
+    ShownRow shown{{{}, (info.fState & MFS_DISABLED) != 0}, (info.fState & MFS_HILITE) != 0};
+    if ((info.fType & MFT_SEPARATOR) != 0 || info.cch == 0) return shown;
     std::wstring text(info.cch + 1, L'\0');
     info.dwTypeData = text.data();
     info.cch = static_cast<UINT>(text.size());
     GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &info);
     text.resize(wcslen(text.c_str()));
-    std::wstring shown;
+    std::wstring caption;
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (text[at] == L'&' && at + 1 < text.size()) ++at;
-        shown += text[at];
+        caption += text[at];
     }
-    return Narrow(shown);
+    shown.row.caption = Narrow(caption);
+    return shown;
 }
 
 // Wine's menu loop acts on MNC_EXECUTE and MNC_CLOSE only, and beeps at
-// MNC_SELECT; there the row is selected here, as the menu manager would.
-bool MenuLoopIgnoresSelect() {
-    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    return wine;
+// MNC_SELECT; there the row is selected here, as the menu manager would,
+// and the row lit before is put out, which Wine leaves lit.
+void SelectRow(HWND owner, HMENU menu, std::optional<int> highlighted, int next) {
+    if (highlighted == next) return;
+    if (highlighted) HiliteMenuItem(owner, menu, static_cast<UINT>(*highlighted), MF_BYPOSITION | MF_UNHILITE);
+    HiliteMenuItem(owner, menu, static_cast<UINT>(next), MF_BYPOSITION | MF_HILITE);
 }
 
 }  // namespace
 
 LRESULT AnswerMenuChar(HWND owner, HMENU menu, wchar_t typed) {
     const int count = GetMenuItemCount(menu);
-    std::vector<std::string> captions;
+    std::vector<LetterRow> rows;
     std::optional<int> highlighted;
     for (int pos = 0; pos < count; ++pos) {
-        bool lit = false;
-        captions.push_back(ShownCaption(menu, pos, lit));
-        if (lit) highlighted = pos;
+        ShownRow shown = RowAt(menu, pos);
+        rows.push_back(std::move(shown.row));
+        if (shown.highlighted) highlighted = pos;
     }
-    const std::optional<int> next = NextRowStartingWith(captions, highlighted, typed, SameLetterWithoutCase);
+    const std::optional<int> next = NextRowStartingWith(rows, highlighted, typed, SameLetterWithoutCase);
     if (!next) return MAKELRESULT(0, MNC_IGNORE);
-    if (MenuLoopIgnoresSelect()) HiliteMenuItem(owner, menu, static_cast<UINT>(*next), MF_BYPOSITION | MF_HILITE);
+    if (RunsUnderWine()) SelectRow(owner, menu, highlighted, *next);
     return MAKELRESULT(*next, MNC_SELECT);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/win32/Twips.h"
 
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Utf8.h"
 
 namespace kelvo {
@@ -26,9 +27,7 @@ int WindowDpi(HWND window) {
 
 int MonitorDpi(HMONITOR monitor) {
     using DpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static HMODULE shcore = LoadLibraryW(L"shcore.dll");
-    static const auto dpiForMonitor = shcore == nullptr ? nullptr : reinterpret_cast<DpiForMonitorFn>(
-        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+    static const auto dpiForMonitor = SystemCall<DpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor");
     UINT dpiX = 0;
     UINT dpiY = 0;
     if (dpiForMonitor != nullptr && SUCCEEDED(dpiForMonitor(monitor, 0, &dpiX, &dpiY)) && dpiY > 0) {

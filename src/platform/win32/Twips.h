@@ -5,15 +5,6 @@
 
 namespace kelvo {
 
-// A call of user32 looked up at run time, or null: older Windows and Wine
-// may lack the newer ones.
-template <typename Function>
-Function UserCall(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (user32 == nullptr) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
-}
-
 // Dots per inch of `window` (of the screen when the system cannot say per
 // window, or for a null window).
 int WindowDpi(HWND window);

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32ListView.h"
@@ -78,12 +79,7 @@ WindowKind KindOf(const layout::Control& control, LaidOutControls::Statics stati
 // ones, which Wine ignores) match no theme class.
 void UseClassicLook(HWND control) {
     using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-    static const auto setWindowTheme = [] {
-        HMODULE theme = LoadLibraryW(L"uxtheme.dll");
-        return theme == nullptr ? nullptr
-                                : reinterpret_cast<SetWindowThemeFn>(reinterpret_cast<void*>(
-                                      GetProcAddress(theme, "SetWindowTheme")));
-    }();
+    static const auto setWindowTheme = SystemCall<SetWindowThemeFn>(L"uxtheme.dll", "SetWindowTheme");
     if (setWindowTheme != nullptr) setWindowTheme(control, L" ", L" ");
 }
 

@@ -13,6 +13,7 @@
 #include "menus/MenuLevel.h"
 #include "menus/MenuPictures.h"
 #include "platform/win32/MenuBitmaps.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/Utf8.h"
 
@@ -303,9 +304,7 @@ class MenuTheme {
 public:
     MenuTheme(HWND owner, int dpi) : dpi_(dpi) {
         using ForDpiFn = HTHEME(WINAPI*)(HWND, LPCWSTR, UINT);
-        static HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
-        static const auto forDpi = uxtheme == nullptr ? nullptr : reinterpret_cast<ForDpiFn>(
-            reinterpret_cast<void*>(GetProcAddress(uxtheme, "OpenThemeDataForDpi")));
+        static const auto forDpi = SystemCall<ForDpiFn>(L"uxtheme.dll", "OpenThemeDataForDpi");
         if (forDpi != nullptr) theme_ = forDpi(owner, VSCLASS_MENU, static_cast<UINT>(dpi));
         // Without the call for a scale, parts come at the screen's scale.
         if (theme_ == nullptr) {

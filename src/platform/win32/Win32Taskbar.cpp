@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/Application.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Win32ControlsLayout.h"
 
 namespace kelvo {
@@ -20,9 +21,8 @@ constexpr UINT kIconId = 0;
 // its scale, and picks the icon's picture of that size.
 HICON NotificationAreaIcon(int resourceId) {
     using LoadIconMetricFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, HICON*);
-    HMODULE controls = GetModuleHandleW(L"comctl32.dll");
-    const auto loadIconMetric = controls == nullptr ? nullptr : reinterpret_cast<LoadIconMetricFn>(
-        reinterpret_cast<void*>(GetProcAddress(controls, "LoadIconMetric")));
+    // Only where the settings window has brought the common controls in.
+    const auto loadIconMetric = LoadedSystemCall<LoadIconMetricFn>(L"comctl32.dll", "LoadIconMetric");
     HICON icon = nullptr;
     if (loadIconMetric != nullptr &&
         SUCCEEDED(loadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), LIM_SMALL, &icon))) {

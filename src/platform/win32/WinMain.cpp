@@ -8,6 +8,7 @@
 #include "platform/win32/LateLibraries.h"
 #include "platform/win32/RegistryStore.h"
 #include "platform/win32/SingleInstance.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Win32Events.h"
 #include "platform/win32/Win32Parts.h"
 #include "platform/win32/Win32Folders.h"
@@ -51,6 +52,7 @@ int Run(HINSTANCE instance) {
 }  // namespace kelvo
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    kelvo::LoadLibrariesFromSystemOnly();
     if (commandLine != nullptr && std::wstring_view(commandLine) == kelvo::kFindIconsSwitch) {
         return kelvo::RunIconFinder();
     }
