@@ -69,11 +69,14 @@ bool Win32IconFinder::OnMessage(UINT message, WPARAM wParam) {
     return false;
 }
 
+// Work that throws leaves its types as a finder that failed does.
 void Win32IconFinder::Ask(const std::shared_ptr<Replies>& replies, UINT message, unsigned request,
                           IconRequest asked) {
-    Replies::WorkLater(replies, window_, message, request, [asked = std::move(asked)] {
-        return Reply{asked.types, AskIconFinder(asked, ThisProgram())};
-    });
+    std::vector<std::string> types = asked.types;
+    Replies::WorkLater(
+        replies, window_, message, request,
+        [asked = std::move(asked)] { return Reply{asked.types, AskIconFinder(asked, ThisProgram())}; },
+        Reply{std::move(types), std::nullopt});
 }
 
 std::vector<std::string> Win32IconFinder::NewTypes(std::vector<std::string> types) {
