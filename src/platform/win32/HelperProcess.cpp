@@ -98,10 +98,7 @@ HelperProcess::HelperProcess(const std::wstring& program, std::wstring_view argu
     // another (Windows 7 nests no jobs), the helper stays in that one: it
     // then does not end with this program, but its deadline still holds.
     if (job.Handle() != nullptr) AssignProcessToJobObject(job.Handle(), process_.Get());
-    const bool watched = RegisterWaitForSingleObject(&deadlineWait_, process_.Get(), EndAtDeadline, process_.Get(),
-                                                     static_cast<ULONG>(deadline.count()), WT_EXECUTEONLYONCE);
-    if (!watched) deadlineWait_ = nullptr;
-    if (!watched || ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {
+    if (!WatchUntil(deadline) || ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {
         End();
         StopWatching();
         process_.Close();
@@ -123,6 +120,15 @@ DWORD HelperProcess::WaitForExit() {
     DWORD exitCode = kHelperEnded;
     GetExitCodeProcess(process_.Get(), &exitCode);
     return exitCode;
+}
+
+bool HelperProcess::WatchUntil(std::chrono::milliseconds deadline) {
+    if (RegisterWaitForSingleObject(&deadlineWait_, process_.Get(), EndAtDeadline, process_.Get(),
+                                    static_cast<ULONG>(deadline.count()), WT_EXECUTEONLYONCE)) {
+        return true;
+    }
+    deadlineWait_ = nullptr;
+    return false;
 }
 
 void CALLBACK HelperProcess::EndAtDeadline(void* process, BOOLEAN timedOut) {

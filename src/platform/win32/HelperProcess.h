@@ -9,6 +9,9 @@
 
 namespace kelvo {
 
+// The exit code of a helper ended by this program.
+inline constexpr DWORD kHelperEnded = 0xDEAD;
+
 // A job whose processes end once its last handle closes: when its owner
 // lets go of it, or however the owning process ends.
 class HelperJob {
@@ -46,14 +49,13 @@ public:
     DWORD WaitForExit();
 
 private:
+    // Has the system's thread pool end it once `deadline` has passed.
+    bool WatchUntil(std::chrono::milliseconds deadline);
     static void CALLBACK EndAtDeadline(void* process, BOOLEAN timedOut);
     void StopWatching();
 
     OwnedHandle process_;
     HANDLE deadlineWait_ = nullptr;
 };
-
-// The exit code of a helper ended by this program.
-inline constexpr DWORD kHelperEnded = 0xDEAD;
 
 }  // namespace kelvo
