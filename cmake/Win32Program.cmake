@@ -57,8 +57,15 @@ endfunction()
 file(GLOB KELVO_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(KELVO_WIN32_TEST_SOURCES)
   kelvo_wine_test(win32_tests ${KELVO_WIN32_TEST_SOURCES})
-  # The icon finder's tests start the program itself.
-  add_dependencies(win32_tests KelvoTop)
+  # The icon finder's tests start the program itself, and a stand-in that
+  # hangs, fails or looks at what it inherited.
+  add_executable(finder_stand_in WIN32 tests/win32/standin/FinderStandIn.cpp)
+  target_link_libraries(finder_stand_in PRIVATE kelvo_warnings)
+  target_compile_definitions(finder_stand_in PRIVATE UNICODE _UNICODE)
+  if(MINGW)
+    target_link_options(finder_stand_in PRIVATE -static -municode)
+  endif()
+  add_dependencies(win32_tests KelvoTop finder_stand_in)
 endif()
 
 # The system's error texts once more in a French session, where they have

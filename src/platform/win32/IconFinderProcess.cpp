@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,7 +11,7 @@
 #include "menus/EntryIcons.h"
 #include "platform/Image.h"
 #include "platform/win32/MenuBitmaps.h"
-#include "platform/win32/NoDiskPrompts.h"
+#include "platform/win32/OwnedHandle.h"
 #include "platform/win32/ShortcutFiles.h"
 #include "platform/win32/Utf8.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -20,25 +19,6 @@
 
 namespace kelvo {
 namespace {
-
-// Closes a handle when it goes.
-class OwnedHandle {
-public:
-    OwnedHandle() = default;
-    ~OwnedHandle() { Close(); }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-
-    HANDLE* Out() { return &handle_; }
-    HANDLE Get() const { return handle_; }
-    void Close() {
-        if (handle_ != nullptr) CloseHandle(handle_);
-        handle_ = nullptr;
-    }
-
-private:
-    HANDLE handle_ = nullptr;
-};
 
 std::string ReadAll(HANDLE from) {
     std::string bytes;
@@ -59,27 +39,17 @@ bool WriteAll(HANDLE to, const std::string& bytes) {
     return true;
 }
 
-// A pipe whose ends the finder may inherit; KeepHere takes this process's
-// end back.
+// A pipe none of whose ends is inherited; the finder's ends are passed on
+// to it alone when it starts.
 bool MakePipe(OwnedHandle& readEnd, OwnedHandle& writeEnd) {
-    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    return CreatePipe(readEnd.Out(), writeEnd.Out(), &inherited, 0);
+    return CreatePipe(readEnd.Out(), writeEnd.Out(), nullptr, 0);
 }
 
-bool KeepHere(const OwnedHandle& end) {
-    return SetHandleInformation(end.Get(), HANDLE_FLAG_INHERIT, 0);
-}
-
-bool StartFinder(const std::wstring& program, HANDLE input, HANDLE output, PROCESS_INFORMATION& started) {
-    if (program.empty()) return false;
-    std::wstring commandLine = L"\"" + program + L"\" " + std::wstring(kFindIconsSwitch);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = input;
-    startup.hStdOutput = output;
-    return CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                          CREATE_NO_WINDOW | BELOW_NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &started);
+// Whatever the finder starts, a shell extension's helper say, does not
+// hold its answer open.
+void KeepStandardHandlesHere() {
+    SetHandleInformation(GetStdHandle(STD_INPUT_HANDLE), HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(GetStdHandle(STD_OUTPUT_HANDLE), HANDLE_FLAG_INHERIT, 0);
 }
 
 // The small icon of a type (TypeKey) in the system image list, known from
@@ -108,47 +78,36 @@ std::vector<IconPicture> DrawIcons(const std::set<int>& icons, const std::vector
     return pictures;
 }
 
-// Starts the finder with a pipe to its standard input (`toFinder`) and one
-// from its standard output (`fromFinder`). One finder at a time is started:
-// another would inherit this one's ends while they are still inheritable,
-// and this one's answer would not end before that other finder did.
-bool StartWithPipes(const std::wstring& program, OwnedHandle& toFinder, OwnedHandle& fromFinder,
-                    PROCESS_INFORMATION& started) {
-    static std::mutex oneAtATime;
-    const std::lock_guard lock(oneAtATime);
-    OwnedHandle requestRead, answerWrite;
-    if (!MakePipe(requestRead, toFinder) || !KeepHere(toFinder) || !MakePipe(fromFinder, answerWrite) ||
-        !KeepHere(fromFinder)) {
-        return false;
-    }
-    if (!StartFinder(program, requestRead.Get(), answerWrite.Get(), started)) return false;
-    CloseHandle(started.hThread);
-    return true;
-}
-
 }  // namespace
 
-std::optional<IconAnswer> AskIconFinder(const IconRequest& request, const std::wstring& program) {
-    OwnedHandle toFinder, fromFinder;
-    PROCESS_INFORMATION started{};
-    if (!StartWithPipes(program, toFinder, fromFinder, started)) return std::nullopt;
-    const bool sent = WriteAll(toFinder.Get(), EncodeIconRequest(request));
+// The finder's ends of the pipes are closed here once it has started, so
+// that it holds the only copies: when it ends, at its deadline too, writing
+// the request and reading the answer end with it.
+std::optional<IconAnswer> AskIconFinder(const IconRequest& request, const std::wstring& program,
+                                        const HelperJob& job, std::chrono::milliseconds deadline) {
+    const std::string asked = EncodeIconRequest(request);
+    OwnedHandle requestRead, toFinder, fromFinder, answerWrite;
+    if (!MakePipe(requestRead, toFinder) || !MakePipe(fromFinder, answerWrite)) return std::nullopt;
+    HelperProcess finder(program, kFindIconsSwitch, requestRead.Get(), answerWrite.Get(), job, deadline);
+    requestRead.Close();
+    answerWrite.Close();
+    if (!finder.Running()) return std::nullopt;
+    const bool sent = WriteAll(toFinder.Get(), asked);
     toFinder.Close();
     const std::string answer = sent ? ReadAll(fromFinder.Get()) : std::string();
-    if (!sent) TerminateProcess(started.hProcess, 1);
-    WaitForSingleObject(started.hProcess, INFINITE);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(started.hProcess, &exitCode);
-    CloseHandle(started.hProcess);
-    if (exitCode != 0) return std::nullopt;
+    if (!sent) finder.End();
+    if (finder.WaitForExit() != 0) return std::nullopt;
     return DecodeIconAnswer(answer);
 }
 
 int RunIconFinder() {
+    // A shell extension that fails or a drive without a disk shows the user
+    // nothing: the finder just gives no answer.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    KeepStandardHandlesHere();
     const std::optional<IconRequest> request = DecodeIconRequest(ReadAll(GetStdHandle(STD_INPUT_HANDLE)));
     if (!request) return 2;
     const ThreadApartment apartment;
-    const NoDiskPrompts noPrompts;
     Win32FileSystem files;
     Win32ShellInfo shell;
     IconAnswer answer;

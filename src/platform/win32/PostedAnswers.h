@@ -19,14 +19,16 @@ template <class Answer>
 class PostedAnswers {
 public:
     // Runs `work` on a thread of its own, which keeps its answer here and
-    // posts `message` with `request` in wParam to `window`. False when no
-    // thread could be had.
+    // posts `message` with `request` in wParam to `window`; work that throws
+    // (a large answer that finds no memory) answers `ifFailed` instead of
+    // ending the program. False when no thread could be had.
     template <class Work>
     static bool WorkLater(const std::shared_ptr<PostedAnswers>& answers, HWND window, UINT message,
-                          unsigned request, Work work) {
+                          unsigned request, Work work, Answer ifFailed) {
         try {
-            std::thread([answers, window, message, request, work = std::move(work)]() mutable {
-                answers->Put(request, work());
+            std::thread([answers, window, message, request, work = std::move(work),
+                         ifFailed = std::move(ifFailed)]() mutable {
+                answers->Put(request, Attempt(work, std::move(ifFailed)));
                 PostMessageW(window, message, request, 0);
             }).detach();
             return true;
@@ -52,6 +54,15 @@ public:
     }
 
 private:
+    template <class Work>
+    static Answer Attempt(Work& work, Answer ifFailed) {
+        try {
+            return work();
+        } catch (...) {
+            return ifFailed;
+        }
+    }
+
     std::mutex guard_;
     std::map<unsigned, Answer> byRequest_;
 };

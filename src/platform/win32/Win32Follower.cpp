@@ -9,7 +9,7 @@ namespace kelvo {
 void Win32Follower::FollowLater(unsigned request, std::vector<std::string> paths) {
     PostedAnswers<std::vector<ShortcutTarget>>::WorkLater(
         answers_, window_, kEntriesFollowedMessage, request,
-        [paths = std::move(paths)] { return FollowWithoutDeadline(paths); });
+        [paths = std::move(paths)] { return FollowWithoutDeadline(paths); }, {});
 }
 
 }  // namespace kelvo

@@ -1,11 +1,11 @@
 #include "platform/win32/Win32IconFinder.h"
 
+#include <set>
 #include <utility>
 
 #include "menus/MenuPictures.h"
 #include "platform/Image.h"
 #include "platform/win32/IconFinderProcess.h"
-#include "platform/win32/ProgramFile.h"
 #include "platform/win32/Twips.h"
 
 namespace kelvo {
@@ -27,11 +27,12 @@ std::vector<int> MonitorSides() {
 
 }  // namespace
 
+Win32IconFinder::Win32IconFinder(HWND window, FoundPictures& found, std::wstring program)
+    : window_(window), found_(found), program_(std::move(program)) {}
+
 void Win32IconFinder::FindLater(unsigned request, std::vector<std::string> paths) {
-    std::vector<std::string> types{TypeKey({}, true)};
-    for (const std::string& path : paths) types.push_back(TypeKey(path, false));
-    std::vector<std::string> newTypes = NewTypes(std::move(types));
-    Ask(entryReplies_, kIconsFoundMessage, request, IconRequest{MonitorSides(), std::move(paths), std::move(newTypes)});
+    std::vector<std::string> types = asked_.NewRequest(request, paths);
+    Ask(entryReplies_, kIconsFoundMessage, request, IconRequest{MonitorSides(), std::move(paths), std::move(types)});
 }
 
 // A row whose type has no icon, or none yet, keeps an icon's room: the menu
@@ -41,56 +42,41 @@ void Win32IconFinder::FindLater(unsigned request, std::vector<std::string> paths
 int Win32IconFinder::TypeIcon(const std::string& path, bool isFolder) {
     const std::string type = TypeKey(path, isFolder);
     if (const std::optional<int> icon = found_.TypeIcon(type)) return *icon == kNoIcon ? kBlankIcon : *icon;
-    if (askedTypes_.insert(type).second) {
-        if (wantedTypes_.empty()) PostMessageW(window_, kTypesWantedMessage, 0, 0);
-        wantedTypes_.push_back(type);
-    }
+    if (asked_.Want(type)) PostMessageW(window_, kTypesWantedMessage, 0, 0);
     return kBlankIcon;
 }
 
 std::optional<std::vector<int>> Win32IconFinder::Take(unsigned request) {
     std::optional<Reply> reply = entryReplies_->Take(request);
     if (!reply) return std::nullopt;
-    return Keep(std::move(*reply));
+    return asked_.KeepEntries(request, reply->types, std::move(reply->answer));
 }
 
 bool Win32IconFinder::OnMessage(UINT message, WPARAM wParam) {
     if (message == kTypesWantedMessage) {
-        if (!wantedTypes_.empty()) {
-            Ask(typeReplies_, kTypeIconsFoundMessage, ++typeRequest_,
-                IconRequest{MonitorSides(), {}, std::exchange(wantedTypes_, {})});
+        std::vector<std::string> wanted = asked_.TakeWanted();
+        if (!wanted.empty()) {
+            Ask(typeReplies_, kTypeIconsFoundMessage, ++typeRequest_, IconRequest{MonitorSides(), {}, std::move(wanted)});
         }
         return true;
     }
     if (message == kTypeIconsFoundMessage) {
-        if (std::optional<Reply> reply = typeReplies_->Take(static_cast<unsigned>(wParam))) Keep(std::move(*reply));
+        if (std::optional<Reply> reply = typeReplies_->Take(static_cast<unsigned>(wParam))) {
+            asked_.KeepTypes(reply->types, std::move(reply->answer));
+        }
         return true;
     }
     return false;
 }
 
+// Work that throws leaves its types as a finder that failed does.
 void Win32IconFinder::Ask(const std::shared_ptr<Replies>& replies, UINT message, unsigned request,
                           IconRequest asked) {
-    Replies::WorkLater(replies, window_, message, request, [asked = std::move(asked)] {
-        return Reply{asked.types, AskIconFinder(asked, ThisProgram())};
-    });
-}
-
-std::vector<std::string> Win32IconFinder::NewTypes(std::vector<std::string> types) {
-    std::vector<std::string> added;
-    for (std::string& type : types) {
-        if (!found_.TypeIcon(type) && askedTypes_.insert(type).second) added.push_back(std::move(type));
-    }
-    return added;
-}
-
-// A finder that gave no answer leaves its types to be asked for again.
-std::optional<std::vector<int>> Win32IconFinder::Keep(Reply reply) {
-    if (!reply.answer) {
-        for (const std::string& type : reply.types) askedTypes_.erase(type);
-        return std::nullopt;
-    }
-    return found_.Take(std::move(*reply.answer), reply.types);
+    std::vector<std::string> types = asked.types;
+    Replies::WorkLater(
+        replies, window_, message, request,
+        [asked = std::move(asked), program = program_] { return Reply{asked.types, AskIconFinder(asked, program)}; },
+        Reply{std::move(types), std::nullopt});
 }
 
 }  // namespace kelvo

@@ -3,10 +3,10 @@
 
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
+#include "menus/AskedIcons.h"
 #include "menus/FoundPictures.h"
 #include "menus/IconTransfer.h"
 #include "platform/RowIcons.h"
@@ -24,10 +24,11 @@ inline constexpr UINT kTypeIconsFoundMessage = WM_APP + 4;
 
 // Finds icons in a process of its own (see AskIconFinder), drawn at the scale
 // of every monitor, waiting for it on a thread that posts to `window` when
-// done. Their pictures go to `found`.
+// done. Their pictures go to `found`. The finder is `program` started with
+// the icon finder's switch: this very program but in tests.
 class Win32IconFinder final : public IconFinder {
 public:
-    Win32IconFinder(HWND window, FoundPictures& found) : window_(window), found_(found) {}
+    Win32IconFinder(HWND window, FoundPictures& found, std::wstring program);
 
     // The folder's type and the entries' types are asked for with the
     // entries. Without a thread or a process to be had, the rows show no
@@ -37,7 +38,8 @@ public:
     // showing of its row.
     int TypeIcon(const std::string& path, bool isFolder) override;
     // The icons of `request`, once, their pictures kept in `found`; nothing
-    // when none are waiting or the finder gave none.
+    // when none are waiting, the finder gave none or a newer request was
+    // made since.
     std::optional<std::vector<int>> Take(unsigned request);
     // Handles kTypesWantedMessage and kTypeIconsFoundMessage; false for any
     // other message.
@@ -52,14 +54,11 @@ public:
 private:
     using Replies = PostedAnswers<Reply>;
     void Ask(const std::shared_ptr<Replies>& replies, UINT message, unsigned request, IconRequest asked);
-    // Types not asked for yet, marked as asked now.
-    std::vector<std::string> NewTypes(std::vector<std::string> types);
-    std::optional<std::vector<int>> Keep(Reply reply);
 
     HWND window_;
     FoundPictures& found_;
-    std::set<std::string> askedTypes_;
-    std::vector<std::string> wantedTypes_;
+    std::wstring program_;
+    AskedIcons asked_{found_};
     unsigned typeRequest_ = 0;
     // Shared with the workers, which may outlive this object.
     std::shared_ptr<Replies> entryReplies_ = std::make_shared<Replies>();

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/win32/LateLibraries.h"
+#include "platform/win32/ProgramFile.h"
 #include "platform/win32/resources/ResourceIds.h"
 
 namespace kelvo {
@@ -17,7 +18,7 @@ Win32Tray::Win32Tray(HINSTANCE instance, SignInStart& signInStart, std::function
       menuKey(window.Handle()),
       follower(window.Handle()),
       shellMenus(window.Handle()),
-      icons(window.Handle(), foundPictures),
+      icons(window.Handle(), foundPictures, ThisProgram()),
       parts{taskbar,  popup,       menuKey,      launcher, program,   pump, splash.AsWindow(),
             messages, signInStart, folderReader, follower, shellMenus, icons, files} {}
 
