@@ -11,6 +11,7 @@
 
 #include "platform/win32/DeadlineFileSystem.h"
 #include "platform/win32/RootLooks.h"
+#include "platform/win32/Win32FolderReader.h"
 
 namespace kelvo {
 namespace {
@@ -119,6 +120,17 @@ TEST(DeadlineFileSystemTest, ASilentRootIsToldAsNotAnsweringAndAskedOnce) {
     EXPECT_EQ(files.Look("S:\\report.txt"), PathLookup::NetworkError);
     EXPECT_FALSE(files.RootReachable("S:\\"));
     EXPECT_EQ(silent->looks, 1);
+    silent->Open();
+}
+
+// A folder on a drive whose look is stuck is told as not responding at once,
+// without a second look stuck behind the first.
+TEST(RootLooksTest, AFolderOnARootWhoseLookIsStuckIsNotListedAgain) {
+    RootLooks looks(milliseconds(50), milliseconds(0));
+    const auto silent = std::make_shared<SilentRoot>();
+    ASSERT_EQ(looks.Run("C:\\", [silent] { silent->Wait(); }), LookEnd::NotResponding);
+    Win32FolderReader reader(looks);
+    EXPECT_EQ(reader.List("C:\\windows").outcome, ListingOutcome::NotResponding);
     silent->Open();
 }
 

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "lists/ReachableRoots.h"
+#include "platform/win32/Deadline.h"
 #include "platform/win32/RootLooks.h"
 #include "platform/win32/ExplorerSettings.h"
 #include "platform/win32/LateLibraries.h"
@@ -95,12 +96,12 @@ void FindEach(const std::vector<std::string>& paths, const Find& find, Resolutio
 // FindEach on a thread of its own; those not found within the deadline are
 // left NotResponding.
 template <class Find>
-std::vector<ShortcutTarget> FindWithin(RootLooks& looks, const std::vector<std::string>& paths, Find find) {
+std::vector<ShortcutTarget> FindWithin(const std::vector<std::string>& paths, Find find) {
     const auto resolution = std::make_shared<Resolution>();
     resolution->targets.assign(paths.size(), ShortcutTarget{ShortcutLeadsTo::NotResponding, {}});
-    if (paths.empty()) return {};
-    // The shortcuts of one folder lie on one root.
-    looks.Run(PathRoot(paths.front()), [resolution, paths, find] { FindEach(paths, find, *resolution); });
+    // Not a look at the folder's root: what keeps a shortcut is its target,
+    // which may lie anywhere.
+    RunWithin(kReadDeadline, [resolution, paths, find] { FindEach(paths, find, *resolution); });
     const std::lock_guard lock(resolution->guard);
     return resolution->targets;
 }
@@ -131,7 +132,7 @@ FolderListing Win32FolderReader::List(const std::string& folder) {
 
 std::vector<ShortcutTarget> Win32FolderReader::Resolve(const std::vector<std::string>& shortcuts,
                                                        const std::set<std::string>& unreachableRoots) {
-    return FindWithin(looks_, shortcuts, [unreachableRoots](const std::string& shortcut) {
+    return FindWithin(shortcuts, [unreachableRoots](const std::string& shortcut) {
         return ResolveShortcutNow(shortcut, unreachableRoots);
     });
 }
