@@ -7,23 +7,49 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kelvo::e2e {
 namespace {
 
-// Running copies of KelvoTop.exe that the program `pid` started: the
-// finders of its icons.
-int IconFindersOf(DWORD pid) {
+// Ids of the running copies of KelvoTop.exe that the program `pid` started.
+std::vector<DWORD> IconFinderIdsOf(DWORD pid) {
+    std::vector<DWORD> finders;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    if (snapshot == INVALID_HANDLE_VALUE) return finders;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    int count = 0;
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        count += entry.th32ParentProcessID == pid && lstrcmpiW(entry.szExeFile, L"KelvoTop.exe") == 0;
+        if (entry.th32ParentProcessID == pid && lstrcmpiW(entry.szExeFile, L"KelvoTop.exe") == 0) {
+            finders.push_back(entry.th32ProcessID);
+        }
     }
     CloseHandle(snapshot);
-    return count;
+    return finders;
+}
+
+// How many finders of its icons the program `pid` runs now.
+int IconFindersOf(DWORD pid) {
+    return static_cast<int>(IconFinderIdsOf(pid).size());
+}
+
+// Stops every thread of process `pid`, as a shell extension that never
+// returns would hold it; false when none could be stopped.
+bool HoldProcess(DWORD pid) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    bool held = false;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != pid) continue;
+        HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID);
+        if (thread == nullptr) continue;
+        held |= SuspendThread(thread) != static_cast<DWORD>(-1);
+        CloseHandle(thread);
+    }
+    CloseHandle(snapshot);
+    return held;
 }
 
 // The program resident with a custom list of a text file of the fixture
@@ -93,6 +119,45 @@ TEST_F(MenuIconsE2eTest, WithTheOptionOffTheRowsShowNoPictures) {
     EXPECT_EQ(RedPixels(shot), 0);
     EXPECT_EQ(MarginPicturePixels(shot), 0);
     EXPECT_EQ(OpenFromPopup(tray, kelvo->Id(), {VK_DOWN, VK_RETURN}), folder.Path() + L"Readme.txt");
+}
+
+// A finder held up, as by a shell extension that never answers, ends with
+// the program: after Exit no copy of KelvoTop.exe is left. A long list keeps
+// the start-up finder running long enough to be caught; a start whose
+// finder was done before it was caught is tried again.
+TEST_F(MenuIconsE2eTest, AFinderHeldUpEndsWithTheProgram) {
+    std::vector<std::wstring> choices;
+    for (int k = 1; k <= 1500; ++k) {
+        const std::wstring name = L"Entry " + std::to_wstring(k) + L".txt";
+        folder.AddFile(name);
+        choices.push_back(folder.ChoiceFor(name));
+    }
+    StoreList(L"Custom", choices);
+    DWORD finder = 0;
+    for (int attempt = 0; attempt < 5 && finder == 0; ++attempt) {
+        if (kelvo) {
+            kelvo->Kill();
+            kelvo.reset();
+        }
+        kelvo = std::make_unique<KelvoProcess>();
+        for (int look = 0; look < 3000 && finder == 0; ++look) {
+            for (DWORD running : IconFinderIdsOf(kelvo->Id())) {
+                if (HoldProcess(running)) finder = running;
+            }
+        }
+    }
+    ASSERT_NE(finder, 0u) << "no finder was caught running";
+    HANDLE held = OpenProcess(SYNCHRONIZE, FALSE, finder);
+    ASSERT_NE(held, nullptr);
+    tray = kelvo->WaitUntilResident();
+    ASSERT_NE(tray, nullptr);
+    HWND popup = ShowPopupOf(tray, kelvo->Id());
+    ASSERT_NE(popup, nullptr);
+    PressKeys(popup, {VK_UP, VK_RETURN});  // "Exit" is the last row
+    EXPECT_EQ(kelvo->WaitForExit(), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return WaitForSingleObject(held, 0) == WAIT_OBJECT_0; }))
+        << "the finder ended with the program";
+    CloseHandle(held);
 }
 
 }  // namespace
