@@ -16,6 +16,9 @@ constexpr int kEntries = 1000;
 // shorter list in which every key from the tenth on changes.
 constexpr int kMissingEvery = 10;
 constexpr int kKillPoints = 30;
+// Kills as soon as a save is seen under way, and a little after: they land
+// inside a save however differently the timed run and the later ones ran.
+constexpr int kKillsInASave = 5;
 
 // One stored list as it is before OK and as OK stores it.
 struct ListCase {
@@ -84,6 +87,15 @@ protected:
         }
         return {first, last};
     }
+    // Clicks OK and kills the program `delay` ms after one of its saves is
+    // seen under way (or after 60 s when none is).
+    void KillDuringASave(ULONGLONG delay) {
+        ClickButton(ok);
+        const ULONGLONG click = GetTickCount64();
+        while (!StagingLeft() && GetTickCount64() - click < 60000) Sleep(1);
+        Sleep(static_cast<DWORD>(delay));
+        kelvo->Kill();
+    }
     bool Reads(bool asAfter) const {
         for (const ListCase& list : lists) {
             if (StoredList(list.section) != Terminated(asAfter ? list.after : list.before)) return false;
@@ -116,13 +128,17 @@ TEST_F(KillDuringOkTest, EachListReadsBackOldOrNewAfterAKillAtAnyPointOfOk) {
     int listsOld = 0;
     int listsNew = 0;
     int listsLost = 0;
-    for (int point = 0; point < kKillPoints; ++point) {
+    for (int point = 0; point < kKillPoints + kKillsInASave; ++point) {
         SCOPED_TRACE("kill point " + std::to_string(point));
         SeedBefore();
         OpenSettings();
-        ClickButton(ok);
-        Sleep(static_cast<DWORD>(earliest + span * point / (kKillPoints - 1)));
-        kelvo->Kill();
+        if (point < kKillPoints) {
+            ClickButton(ok);
+            Sleep(static_cast<DWORD>(earliest + span * point / (kKillPoints - 1)));
+            kelvo->Kill();
+        } else {
+            KillDuringASave((last - first) * (point - kKillPoints) / (2 * kKillsInASave));
+        }
         killsInsideASave += StagingLeft();
         for (const ListCase& list : lists) {
             const std::vector<std::wstring> stored = StoredList(list.section);
@@ -138,9 +154,10 @@ TEST_F(KillDuringOkTest, EachListReadsBackOldOrNewAfterAKillAtAnyPointOfOk) {
         }
         EXPECT_FALSE(StagingLeft());
     }
-    std::printf("Saves of 2 x %d entries from %llu to %llu ms after OK; %d kill points from %llu to %llu ms, "
-                "%d inside a save, %d lists mixed until the restart; after it %d lists old, %d new, %d lost\n",
-                kEntries, first, last, kKillPoints, earliest, earliest + span, killsInsideASave,
+    std::printf("Saves of 2 x %d entries from %llu to %llu ms after OK; %d kill points from %llu to %llu ms and "
+                "%d in a save seen under way, %d inside a save, %d lists mixed until the restart; after it %d lists "
+                "old, %d new, %d lost\n",
+                kEntries, first, last, kKillPoints, earliest, earliest + span, kKillsInASave, killsInsideASave,
                 listsMixedUntilRestart, listsOld, listsNew, listsLost);
     EXPECT_EQ(listsLost, 0);
     // The kills did land inside the saves, where only the restart mends a list.
