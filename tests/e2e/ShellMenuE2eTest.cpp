@@ -65,9 +65,9 @@ protected:
         return true;
     }
     // Releases the right button on one of the popup's entries: the menu
-    // shown over the popup for it, or nullptr when none. It opens where the
-    // button was released, inside the popup's width, where no submenu of the
-    // popup (DeskTop, say, should the pointer have rested on it) opens.
+    // shown over the popup for it, or nullptr when none. It opens at the
+    // pointer, inside the popup's width, where no submenu of the popup
+    // (DeskTop, say, should the pointer have rested on it) opens.
     HWND RightReleaseOnAnEntry() {
         if (!RightReleaseAt(2 * GetSystemMetrics(SM_CYMENU))) return nullptr;
         RECT under{};
@@ -77,7 +77,7 @@ protected:
             for (HWND menu : VisiblePopupsOf(kelvo->Id())) {
                 RECT rect{};
                 GetWindowRect(menu, &rect);
-                if (menu != popup && rect.left > under.left && rect.left < under.right) shown = menu;
+                if (menu != popup && rect.left >= under.left && rect.left < under.right) shown = menu;
             }
             return shown != nullptr;
         });

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/Win32EventPump.h"
+#include "OwnerWindow.h"
 
 namespace kelvo {
 namespace {
@@ -15,13 +16,7 @@ protected:
         return DefWindowProcW(window, message, wParam, lParam);
     }
     void SetUp() override {
-        WNDCLASSW type{};
-        type.lpfnWndProc = Count;
-        type.hInstance = GetModuleHandleW(nullptr);
-        type.lpszClassName = L"KelvoPumpCounter";
-        RegisterClassW(&type);
-        window = CreateWindowExW(0, L"KelvoPumpCounter", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+        window = MakeOwnerWindow(L"KelvoPumpCounter", Count);
         ASSERT_NE(window, nullptr);
         dispatched = 0;
         MSG stale;

@@ -13,6 +13,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32FolderReader.h"
 #include "platform/win32/Win32Popup.h"
+#include "OwnerWindow.h"
 
 namespace kelvo {
 namespace {
@@ -48,13 +49,7 @@ protected:
         menu.tree.InsertSubmenu(0, "Folder", kFolderEntry);
         menu.tree.InsertSubmenu(1, "Away", kAwayEntry);
 
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = OwnerProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"KelvoFolderMenuTest";
-        RegisterClassW(&windowClass);
-        owner = CreateWindowW(windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                              windowClass.hInstance, nullptr);
+        owner = MakeOwnerWindow(L"KelvoFolderMenuTest", OwnerProc);
         SetWindowLongPtrW(owner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         popup = std::make_unique<Win32Popup>(owner);
         popup->Prepare(menu.tree);

@@ -14,6 +14,7 @@
 #include "platform/win32/MenuLetters.h"
 #include "platform/win32/Win32Popup.h"
 #include "platform/win32/WineCheck.h"
+#include "OwnerWindow.h"
 
 namespace kelvo {
 namespace {
@@ -60,13 +61,7 @@ protected:
         level.InsertCommand(2, kCustomIdBase + 2, "News");
         level.InsertCommand(3, kExitId, "Exit");
         menu = RenderMenu(level);
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = OwnerProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"KelvoShownLevelTest";
-        RegisterClassW(&windowClass);
-        owner = CreateWindowW(windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                              windowClass.hInstance, nullptr);
+        owner = MakeOwnerWindow(L"KelvoShownLevelTest", OwnerProc);
         SetWindowLongPtrW(owner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
     void TearDown() override {

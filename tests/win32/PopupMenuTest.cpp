@@ -13,6 +13,7 @@
 #include "menus/MenuLevel.h"
 #include "menus/PopupLayout.h"
 #include "platform/win32/Win32Popup.h"
+#include "OwnerWindow.h"
 
 namespace kelvo {
 namespace {
@@ -353,13 +354,7 @@ void ExpectEveryRowOnScreen(HMENU menu) {
 // as at the top level: the system draws them inside the screen at any scale
 // of the monitor, with the menu font and the theme it has.
 TEST(PopupRoomOnScreen, ColumnsAsHighAsTheRoomSaysFitTheScreen) {
-    WNDCLASSW type{};
-    type.lpfnWndProc = IdleOwnerProc;
-    type.hInstance = GetModuleHandleW(nullptr);
-    type.lpszClassName = L"KelvoPopupRoomTest";
-    RegisterClassW(&type);
-    HWND owner = CreateWindowW(type.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, type.hInstance,
-                               nullptr);
+    HWND owner = MakeOwnerWindow(L"KelvoPopupRoomTest", IdleOwnerProc);
     ASSERT_NE(owner, nullptr);
     Win32Popup popup(owner);
     const PopupRoom room = popup.Room();
@@ -376,7 +371,7 @@ TEST(PopupRoomOnScreen, ColumnsAsHighAsTheRoomSaysFitTheScreen) {
     popup.Track(PopupOpening::Mouse);
     EXPECT_FALSE(onMenuIdle) << "the menu was never shown";
     DestroyWindow(owner);
-    UnregisterClassW(type.lpszClassName, type.hInstance);
+    UnregisterClassW(L"KelvoPopupRoomTest", GetModuleHandleW(nullptr));
 }
 
 // The menu font as the system holds it for this session, and the popup's
@@ -418,13 +413,7 @@ LRESULT CALLBACK HighlightOwnerProc(HWND window, UINT message, WPARAM wParam, LP
 // custom entry, the first desktop entry and the first folder row share with
 // Properties: each highlighted row is still told by its whole id.
 TEST(PopupHighlight, EachHighlightedRowIsToldByItsWholeId) {
-    WNDCLASSW type{};
-    type.lpfnWndProc = HighlightOwnerProc;
-    type.hInstance = GetModuleHandleW(nullptr);
-    type.lpszClassName = L"KelvoHighlightTest";
-    RegisterClassW(&type);
-    HWND owner = CreateWindowW(type.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, type.hInstance,
-                               nullptr);
+    HWND owner = MakeOwnerWindow(L"KelvoHighlightTest", HighlightOwnerProc);
     ASSERT_NE(owner, nullptr);
     const std::vector<int> ids{kCustomIdBase + 1, kFolderIdBase + 1, kDesktopIdBase + 1, kPropertiesId, kExitId};
     MenuLevel level;
