@@ -36,7 +36,6 @@ protected:
         settings = WaitForSettingsWindow(kelvo->Id());
         ASSERT_NE(settings, nullptr);
     }
-    void Settle() const { SendMessageW(settings, WM_NULL, 0, 0); }
 
     // The control with this caption on the tab shown (both list tabs have
     // an "Up", a "Down" and a "Remove").
@@ -48,8 +47,11 @@ protected:
         return nullptr;
     }
     void Press(const std::wstring& caption) { ClickButton(Shown(caption)); }
+    // Presses a button that opens no window of its own, such as Up or
+    // Remove, and returns once the program has handled the click: a click
+    // posted would be handled after a later look at the list.
+    void PressNow(const std::wstring& caption) { SendMessageW(Shown(caption), BM_CLICK, 0, 0); }
     bool Enabled(const std::wstring& caption) const {
-        Settle();
         return IsWindowEnabled(Shown(caption)) != FALSE;
     }
     HWND ListShown() const {
@@ -63,7 +65,6 @@ protected:
         return tabs.empty() ? nullptr : tabs.front();
     }
     std::vector<std::wstring> Names() const {
-        Settle();
         return ListViewColumn(ListShown(), 0);
     }
     bool AcceptsDrops() const { return (GetWindowLongPtrW(settings, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; }
@@ -95,7 +96,7 @@ TEST_F(EditAndDropTest, ReorderAndRemoveOnTheDesktopTabReachThePopupAfterOk) {
     EXPECT_FALSE(Enabled(L"Down"));
     EXPECT_TRUE(Enabled(L"Remove"));
 
-    Press(L"Up");
+    PressNow(L"Up");
     EXPECT_EQ(Names(), (std::vector<std::wstring>{L"A.txt", L"C.txt", L"B.txt"}));
     EXPECT_TRUE(Enabled(L"Up"));
     EXPECT_TRUE(Enabled(L"Down"));
@@ -105,7 +106,7 @@ TEST_F(EditAndDropTest, ReorderAndRemoveOnTheDesktopTabReachThePopupAfterOk) {
 
     ClickListRow(ListShown(), 0);
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(L"Up"); }));
-    Press(L"Remove");
+    PressNow(L"Remove");
     EXPECT_EQ(Names(), (std::vector<std::wstring>{L"C.txt", L"B.txt"}));
     EXPECT_FALSE(Enabled(L"Remove"));
 
