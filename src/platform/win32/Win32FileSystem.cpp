@@ -57,8 +57,12 @@ bool Win32FileSystem::RootReachable(const std::string& root) {
     SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
     bool reachable = false;
     if (IsDriveLetterPath(wide)) {
-        reachable = GetDriveTypeW(wide.c_str()) != DRIVE_NO_ROOT_DIR &&
-                    GetVolumeInformationW(wide.c_str(), nullptr, 0, nullptr, nullptr, nullptr, nullptr, 0);
+        // A fixed disk is there: reading its volume, which under Wine asks
+        // another process, would only spend the time the popup waits.
+        const UINT type = GetDriveTypeW(wide.c_str());
+        reachable = type == DRIVE_FIXED ||
+                    (type != DRIVE_NO_ROOT_DIR &&
+                     GetVolumeInformationW(wide.c_str(), nullptr, 0, nullptr, nullptr, nullptr, nullptr, 0));
     } else {
         reachable = GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
