@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -430,6 +431,60 @@ TEST(PopupHighlight, EachHighlightedRowIsToldByItsWholeId) {
     HMENU other = CreatePopupMenu();
     EXPECT_EQ(popup.HighlightedRowId(other, 1), std::nullopt) << "another menu";
     DestroyMenu(other);
+    DestroyWindow(owner);
+}
+
+// A window of class "#32768" made by another thread, as another program's
+// menu would be; it lives until `done` is set.
+class OtherThreadsMenuWindow {
+public:
+    OtherThreadsMenuWindow()
+        : made_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        thread_ = std::thread([this] {
+            window_ = CreateWindowExW(0, L"#32768", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+            SetEvent(made_);
+            WaitForSingleObject(done_, INFINITE);
+            DestroyWindow(window_);
+        });
+        WaitForSingleObject(made_, INFINITE);
+    }
+    ~OtherThreadsMenuWindow() {
+        SetEvent(done_);
+        thread_.join();
+        CloseHandle(made_);
+        CloseHandle(done_);
+    }
+    OtherThreadsMenuWindow(const OtherThreadsMenuWindow&) = delete;
+    OtherThreadsMenuWindow& operator=(const OtherThreadsMenuWindow&) = delete;
+    HWND Handle() const { return window_; }
+
+private:
+    HANDLE made_;
+    HANDLE done_;
+    HWND window_ = nullptr;
+    std::thread thread_;
+};
+
+// The right-button hook asks only a menu window of this thread which menu it
+// shows: not another thread's menu, nor this thread's other windows.
+TEST(RightButtonHook, AsksOnlyThisThreadsMenuWindows) {
+    HWND owner = MakeOwnerWindow(L"KelvoRightButtonHookTest", IdleOwnerProc);
+    ASSERT_NE(owner, nullptr);
+    MenuLevel level;
+    level.InsertCommand(0, kExitId, "Exit");
+    Win32Popup popup(owner);
+    popup.Prepare(level);
+    std::vector<bool> shownAreOwn;
+    onMenuIdle = [&] {
+        for (HWND window : ShownMenuWindows()) shownAreOwn.push_back(IsMenuWindowOfThisThread(window));
+    };
+    popup.Track(PopupOpening::Mouse);
+    EXPECT_EQ(shownAreOwn, std::vector<bool>{true}) << "the popup's window";
+    EXPECT_FALSE(IsMenuWindowOfThisThread(owner)) << "a window of this thread that shows no menu";
+    const OtherThreadsMenuWindow other;
+    ASSERT_NE(other.Handle(), nullptr);
+    EXPECT_FALSE(IsMenuWindowOfThisThread(other.Handle())) << "another thread's menu window";
+    EXPECT_FALSE(IsMenuWindowOfThisThread(nullptr));
     DestroyWindow(owner);
 }
 

@@ -459,12 +459,16 @@ namespace {
 // The class of the windows in which the menu manager shows menus.
 constexpr wchar_t kMenuWindowClass[] = L"#32768";
 
+}  // namespace
+
 bool IsMenuWindowOfThisThread(HWND window) {
     if (window == nullptr || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
     std::array<wchar_t, 16> className{};
     GetClassNameW(window, className.data(), static_cast<int>(className.size()));
     return std::wcscmp(className.data(), kMenuWindowClass) == 0;
 }
+
+namespace {
 
 // While the popup's menu loop runs, a right-button release on one of its
 // rows with an id chooses nothing: it is taken from the loop and told to
@@ -492,9 +496,7 @@ private:
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    // True when `at` is on a row of the popup with an id, now told. Only a
-    // menu window of this thread is asked which menu it shows: a window of
-    // another program could hold this thread until that program answered.
+    // True when `at` is on a row of the popup with an id, now told.
     bool Tell(POINT at) const {
         HWND window = WindowFromPoint(at);
         if (!IsMenuWindowOfThisThread(window)) return false;

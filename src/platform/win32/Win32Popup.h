@@ -18,6 +18,11 @@ HMENU RenderMenu(const MenuLevel& level);
 // marks a mnemonic.
 std::wstring LiteralCaption(const std::string& text);
 
+// True when `window` shows a menu of this thread. The popup's right-button
+// hook asks only such a window which menu it shows: a window of another
+// program could hold this thread until that program answered.
+bool IsMenuWindowOfThisThread(HWND window);
+
 struct ShownLevel;
 struct RowPictures;
 class RowMeter;
