@@ -667,6 +667,14 @@ int RedPixels(const Shot& shot) {
     return red;
 }
 
+int TextPixels(const Shot& shot) {
+    int dark = 0;
+    for (std::uint32_t pixel : shot.pixels) {
+        dark += (pixel >> 16) < 0x40 && ((pixel >> 8) & 0xFF) < 0x40 && (pixel & 0xFF) < 0x40;
+    }
+    return dark;
+}
+
 namespace {
 
 // Picture pixels of line `y` of a menu shot's margin (see MarginPicturePixels).

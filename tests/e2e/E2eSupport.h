@@ -130,6 +130,8 @@ struct Shot {
 Shot ShotOf(HWND window);
 // Pixels of the red "unavailable" sign in `shot`.
 int RedPixels(const Shot& shot);
+// Dark pixels, as the rows' text draws them: none before a menu is painted.
+int TextPixels(const Shot& shot);
 // Pixels of a picture at the start of a popup's rows, inside its frame,
 // where a row's picture goes and where, without one, its text begins:
 // neither the menu's background, its most common colour, nor a line across

@@ -114,7 +114,9 @@ TEST_F(MenuIconsE2eTest, WithTheOptionOffTheRowsShowNoPictures) {
     Sleep(static_cast<DWORD>(3 * iconsTook + 500));
     HWND popup = ShowPopupOf(tray, kelvo->Id());
     ASSERT_NE(popup, nullptr);
-    const Shot shot = ShotOf(popup);
+    // Taken once the rows are painted: a blank popup shows no picture either.
+    Shot shot;
+    ASSERT_TRUE(WaitUntil([&] { return TextPixels(shot = ShotOf(popup)) > 20; }));
     Close(popup);
     EXPECT_EQ(RedPixels(shot), 0);
     EXPECT_EQ(MarginPicturePixels(shot), 0);
