@@ -59,7 +59,16 @@ protected:
         RECT rect{};
         GetWindowRect(popup, &rect);
         const POINT row{(rect.left + rect.right) / 2, down >= 0 ? rect.top + down : rect.bottom + down};
+        // The menu loop takes a posted button's place from the pointer as it
+        // is then: the pointer must be there first.
         SetCursorPos(row.x, row.y);
+        if (!WaitUntil([&] {
+                POINT at{};
+                GetCursorPos(&at);
+                return at.x == row.x && at.y == row.y;
+            })) {
+            return false;
+        }
         PostMessageW(popup, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(row.x, row.y));
         PostMessageW(popup, WM_RBUTTONUP, 0, MAKELPARAM(row.x, row.y));
         return true;
