@@ -32,7 +32,7 @@ if [ ! -f "$template/.kelvo-template-ready" ]; then
 fi
 
 if [ -d "$prefix" ]; then
-  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  WINEPREFIX=$prefix kelvo_end_prefix
   rm -rf "$prefix"
 fi
 cp -a "$template" "$prefix"
@@ -43,5 +43,5 @@ ln -s ../kelvo-away-drive "$prefix/dosdevices/q:"
 
 export WINEPREFIX=$prefix
 # Whatever the tests started (the program, a file manager) ends with them.
-trap 'wineserver -k 2>/dev/null || true' EXIT
+trap kelvo_end_prefix EXIT
 KELVO_E2E_PRIVATE_PREFIX=1 wine "$@"

@@ -69,3 +69,20 @@ kelvo_exe_winearch() {
   machine=$(od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' ')
   if [ "$machine" = 8664 ]; then echo win64; else echo win32; fi
 }
+
+# Ends every process of the prefix $WINEPREFIX, those that the server knows
+# and those that never got as far as telling it: a Wine process stuck in its
+# start-up outlives the server, and holds the pipes of whatever started the
+# tests, so a run would wait for it for ever.
+kelvo_end_prefix() {
+  wineserver -k 2>/dev/null || true
+  local environ pid
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    [ "$pid" = "$$" ] && continue
+    if { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+      kill -9 "$pid" 2>/dev/null || true
+    fi
+  done
+}
