@@ -13,4 +13,9 @@ if [ -z "$arch_given" ] && [ -f "$exe" ]; then
   kelvo_choose_loader
 fi
 kelvo_make_prefix
-exec "$WINELOADER" "$@"
+if [ -z "${KELVO_BUILD_DIR:-}" ]; then
+  exec "$WINELOADER" "$@"
+fi
+# A test run: what the tests started ends with them, stuck processes too.
+trap kelvo_end_prefix EXIT
+"$WINELOADER" "$@"
