@@ -141,8 +141,8 @@ TEST_F(FinderLimitsTest, TheFinderInheritsNoHandleButItsPipeEnds) {
     EXPECT_EQ(WaitForSingleObject(event.Get(), 0), WAIT_OBJECT_0) << "the finder did not inherit the event";
 }
 
-// The next folder opening meets the same types: a finder for them would
-// most likely fail again.
+// A failed finder is tried once more; after that, the next folder opening
+// meets the same types: a finder for them would most likely fail again.
 TEST_F(FinderLimitsTest, TypesOfAFailedFinderStartNoFinderAtTheNextFolderOpening) {
     StandInDoes(L"fail");
     const MessageWindow window;

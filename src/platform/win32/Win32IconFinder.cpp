@@ -69,13 +69,20 @@ bool Win32IconFinder::OnMessage(UINT message, WPARAM wParam) {
     return false;
 }
 
-// Work that throws leaves its types as a finder that failed does.
+// A finder that failed is started once more at once: a process may fail
+// for a reason of the moment (under Wine, one may hang in its start-up
+// until its deadline). A second failure stands until the lists change. Work
+// that throws leaves its types as a finder that failed does.
 void Win32IconFinder::Ask(const std::shared_ptr<Replies>& replies, UINT message, unsigned request,
                           IconRequest asked) {
     std::vector<std::string> types = asked.types;
     Replies::WorkLater(
         replies, window_, message, request,
-        [asked = std::move(asked), program = program_] { return Reply{asked.types, AskIconFinder(asked, program)}; },
+        [asked = std::move(asked), program = program_] {
+            std::optional<IconAnswer> answer = AskIconFinder(asked, program);
+            if (!answer) answer = AskIconFinder(asked, program);
+            return Reply{asked.types, std::move(answer)};
+        },
         Reply{std::move(types), std::nullopt});
 }
 
