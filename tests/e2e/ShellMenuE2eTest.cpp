@@ -59,6 +59,7 @@ protected:
         RECT rect{};
         GetWindowRect(popup, &rect);
         const POINT row{(rect.left + rect.right) / 2, down >= 0 ? rect.top + down : rect.bottom + down};
+        released = row;
         // The menu loop takes a posted button's place from the pointer as it
         // is then: the pointer must be there first.
         SetCursorPos(row.x, row.y);
@@ -75,8 +76,8 @@ protected:
     }
     // Releases the right button on one of the popup's entries: the menu
     // shown over the popup for it, or nullptr when none. It opens at the
-    // pointer, inside the popup's width, where no submenu of the popup
-    // (DeskTop, say, should the pointer have rested on it) opens.
+    // pointer, left of the release in the popup's width, where no submenu of
+    // the popup (DeskTop, say, should the pointer have rested on it) opens.
     HWND RightReleaseOnAnEntry() {
         if (!RightReleaseAt(2 * GetSystemMetrics(SM_CYMENU))) return nullptr;
         RECT under{};
@@ -86,7 +87,7 @@ protected:
             for (HWND menu : VisiblePopupsOf(kelvo->Id())) {
                 RECT rect{};
                 GetWindowRect(menu, &rect);
-                if (menu != popup && rect.left >= under.left && rect.left < under.right) shown = menu;
+                if (menu != popup && rect.left >= under.left && rect.left <= released.x) shown = menu;
             }
             return shown != nullptr;
         });
@@ -128,6 +129,8 @@ protected:
     std::unique_ptr<KelvoProcess> kelvo;
     HWND tray = nullptr;
     HWND popup = nullptr;
+    // Where the right button was last released.
+    POINT released{};
 };
 
 TEST_F(ShellMenuE2eTest, EscapeInTheExplorersMenuOfAnEntryLeavesNoMenuBehind) {
