@@ -47,9 +47,11 @@ bool MakeInheritable(HANDLE input, HANDLE output) {
            SetHandleInformation(output, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
 }
 
-// Started suspended, so that it runs nothing before it is in the job.
-OwnedHandle StartSuspended(const std::wstring& program, std::wstring_view arguments, HANDLE input,
-                           HANDLE output, OwnedHandle& thread) {
+// Not started suspended: under Wine a process started suspended and
+// ended before it ran stays behind, stopped in its start-up, beyond the
+// reach of the server. A helper that runs a moment before it is in the job
+// ends on its own if this program is gone by then: its request never comes.
+OwnedHandle Start(const std::wstring& program, std::wstring_view arguments, HANDLE input, HANDLE output) {
     if (program.empty() || !MakeInheritable(input, output)) return {};
     const InheritOnly inherited({input, output});
     if (inherited.Get() == nullptr) return {};
@@ -61,12 +63,12 @@ OwnedHandle StartSuspended(const std::wstring& program, std::wstring_view argume
     startup.StartupInfo.hStdOutput = output;
     startup.lpAttributeList = inherited.Get();
     PROCESS_INFORMATION started{};
-    const DWORD flags = CREATE_SUSPENDED | CREATE_NO_WINDOW | BELOW_NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT;
+    const DWORD flags = CREATE_NO_WINDOW | BELOW_NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT;
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr, nullptr,
                         &startup.StartupInfo, &started)) {
         return {};
     }
-    thread = OwnedHandle(started.hThread);
+    CloseHandle(started.hThread);
     return OwnedHandle(started.hProcess);
 }
 
@@ -91,16 +93,14 @@ HelperJob& HelperJob::OfThisProgram() {
 
 HelperProcess::HelperProcess(const std::wstring& program, std::wstring_view arguments, HANDLE input,
                              HANDLE output, const HelperJob& job, std::chrono::milliseconds deadline) {
-    OwnedHandle thread;
-    process_ = StartSuspended(program, arguments, input, output, thread);
+    process_ = Start(program, arguments, input, output);
     if (!Running()) return;
     // Where this program itself runs in a job that lets no process into
     // another (Windows 7 nests no jobs), the helper stays in that one: it
     // then does not end with this program, but its deadline still holds.
     if (job.Handle() != nullptr) AssignProcessToJobObject(job.Handle(), process_.Get());
-    if (!WatchUntil(deadline) || ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {
+    if (!WatchUntil(deadline)) {
         End();
-        StopWatching();
         process_.Close();
     }
 }

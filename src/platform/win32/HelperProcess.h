@@ -29,9 +29,9 @@ private:
     OwnedHandle job_;
 };
 
-// A short-lived process that works for this program: started in `job`
-// before its first instruction runs, inheriting its standard input and
-// output and no other handle, without the busy pointer and without a window.
+// A short-lived process that works for this program: put in `job` as soon
+// as it is started, inheriting its standard input and output and no other
+// handle, without the busy pointer and without a window.
 // It is ended when `deadline` has passed, or when this object goes.
 class HelperProcess {
 public:
