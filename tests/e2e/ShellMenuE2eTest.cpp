@@ -94,6 +94,13 @@ protected:
         if (shown == nullptr) ADD_FAILURE() << "no menu over the popup; menus shown: " << MenusShown();
         return shown;
     }
+    // The text of the message box the program shows, for a failure's message.
+    std::string MessageShown() {
+        HWND box = MessageBoxOf(kelvo->Id());
+        if (box == nullptr) return "none";
+        const std::wstring text = MessageBoxText(box);
+        return std::string(text.begin(), text.end());
+    }
     // The rectangles of the menus the program shows, for a failure's message.
     std::string MenusShown() {
         std::string shown;
@@ -154,7 +161,8 @@ TEST_F(ShellMenuE2eTest, AVerbChosenInTheExplorersMenuRunsAndClosesThePopup) {
     ASSERT_NE(menu, nullptr);
     PostMessageW(menu, WM_CHAR, L'c', 1);
     EXPECT_TRUE(NoMenuLeft());
-    ASSERT_TRUE(WaitUntil([] { return !FilesOnClipboard().empty(); }));
+    ASSERT_TRUE(WaitUntil([] { return !FilesOnClipboard().empty(); }))
+        << "a message of the program: " << MessageShown();
     const std::vector<std::wstring> copied = FilesOnClipboard();
     ASSERT_EQ(copied.size(), 1u);
     EXPECT_EQ(copied[0].substr(0, folder.Path().size()), folder.Path());
