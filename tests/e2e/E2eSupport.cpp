@@ -675,6 +675,15 @@ int TextPixels(const Shot& shot) {
     return dark;
 }
 
+Shot PaintedShotOf(HWND menu) {
+    Shot shot = ShotOf(menu);
+    for (int look = 0; look < 100 && TextPixels(shot) < 20; ++look) {
+        Sleep(20);
+        shot = ShotOf(menu);
+    }
+    return shot;
+}
+
 namespace {
 
 // Picture pixels of line `y` of a menu shot's margin (see MarginPicturePixels).

@@ -132,6 +132,9 @@ Shot ShotOf(HWND window);
 int RedPixels(const Shot& shot);
 // Dark pixels, as the rows' text draws them: none before a menu is painted.
 int TextPixels(const Shot& shot);
+// A shot of a menu window once its rows are painted (a window just shown
+// may still be blank), or the last shot taken when they never are.
+Shot PaintedShotOf(HWND menu);
 // Pixels of a picture at the start of a popup's rows, inside its frame,
 // where a row's picture goes and where, without one, its text begins:
 // neither the menu's background, its most common colour, nor a line across

@@ -170,12 +170,7 @@ TEST_F(FolderMenusTest, AFoldersRowsShowTheirTypesIconsByTheNextShowing) {
                 if (std::find(before.begin(), before.end(), menu) == before.end()) projects = menu;
             }
         }
-        // Counted once the level is painted: a window just shown may be blank.
-        Shot shot;
-        for (int look = 0; look < 100 && projects != nullptr && TextPixels(shot = ShotOf(projects)) < 20; ++look) {
-            Sleep(20);
-        }
-        const int pictures = projects ? MarginPictures(shot) : -1;
+        const int pictures = projects ? MarginPictures(PaintedShotOf(projects)) : -1;
         Press(popup, {VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
         WaitUntil([&] { return VisiblePopupOf(kelvo->Id()) == nullptr; });
         return pictures;

@@ -79,7 +79,7 @@ protected:
         return WaitUntil([&] {
             HWND popup = ShowPopupOf(tray, kelvo->Id());
             if (popup == nullptr) return false;
-            const bool seen = shows(ShotOf(popup));
+            const bool seen = shows(PaintedShotOf(popup));
             Close(popup);
             return seen;
         });
@@ -115,8 +115,8 @@ TEST_F(MenuIconsE2eTest, WithTheOptionOffTheRowsShowNoPictures) {
     HWND popup = ShowPopupOf(tray, kelvo->Id());
     ASSERT_NE(popup, nullptr);
     // Taken once the rows are painted: a blank popup shows no picture either.
-    Shot shot;
-    ASSERT_TRUE(WaitUntil([&] { return TextPixels(shot = ShotOf(popup)) > 20; }));
+    const Shot shot = PaintedShotOf(popup);
+    ASSERT_GE(TextPixels(shot), 20) << "the popup was painted";
     Close(popup);
     EXPECT_EQ(RedPixels(shot), 0);
     EXPECT_EQ(MarginPicturePixels(shot), 0);

@@ -39,7 +39,7 @@ TEST_F(StartUpTest, SettingsWindowIsMadeWhenFirstNeededAndKept) {
     ASSERT_TRUE(WaitUntil([&] {
         HWND popup = ShowPopupOf(tray, kelvo.Id());
         if (popup == nullptr) return false;
-        const bool iconShown = MarginPicturePixels(ShotOf(popup)) > 0;
+        const bool iconShown = MarginPicturePixels(PaintedShotOf(popup)) > 0;
         PressKeys(popup, {VK_ESCAPE});
         WaitUntil([&] { return VisiblePopupOf(kelvo.Id()) == nullptr; });
         return iconShown;
