@@ -40,13 +40,4 @@ void Time(const std::string& what, const std::function<void()>& action) {
     std::printf("%-40s %8.1f ms\n", what.c_str(), ms);
 }
 
-HWND MakeMenuOwner(const wchar_t* className, WNDPROC procedure) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = className;
-    RegisterClassW(&windowClass);
-    return CreateWindowW(className, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, windowClass.hInstance, nullptr);
-}
-
 }  // namespace kelvo

@@ -17,10 +17,6 @@ std::string MakeFolder(const std::string& name, const std::string& extension, in
 void SeedList(SettingsStore& store, const char* section, const std::string& folder, const std::string& name,
               int n);
 
-// A hidden window of class `className` whose messages go to `procedure`:
-// the owner of a popup menu under test.
-HWND MakeMenuOwner(const wchar_t* className, WNDPROC procedure);
-
 // Prints how long `action` and the painting after it took.
 void Time(const std::string& what, const std::function<void()>& action);
 

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "../tests/win32/OwnerWindow.h"
 #include "Win32BenchFiles.h"
 #include "menus/FolderLevels.h"
 #include "menus/MenuIds.h"
@@ -239,7 +240,7 @@ void MeasureMemory(HWND owner) {
 }  // namespace
 
 int main() {
-    HWND owner = kelvo::MakeMenuOwner(L"KelvoFolderMenuBench", OwnerProc);
+    HWND owner = kelvo::MakeOwnerWindow(L"KelvoFolderMenuBench", OwnerProc);
     std::printf("| files in the folder | submenu filled and shown (ms) | the same rows made beforehand through the API alone, shown (ms) | ratio | the folder listed and ordered and the same rows made on the request through the API alone, shown (ms) | ratio |\n|---|---|---|---|---|---|\n");
     for (int files : {25, 1000, 10000}) MeasureFolder(owner, files);
     MeasureMemory(owner);

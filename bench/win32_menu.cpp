@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "../tests/win32/OwnerWindow.h"
 #include "Win32BenchFiles.h"
 #include "menus/MenuIds.h"
 #include "menus/MenuLevel.h"
@@ -143,7 +144,7 @@ void MeasureSize(HWND owner, int entries) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    HWND owner = kelvo::MakeMenuOwner(L"KelvoMenuBench", OwnerProc);
+    HWND owner = kelvo::MakeOwnerWindow(L"KelvoMenuBench", OwnerProc);
     std::printf("| entries per list | build (ms) | every caption changed (ms) | popup shown (ms) |"
                 " its top-level rows made through the API alone, shown (ms) |"
                 " one column of text rows shown (ms) | owner-drawn rows shown (ms) |\n|---|---|---|---|---|---|---|\n");

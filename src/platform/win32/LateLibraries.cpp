@@ -25,8 +25,9 @@ bool RegisterCommonControlClasses() {
 }  // namespace
 
 void* LateCall(const wchar_t* library, const char* name) {
-    if (SystemLibrary(library) == nullptr) throw std::runtime_error("cannot load " + Narrow(library));
-    void* call = SystemCall(library, name);
+    HMODULE module = SystemLibrary(library);
+    if (module == nullptr) throw std::runtime_error("cannot load " + Narrow(library));
+    void* call = reinterpret_cast<void*>(GetProcAddress(module, name));
     if (call == nullptr) throw std::runtime_error(std::string("the system has no ") + name);
     return call;
 }

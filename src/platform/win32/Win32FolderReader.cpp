@@ -12,7 +12,6 @@
 
 #include "lists/ReachableRoots.h"
 #include "platform/win32/Deadline.h"
-#include "platform/win32/RootLooks.h"
 #include "platform/win32/ExplorerSettings.h"
 #include "platform/win32/LateLibraries.h"
 #include "platform/win32/ShortcutFiles.h"

@@ -6,10 +6,10 @@
 
 #include "app/TrayParts.h"
 #include "lists/EntrySources.h"
+#include "platform/win32/DeadlineFileSystem.h"
 #include "platform/win32/SettingsWindow.h"
 #include "platform/win32/TrayWindow.h"
 #include "platform/win32/Win32EventPump.h"
-#include "platform/win32/DeadlineFileSystem.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32FolderReader.h"
 #include "platform/win32/Win32Follower.h"

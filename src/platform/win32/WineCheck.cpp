@@ -1,6 +1,6 @@
 #include "platform/win32/WineCheck.h"
 
-#include <windows.h>
+#include "platform/win32/SystemLibraries.h"
 
 namespace kelvo {
 namespace {
@@ -9,7 +9,7 @@ std::optional<bool> overridden;
 
 // Wine's ntdll adds a call for programs to tell it by.
 bool WineDetected() {
-    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    static const bool wine = LoadedSystemCall(L"ntdll.dll", "wine_get_version") != nullptr;
     return wine;
 }
 
